@@ -1,0 +1,313 @@
+#include "MainForm.h"
+
+#include "KovexError.h"
+#include "NumberText.h"
+
+#include <stdexcept>
+
+namespace kovex {
+
+namespace {
+
+const QStringList kBandItems{
+    "30 m : 10.000 - 10.150 MHz", "20 m : 14.000 - 14.350 MHz", "17 m : 18.068 - 18.168 MHz",
+    "15 m : 21.000 - 21.450 MHz", "12 m : 24.890 - 24.990 MHz", "10 m : 28.000 - 29.700 MHz",
+    "  6 m : 50 - 52 MHz",        "  2 m : 144 - 146 MHz",      "70 cm : 430 - 440 MHz",
+    "23 cm : 1240 - 1300 MHz",    "13 cm : 2300 - 2450 MHz",    "  6 cm : 5650 - 5850 MHz",
+    "3 band HF : 10 m + 15 m + 20 m", "10 + 12 + 15 + 17 + 20 + 30 m "};
+
+const QStringList kModeItems{"CW (A1A)",      "SSB (J3E)",     "SSB + compressor", "CW and SSB",
+                             "FM (F3E)",      "CW , SSB and FM", "AM (m = 100%)",  "AM (m = 50 %)",
+                             "ATV AM (C3F)",  "ATV FM (F3F)",  "Packet Radio",     "Digital Mode",
+                             "any other "};
+
+const QStringList kTimeItems{"6 minutes", "5 minutes", "4 minutes", "3 minutes", "less than 3 minutes "};
+
+const QStringList kWallItems{"wall with window(s)", "brick wall",      "concrete wall",
+                             "metal wall",          "concrete ceiling", "car penetration",
+                             "(none)",              "normal roof",     "wall corner > 40 cm (microcell)",
+                             "wall corner > 20 cm (microcell)"};
+
+const QStringList kPatternColumns{"V00", "V10", "V20", "V30", "V40", "V50", "V60", "V70", "V80", "V90"};
+
+Control& withLabel(Control& control, const QString& label) {
+    control.label = label;
+    return control;
+}
+
+} // namespace
+
+MainForm::MainForm() {
+    add("PageControl1", ControlKind::Page).itemIndex = 0;
+    add("lblVersion", ControlKind::Label);
+    addStartPage();
+    addPowerPage();
+    addAntennaPage();
+    addTestPointsPage();
+    addSummaryPage();
+    addAdministrativePage();
+}
+
+Control& MainForm::add(const QString& name, ControlKind kind, const QString& text) {
+    Control& control = m_controls[name];
+    control.name = name;
+    control.kind = kind;
+    control.text = text;
+    m_order.push_back(name);
+    return control;
+}
+
+void MainForm::addStartPage() {
+    add("TabSheet1", ControlKind::Page, "Start");
+    Control& language = add("rdgLanguage", ControlKind::RadioGroup, "  Aide - Help - Hulp - Hilfe  ");
+    language.items = {"français", "Nederlands", "Deutsch", "English"};
+    add("btnGeneralHelp", ControlKind::Button, "Aide ?  Hulp ? Hilfe ? Help ?");
+    Control& conditions = add("btnConditions", ControlKind::Button, "BELANGRIJK !  -  IMPORTANT !");
+    conditions.color = kRed;
+    conditions.bold = true;
+    add("imgStart", ControlKind::Image);
+}
+
+void MainForm::addPowerPage() {
+    add("TabSheet2", ControlKind::Page, "Power and Frequency information");
+    add("lblPowerAntennaNr", ControlKind::Label, "Power at the input of my Antenna");
+    add("gpbPowerAndFrequency", ControlKind::Group, " Step 1 : Power and Frequency  ");
+    withLabel(add("edtOutputPower", ControlKind::Edit, "150"), "Transmitter output power (Watts) ");
+    add("lblFrequency", ControlKind::Label, "Band or Frequency ");
+    Control& band = add("cmbFrequency", ControlKind::Combo);
+    band.items = kBandItems;
+    setItemIndex("cmbFrequency", 1);
+    add("btnInfoInputPower", ControlKind::Button, "i?");
+    add("btnInfoFrequency", ControlKind::Button, "i?");
+
+    add("gpbMode", ControlKind::Group, " Step 2 : Correction for the used transmission mode(s) ");
+    add("cmbMode", ControlKind::Combo).items = kModeItems;
+    setItemIndex("cmbMode", 3);
+    add("lblkMode", ControlKind::Label, "Correction = ");
+    add("btnInfoMode", ControlKind::Button, "i?");
+
+    add("gpbTime", ControlKind::Group,
+        " Step 3 : Correction for the time of operation in any 6 minute interval ");
+    add("cmb6min", ControlKind::Combo).items = kTimeItems;
+    setItemIndex("cmb6min", 4);
+    add("lblk6min", ControlKind::Label, "Correction = ");
+    add("btnInfo6min", ControlKind::Button, "i?");
+
+    add("gpbFeederLoss", ControlKind::Group, " Step 4 : Feeder loss ");
+    add("chkFeederCalculator", ControlKind::CheckBox, "use the feederloss calculator ").checked = true;
+    add("gpbFeederLossCalculator", ControlKind::Group, " Feeder loss calculator  ");
+    const QStringList lengthLabels{"x length 1 (m)", "x length 2 (m)", "x length 3 (m) "};
+    for (int k = 1; k <= 3; ++k) {
+        add(slotName("dblFeeder", k), ControlKind::Lookup);
+        withLabel(add(slotName("edtLengthF", k), ControlKind::Edit, "0"), lengthLabels[k - 1]);
+        add(slotName("lblLoss", k), ControlKind::Label, "= 0 dB");
+        add(slotName("dbeAs", k), ControlKind::DbField).visible = false;
+    }
+    withLabel(add("edtFeederLoss", ControlKind::Edit, "0"), "Total feeder loss (dB)  ");
+    add("btnInfoFeederLoss", ControlKind::Button, "i?");
+
+    add("gpbAdditionalLosses", ControlKind::Group, " Step 5 : Additional losses ");
+    add("chkAddLossCalculator", ControlKind::CheckBox, "use the additional loss calculator").checked = true;
+    add("gpbAddLossCalculator", ControlKind::Group, " Additionnal loss calculator ");
+    withLabel(add("edtPWRmeter", ControlKind::Edit, "0.03"), "Power or SWR meter (dB)");
+    withLabel(add("edtLPF", ControlKind::Edit, "0.03"), "Low pass filter  (dB)");
+    withLabel(add("edtATU", ControlKind::Edit, "0.1"), "Antenna Tuner (dB)");
+    withLabel(add("edtNConnectors", ControlKind::Edit, "2"), "pair of connectors @ ");
+    withLabel(add("edtdBPerConnector", ControlKind::Edit, "0.005"), "db/connector pair");
+    withLabel(add("edtAddLoss", ControlKind::Edit, "0,17"), "Total other losses (dB) ");
+    add("btnInfoAddLoss", ControlKind::Button, "i?");
+
+    add("gpbPowerResult", ControlKind::Group, " Result");
+    add("btnPowerResults", ControlKind::Button, "Input &Power calculation");
+    add("lblAx10", ControlKind::Label, "[Ax10]");
+    add("lblInputPower_calc", ControlKind::Label, "Input power = -99.9 dBW");
+    add("imgPower", ControlKind::Image);
+}
+
+void MainForm::addAntennaPage() {
+    add("TabSheet3", ControlKind::Page, "Antenna information ");
+    add("lblAntennaNr", ControlKind::Label, "Characteristics of my Antenna");
+    add("gpbAntennaDatabase", ControlKind::Group, " Step 1 : Antenna data base  ");
+    withLabel(add("dblAntennaType", ControlKind::Lookup), "Antenna type");
+    withLabel(add("dblAntennaRmk", ControlKind::Lookup), "Remark");
+    add("btnInfoAntennaType", ControlKind::Button, "i?");
+    add("dbeAntNr", ControlKind::DbField);
+    for (const QString& column : kPatternColumns)
+        add("dbe" + column, ControlKind::DbField);
+    add("dbeVback", ControlKind::DbField);
+    add("dbeVangle", ControlKind::DbField);
+    withLabel(add("dbeHangle", ControlKind::DbField), "Half power angle");
+    withLabel(add("dbeDir", ControlKind::DbField), "Directional.");
+    add("dbePol", ControlKind::DbField);
+    withLabel(add("dbeFreq", ControlKind::DbField), "Frequency");
+    for (int angle = 0; angle <= 90; angle += 10)
+        add(QStringLiteral("dbeH%1").arg(angle, 2, 10, QLatin1Char('0')), ControlKind::DbField).visible = false;
+    add("dbeHback", ControlKind::DbField).visible = false;
+
+    add("gpbAntennaHeight", ControlKind::Group, " Step 2 : ");
+    withLabel(add("edtAntennaHeight", ControlKind::Edit, "0"), "Antenna height (m)  ");
+    add("btnInfoAntennaHeight", ControlKind::Button, "i?");
+    add("gpbPolarization", ControlKind::Group, " Step 3 : ");
+    Control& polarization = withLabel(add("cmbPolarization", ControlKind::Combo, "H"), "Polarization");
+    polarization.items = {"H", "V", "X"};
+    add("gpbTilt", ControlKind::Group, " Step 4 : Tilt  ");
+    add("chkTilt", ControlKind::CheckBox, "this antenna is used for satellite or EME with a minimum tilt of ");
+    withLabel(add("edtTilt", ControlKind::Edit, "0"), " degrees");
+    add("btnInfoTilt", ControlKind::Button, "i?");
+
+    add("btnAntennaResults", ControlKind::Button, "&Antenna results");
+    add("gpbAntennaResults", ControlKind::Group, "Results");
+    add("lblAntennaType", ControlKind::Label, "Antenna : ");
+    add("lblAntennaheight", ControlKind::Label, "Antenna height = ");
+    add("lblAzimuth", ControlKind::Label, "Azimuth (°) ");
+    add("lblHorOpeningAngle", ControlKind::Label, "Hor. opening angle = ");
+    add("lblTilt", ControlKind::Label, "Tilt = ");
+    add("lblVertOpeningAngle", ControlKind::Label, "Vert. opening angle = ");
+    add("lblFromFreq", ControlKind::Label, "Frequency from ");
+    add("lblInputPower", ControlKind::Label, "Input power = ");
+    add("lblAntGain", ControlKind::Label, "Antenna gain = ");
+    add("lblEIRP", ControlKind::Label, "EIRP = ");
+    add("lblPolarization", ControlKind::Label, "Polarisation : ");
+    add("lblAsteriksReport", ControlKind::Label, "* = report from Power information page");
+    add("imgAntenna", ControlKind::Image);
+}
+
+void MainForm::addTestPointsPage() {
+    add("TabSheet4", ControlKind::Page, "Test points and electrical fields");
+    add("lblFieldComputation", ControlKind::Label, "Field calculation for my antenna");
+    for (int k = 1; k <= 12; ++k) {
+        add(slotName("edtD", k), ControlKind::Edit);
+        add(slotName("edtH", k), ControlKind::Edit);
+        add(slotName("edtLocation", k), ControlKind::Edit);
+        Control& wall = add(slotName("cmbSA", k), ControlKind::Combo);
+        wall.items = kWallItems;
+        wall.freeText = true;
+        setItemIndex(wall.name, 6);
+        add(slotName("lblkAS", k), ControlKind::Label, "0");
+        add(slotName("edtE", k), ControlKind::Edit);
+    }
+    const QStringList levels{"E field < 5 % ", "5% < E field < 80 %", "80% < E field < 100 %", "E field > 100 %"};
+    for (int k = 1; k <= 4; ++k) {
+        Control& level = add(slotName("lblLevel", k), ControlKind::Label, levels[k - 1]);
+        level.color = k == 1 ? kBlue : kRed;
+        level.bold = k >= 3;
+    }
+    add("gpbTestPointsStep1", ControlKind::Group, " Step 1 ");
+    add("lblStep1", ControlKind::Label);
+    add("btnLoadTP", ControlKind::Button, "&Load test points from a TPAI file ");
+    add("Button1", ControlKind::Button, "&Save test points and administrative info (\"TPAI file\")");
+    add("btnEraseTP", ControlKind::Button, "&Erase all test points");
+    add("btnInfoTestPoints", ControlKind::Button, "i?");
+    add("gpbTestPointsStep2", ControlKind::Group, " Step 2  ");
+    add("btnFieldResults", ControlKind::Button, "Compute &fields");
+    add("gpbTestPointsStep3", ControlKind::Group, " Step 3  ");
+    add("btnShowDiagram", ControlKind::Button, "Show &Diagram");
+}
+
+void MainForm::addSummaryPage() {
+    add("TabSheet5", ControlKind::Page, "Summary");
+    add("sgdTP", ControlKind::Grid);
+    withLabel(add("edtAntNr", ControlKind::Edit, "1"), "Next analysis will be done for the antenna number ");
+    Control& upDown = add("UpDown1", ControlKind::UpDown);
+    upDown.itemIndex = 1; // the position, within 1..12
+    add("btnClearAllResults", ControlKind::Button, "&Clear all results ");
+    add("btnNextAntenna", ControlKind::Button, "Go to &next antenna").bold = true;
+}
+
+void MainForm::addAdministrativePage() {
+    add("TabSheet6", ControlKind::Page, "Administrative info");
+    add("gpbPersonal", ControlKind::Group, " Your personnal information  ");
+    withLabel(add("edtName", ControlKind::Edit), "Name");
+    withLabel(add("edtFirstName", ControlKind::Edit), "First name");
+    withLabel(add("edtAddress", ControlKind::Edit), "Adress (Street and number)");
+    withLabel(add("edtZipCode", ControlKind::Edit), "Postal code");
+    withLabel(add("edtCity", ControlKind::Edit), "City");
+    withLabel(add("edtPhoneNr", ControlKind::Edit), "Phone number (format : 02 123 45 67)");
+    withLabel(add("edtEmail", ControlKind::Edit), "E-mail");
+    withLabel(add("edtCallsign", ControlKind::Edit), "Callsign");
+    withLabel(add("edtNote", ControlKind::Edit), "Note ");
+    Control& language = withLabel(add("cmbLanguage", ControlKind::Combo, "Nederlands"), "Language");
+    language.items = {"français", "Nederlands", "Deutsch"};
+
+    add("gpbAntennaLocation", ControlKind::Group, " Antenna location ");
+    add("chkAntLocationPersonnalAddress", ControlKind::CheckBox, "personnal adress = antenna location ")
+        .checked = true;
+    withLabel(add("edtAntAddress", ControlKind::Edit), "Address (street and number)");
+    withLabel(add("edtAntZipCode", ControlKind::Edit), "Postal Code");
+    withLabel(add("edtAntCity", ControlKind::Edit), "City");
+
+    add("gpbCoordinates", ControlKind::Group, " Geographic coordinates ");
+    add("rdbWGS84", ControlKind::Radio, "WGS84 (format: dd mm ss)");
+    add("rdbLambert", ControlKind::Radio, "Lambert").checked = true;
+    withLabel(add("edtLONdeg", ControlKind::Edit), "Longitude (East) ");
+    add("edtLONmin", ControlKind::Edit);
+    add("edtLONsec", ControlKind::Edit);
+    withLabel(add("edtLATdeg", ControlKind::Edit), "Latitude (North) ");
+    add("edtLATmin", ControlKind::Edit);
+    add("edtLATsec", ControlKind::Edit);
+    for (const char* name : {"edtLONdeg", "edtLONmin", "edtLONsec", "edtLATdeg", "edtLATmin", "edtLATsec"})
+        setVisible(QString::fromLatin1(name), false);
+    withLabel(add("edtLambertX", ControlKind::Edit), "Lambert X ");
+    withLabel(add("edtLambertY", ControlKind::Edit), "Lambert Y ");
+    add("btnInfoGeoCoordinates", ControlKind::Button, "i?");
+
+    add("gpbOtherOperators", ControlKind::Group, " Other operator(s) on the same site  ");
+    add("chkOtherOperator", ControlKind::CheckBox, "my site is also used by other operators (GSM, ...) ");
+    withLabel(add("edtOtherOperator", ControlKind::Edit), "Name of the operators ").visible = false;
+
+    add("gpbExistingSite", ControlKind::Group, " Existing site ");
+    withLabel(add("edtNoteSite", ControlKind::Edit), "Note about the site ");
+    add("rdbExistingSite", ControlKind::Radio, "there is already an antenna  on this site ").checked = true;
+    add("rdbNewSite", ControlKind::Radio, "there is no antenna on this site ( new site )");
+
+    add("btnValidate", ControlKind::Button, "&Validate data");
+    add("btnSaveMDB", ControlKind::Button, "Save the BIPT access file ");
+    add("btnInfoBIPTFile", ControlKind::Button, "i?");
+    add("gpbUserFiles", ControlKind::Group, " User files  (\"TPAI files\")  ");
+    add("btnSaveTPAI", ControlKind::Button, "Save Test Points and Administrative Info ");
+    add("btnLoadTPAI", ControlKind::Button, "Load Test Points and Administrative Info");
+    add("btnInfoFile", ControlKind::Button, "i?");
+    add("btnClose", ControlKind::Button, "&Close");
+    add("btnSendEmail2BIPT", ControlKind::Button, "Send E-mail to the BIPT").visible = false;
+}
+
+bool MainForm::hasControl(const QString& name) const {
+    return m_controls.count(name) != 0;
+}
+
+Control& MainForm::ctl(const QString& name) {
+    auto found = m_controls.find(name);
+    if (found == m_controls.end())
+        throw std::logic_error("no control named " + name.toStdString());
+    return found->second;
+}
+
+const Control& MainForm::ctl(const QString& name) const {
+    return const_cast<MainForm*>(this)->ctl(name);
+}
+
+void MainForm::setItemIndex(const QString& name, int index) {
+    Control& control = ctl(name);
+    const bool inRange = index >= 0 && index < control.items.size();
+    control.itemIndex = inRange ? index : -1;
+    if (control.kind == ControlKind::Combo || control.kind == ControlKind::Lookup)
+        control.text = inRange ? control.items[index] : QString();
+}
+
+double MainForm::number(const QString& name) const {
+    return num::toFloat(text(name));
+}
+
+std::int32_t MainForm::integer(const QString& name) const {
+    return num::toInt(text(name));
+}
+
+int MainForm::activePage() const {
+    return ctl("PageControl1").itemIndex;
+}
+
+void MainForm::setActivePage(int index) {
+    ctl("PageControl1").itemIndex = index;
+}
+
+} // namespace kovex

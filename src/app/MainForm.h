@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CaseValues.h"
+#include "Control.h"
+#include "StringGrid.h"
+
+#include <QString>
+#include <map>
+#include <vector>
+
+namespace kovex {
+
+// Model of the main window: every named control with its state, the summary
+// grid and the case values. Setting a property here runs no handler.
+class MainForm : public CaseValues {
+public:
+    MainForm();
+
+    bool hasControl(const QString& name) const;
+    Control& ctl(const QString& name);
+    const Control& ctl(const QString& name) const;
+    // Names in the order the controls were created, page by page.
+    const std::vector<QString>& controlNames() const { return m_order; }
+
+    QString text(const QString& name) const { return ctl(name).text; }
+    void setText(const QString& name, const QString& text) { ctl(name).text = text; }
+    bool checked(const QString& name) const { return ctl(name).checked; }
+    void setChecked(const QString& name, bool checked) { ctl(name).checked = checked; }
+    bool visible(const QString& name) const { return ctl(name).visible; }
+    void setVisible(const QString& name, bool visible) { ctl(name).visible = visible; }
+    int itemIndex(const QString& name) const { return ctl(name).itemIndex; }
+    // Selects an item of a list or radio group; -1 selects none and, for a
+    // list, empties its text.
+    void setItemIndex(const QString& name, int index);
+
+    // The text of a field read as a real or as a whole number; a text that is
+    // no number throws the conversion error naming it.
+    double number(const QString& name) const;
+    std::int32_t integer(const QString& name) const;
+
+    int activePage() const;
+    void setActivePage(int index);
+
+    StringGrid sgdTP;
+
+private:
+    Control& add(const QString& name, ControlKind kind, const QString& text = {});
+    void addStartPage();
+    void addPowerPage();
+    void addAntennaPage();
+    void addTestPointsPage();
+    void addSummaryPage();
+    void addAdministrativePage();
+
+    std::map<QString, Control> m_controls;
+    std::vector<QString> m_order;
+};
+
+// The name of control `base` of test-point slot k (1..12), "edtD" -> "edtD7".
+inline QString slotName(const char* base, int k) { return QString::fromLatin1(base) + QString::number(k); }
+
+} // namespace kovex

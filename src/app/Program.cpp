@@ -1,0 +1,151 @@
+#include "Program.h"
+
+#include "KovexError.h"
+#include "NumberText.h"
+#include "StartUp.h"
+#include "calc/PowerChain.h"
+#include "refdata/Lookups.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace kovex {
+
+void EventTable::bind(const QString& control, Event event, Handler handler) {
+    m_handlers[{control, event}].push_back(std::move(handler));
+}
+
+const std::vector<Handler>& EventTable::handlers(const QString& control, Event event) const {
+    static const std::vector<Handler> none;
+    auto found = m_handlers.find({control, event});
+    return found == m_handlers.end() ? none : found->second;
+}
+
+Program::Program(Platform platform) : platform(platform) {
+    bindStartUpHandlers(events);
+    bindReferenceHandlers(events);
+    bindPowerChainHandlers(events);
+}
+
+void Program::start() {
+    guarded([this] { FormCreate(*this); });
+    guarded([this] { data.open(QDir::currentPath()); });
+    showTables(form1, data);
+}
+
+void Program::firstShow() {
+    guarded([this] { FormShow(*this); });
+}
+
+bool Program::guarded(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const KovexError& error) {
+        platform.dialogs.error(error.text());
+    } catch (const std::exception& error) {
+        platform.dialogs.error(QString::fromStdString(error.what()));
+    }
+    return false;
+}
+
+void Program::fire(const QString& name, Event event) {
+    const std::vector<Handler>& handlers = events.handlers(name, event);
+    if (handlers.empty())
+        return;
+    guarded([&] {
+        for (const Handler& handler : handlers)
+            handler(*this);
+    });
+}
+
+void Program::click(const QString& name) {
+    if (form1.hasControl(name)) {
+        Control& control = form1.ctl(name);
+        if (control.kind == ControlKind::CheckBox)
+            control.checked = !control.checked;
+        else if (control.kind == ControlKind::Radio)
+            control.checked = true;
+    }
+    fire(name, Event::Click);
+}
+
+void Program::select(const QString& name, int index) {
+    Control& control = form1.ctl(name);
+    switch (control.kind) {
+    case ControlKind::Lookup:
+        setLookupRow(*this, name, index);
+        fire(name, Event::Click);
+        break;
+    case ControlKind::RadioGroup:
+        if (index == control.itemIndex || index < 0 || index >= control.items.size())
+            return;
+        form1.setItemIndex(name, index);
+        fire(name, Event::Click);
+        break;
+    default:
+        if (index < 0 || index >= control.items.size())
+            return;
+        form1.setItemIndex(name, index);
+        fire(name, Event::Change);
+    }
+}
+
+void Program::selectKey(const QString& name, const QString& key) {
+    setLookupKey(*this, name, key);
+    fire(name, Event::Click);
+}
+
+// A list takes typed text that names one of its items as a pick of that
+// item; other text only a free-text list keeps, with no item selected.
+void Program::type(const QString& name, const QString& text) {
+    Control& control = form1.ctl(name);
+    if (control.kind != ControlKind::Combo && control.kind != ControlKind::Lookup) {
+        control.text = text;
+        fire(name, Event::Change);
+        return;
+    }
+    const int item = control.items.indexOf(text);
+    if (item >= 0) {
+        select(name, item);
+    } else if (control.freeText) {
+        control.itemIndex = -1;
+        control.text = text;
+        fire(name, Event::Change);
+    }
+}
+
+void Program::leave(const QString& name) {
+    fire(name, Event::Exit);
+}
+
+void Program::focus(const QString& name) {
+    fire(name, Event::Enter);
+}
+
+void Program::showPage(const QString& pageName) {
+    static const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5", "TabSheet6"};
+    const int index = pages.indexOf(pageName);
+    if (index < 0)
+        return;
+    form1.setActivePage(index);
+    fire(pageName, Event::Show);
+    fire(pageName, Event::Enter);
+}
+
+// The up-down control starts from the number its edit shows and stays
+// within the antenna numbers 1 to 12.
+void Program::upDown(bool up) {
+    Control& position = form1.ctl("UpDown1");
+    const QString shown = form1.text("edtAntNr");
+    int current = position.itemIndex;
+    try {
+        current = num::toInt(shown);
+    } catch (const KovexError&) {
+    }
+    position.itemIndex = std::clamp(current + (up ? 1 : -1), 1, 12);
+    form1.setText("edtAntNr", QString::number(position.itemIndex));
+    fire("UpDown1", Event::Click);
+}
+
+} // namespace kovex

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "DrawingForm.h"
+#include "MainForm.h"
+#include "Platform.h"
+#include "refdata/DataModule.h"
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace kovex {
+
+class Program;
+using Handler = std::function<void(Program&)>;
+
+// The events a user action raises on a control.
+enum class Event {
+    Click,  // button, check box, radio button, radio group, lookup list pick
+    Change, // drop-down list pick or typed text
+    Exit,   // the focus leaves the control
+    Enter,  // the control receives the focus
+    Show,   // a page is shown
+};
+
+// Which handlers run on which event of which control.
+class EventTable {
+public:
+    void bind(const QString& control, Event event, Handler handler);
+    const std::vector<Handler>& handlers(const QString& control, Event event) const;
+
+private:
+    std::map<std::pair<QString, Event>, std::vector<Handler>> m_handlers;
+};
+
+// The running program: both windows, the data module and the platform.
+// User actions come in here; each runs its handlers under the general error
+// handler, which shows a failure's text and lets the program go on.
+class Program {
+public:
+    explicit Program(Platform platform);
+
+    // The program entry up to the message loop: the main window's creation,
+    // the drawing window, the data module. `firstShow` follows.
+    void start();
+    void firstShow();
+
+    // User actions.
+    void click(const QString& name);
+    void select(const QString& name, int index);
+    void selectKey(const QString& name, const QString& key);
+    void type(const QString& name, const QString& text);
+    void leave(const QString& name);
+    void focus(const QString& name);
+    void showPage(const QString& pageName);
+    void upDown(bool up);
+
+    // Runs `work` under the general error handler; false when it failed.
+    bool guarded(const std::function<void()>& work);
+
+    Platform platform;
+    MainForm form1;
+    DrawingForm form2;
+    DataModule data;
+    EventTable events;
+    // Set when the user closes the main window, which ends the program.
+    bool mainWindowClosed = false;
+
+private:
+    void fire(const QString& name, Event event);
+};
+
+} // namespace kovex

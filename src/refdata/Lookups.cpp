@@ -1,0 +1,131 @@
+#include "refdata/Lookups.h"
+
+#include "Program.h"
+
+#include <array>
+
+namespace kovex {
+
+namespace {
+
+struct Binding {
+    const char* control;
+    const char* tableObject;
+    const char* column;
+};
+
+const std::array<Binding, 5> kLookups{{
+    {"dblFeeder1", "ADOTable1", "cable"},
+    {"dblFeeder2", "ADOTable2", "cable"},
+    {"dblFeeder3", "ADOTable3", "cable"},
+    {"dblAntennaType", "ADOTable4", "TYPE"},
+    {"dblAntennaRmk", "ADOTable4", "RMK"},
+}};
+
+const std::array<Binding, 31> kFields{{
+    {"dbeAs1", "ADOTable1", "As"},       {"dbeAs2", "ADOTable2", "As"},      {"dbeAs3", "ADOTable3", "As"},
+    {"dbeAntNr", "ADOTable4", "Numéro"}, {"dbeV00", "ADOTable4", "V00"},     {"dbeV10", "ADOTable4", "V10"},
+    {"dbeV20", "ADOTable4", "V20"},      {"dbeV30", "ADOTable4", "V30"},     {"dbeV40", "ADOTable4", "V40"},
+    {"dbeV50", "ADOTable4", "V50"},      {"dbeV60", "ADOTable4", "V60"},     {"dbeV70", "ADOTable4", "V70"},
+    {"dbeV80", "ADOTable4", "V80"},      {"dbeV90", "ADOTable4", "V90"},     {"dbeVback", "ADOTable4", "VBACK"},
+    {"dbeVangle", "ADOTable4", "V ANGLE"}, {"dbeH00", "ADOTable4", "H00"},   {"dbeH10", "ADOTable4", "H10"},
+    {"dbeH20", "ADOTable4", "H20"},      {"dbeH30", "ADOTable4", "H30"},     {"dbeH40", "ADOTable4", "H40"},
+    {"dbeH50", "ADOTable4", "H50"},      {"dbeH60", "ADOTable4", "H60"},     {"dbeH70", "ADOTable4", "H70"},
+    {"dbeH80", "ADOTable4", "H80"},      {"dbeH90", "ADOTable4", "H90"},     {"dbeHback", "ADOTable4", "HBACK"},
+    {"dbeHangle", "ADOTable4", "H ANGLE"}, {"dbeDir", "ADOTable4", "DIR"},   {"dbePol", "ADOTable4", "POL"},
+    {"dbeFreq", "ADOTable4", "FREQ"},
+}};
+
+const QString kKeyColumn = QStringLiteral("Numéro");
+
+const Binding* lookupBinding(const QString& control) {
+    for (const Binding& binding : kLookups)
+        if (control == QString::fromUtf8(binding.control))
+            return &binding;
+    return nullptr;
+}
+
+void showLookup(Control& list, const TableCursor& cursor, const QString& column) {
+    list.items.clear();
+    if (cursor.isOpen())
+        for (int row = 0; row < cursor.table->rowCount(); ++row)
+            list.items << displayText(cursor.table->value(row, column));
+    list.itemIndex = cursor.hasRecord() ? cursor.row : -1;
+    list.text = cursor.hasRecord() ? list.items[cursor.row] : QString();
+}
+
+// The antenna record's polarization presets the polarization list; any
+// other text than "H" or "V" leaves the user's choice alone.
+void presetPolarization(Program& p) {
+    const QString pol = p.form1.text("dbePol");
+    if (pol == QLatin1String("H"))
+        p.form1.setItemIndex("cmbPolarization", 0);
+    else if (pol == QLatin1String("V"))
+        p.form1.setItemIndex("cmbPolarization", 1);
+}
+
+} // namespace
+
+void showTables(MainForm& form, const DataModule& data) {
+    for (const Binding& binding : kLookups)
+        showLookup(form.ctl(QString::fromUtf8(binding.control)), data.cursor(QString::fromUtf8(binding.tableObject)),
+                   QString::fromUtf8(binding.column));
+    for (const Binding& binding : kFields)
+        form.setText(QString::fromUtf8(binding.control),
+                     displayText(data.cursor(QString::fromUtf8(binding.tableObject))
+                                     .value(QString::fromUtf8(binding.column))));
+}
+
+bool isLookupList(const QString& control) {
+    return lookupBinding(control) != nullptr;
+}
+
+void setLookupKey(Program& p, const QString& lookup, const QString& key) {
+    TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
+    if (!cursor.isOpen())
+        return;
+    const int row = cursor.table->findKey(kKeyColumn, key);
+    if (row >= 0)
+        cursor.row = row;
+    showTables(p.form1, p.data);
+}
+
+void setLookupRow(Program& p, const QString& lookup, int row) {
+    TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
+    if (cursor.isOpen() && row >= 0 && row < cursor.table->rowCount())
+        cursor.row = row;
+    showTables(p.form1, p.data);
+}
+
+QVariant antennaColumnValue(const Program& p, const QString& column) {
+    return p.data.cursor(QStringLiteral("ADOTable4")).value(column);
+}
+
+void dblAntennaTypeEnter(Program& p) {
+    setLookupKey(p, QStringLiteral("dblAntennaType"), QStringLiteral("1"));
+}
+
+void dblAntennaRmkEnter(Program& p) {
+    setLookupKey(p, QStringLiteral("dblAntennaRmk"), QStringLiteral("1"));
+}
+
+// Both antenna lists stand on the one antenna table, so the other list
+// already shows the same record; only the polarization preset remains.
+void dblAntennaTypeClick(Program& p) {
+    showTables(p.form1, p.data);
+    presetPolarization(p);
+}
+
+void dblAntennaRmkClick(Program& p) {
+    showTables(p.form1, p.data);
+    presetPolarization(p);
+}
+
+void bindReferenceHandlers(EventTable& events) {
+    events.bind("dblAntennaType", Event::Enter, dblAntennaTypeEnter);
+    events.bind("dblAntennaRmk", Event::Enter, dblAntennaRmkEnter);
+    events.bind("dblAntennaType", Event::Click, dblAntennaTypeClick);
+    events.bind("dblAntennaRmk", Event::Click, dblAntennaRmkClick);
+}
+
+} // namespace kovex

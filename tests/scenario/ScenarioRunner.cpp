@@ -1,0 +1,573 @@
+#include "ScenarioRunner.h"
+
+#include "Cp1252.h"
+#include "FakePlatform.h"
+#include "Program.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace kovex::scenario {
+
+namespace {
+
+struct Failure {
+    QString text;
+};
+
+[[noreturn]] void fail(const QString& text) {
+    throw Failure{text};
+}
+
+QString quoted(const QString& text) {
+    QString shown = text;
+    shown.replace('\\', "\\\\").replace('\r', "\\r").replace('\n', "\\n").replace('\t', "\\t").replace('"', "\\\"");
+    return '"' + shown + '"';
+}
+
+QString colourName(QRgb rgb) {
+    switch (rgb & 0xffffff) {
+    case 0x0000ff:
+        return "blue";
+    case 0xff0000:
+        return "red";
+    case 0x000000:
+        return "black";
+    default:
+        return QColor(rgb).name();
+    }
+}
+
+QRgb parseColour(const QString& word) {
+    if (word == "blue")
+        return 0xff0000ff;
+    if (word == "red")
+        return 0xffff0000;
+    if (word == "black")
+        return 0xff000000;
+    if (word == "white")
+        return 0xffffffff;
+    const QColor colour(word);
+    if (!colour.isValid())
+        fail("a colour, not " + word);
+    return colour.rgb();
+}
+
+bool parseBool(const QString& word) {
+    if (word == "true" || word == "yes")
+        return true;
+    if (word == "false" || word == "no")
+        return false;
+    fail("true or false, not " + word);
+}
+
+int parseInt(const QString& word) {
+    bool ok = false;
+    const int value = word.toInt(&ok);
+    if (!ok)
+        fail("a whole number, not " + word);
+    return value;
+}
+
+// How SQLite itself turns a value into text: a REAL always shows a decimal
+// point or an exponent.
+QString sqliteText(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::Double) {
+        QString text = QString::number(value.toDouble(), 'g', 15);
+        if (!text.contains('.') && !text.contains('e') && !text.contains("inf") && !text.contains("nan")) {
+            text += ".0";
+        } else if (text.contains('e') && !text.section('e', 0, 0).contains('.')) {
+            text.replace("e", ".0e");
+        }
+        return text;
+    }
+    return value.toString();
+}
+
+QVariant caseValue(const MainForm& f, QString name) {
+    name.remove("PowerAndGain.").remove("BandAndTilt.");
+    const std::map<QString, std::function<QVariant()>> values{
+        {"ModeFactor", [&] { return f.ModeFactor; }},
+        {"ModeCorrectiondB", [&] { return f.ModeCorrectiondB; }},
+        {"TimeFactor", [&] { return f.TimeFactor; }},
+        {"TimeCorrectiondB", [&] { return f.TimeCorrectiondB; }},
+        {"InputPowerdBW", [&] { return f.PowerAndGain.InputPowerdBW; }},
+        {"AntennaGaindBi", [&] { return f.PowerAndGain.AntennaGaindBi; }},
+        {"InputPowerW", [&] { return f.InputPowerW; }},
+        {"TiltDeg", [&] { return f.BandAndTilt.TiltDeg; }},
+        {"VertOpeningAngleDeg", [&] { return f.BandAndTilt.VertOpeningAngleDeg; }},
+        {"FreqMinMHz", [&] { return f.BandAndTilt.FreqMinMHz; }},
+        {"FreqMaxMHz", [&] { return f.BandAndTilt.FreqMaxMHz; }},
+        {"AntennaHeightM", [&] { return f.AntennaHeightM; }},
+        {"AntennaAzimuthDeg", [&] { return f.AntennaAzimuthDeg; }},
+        {"HorOpeningAngleDeg", [&] { return f.HorOpeningAngleDeg; }},
+        {"EIRPdBW", [&] { return f.EIRPdBW; }},
+        {"PolarizationCode", [&] { return f.PolarizationCode; }},
+        {"AntennaTypeName", [&] { return f.AntennaTypeName; }},
+        {"FieldLimitVm", [&] { return f.FieldLimitVm; }},
+        {"Field5PercentVm", [&] { return f.Field5PercentVm; }},
+        {"Field80PercentVm", [&] { return f.Field80PercentVm; }},
+        {"AccessFileName", [&] { return f.AccessFileName; }},
+        {"ReportFileName", [&] { return f.ReportFileName; }},
+        {"DrawingAntennaNumber", [&] { return f.DrawingAntennaNumber; }},
+        {"MaxTestPointDistanceM", [&] { return f.MaxTestPointDistanceM; }},
+        {"MaxTestPointHeightM", [&] { return f.MaxTestPointHeightM; }},
+        {"MinTestPointHeightM", [&] { return f.MinTestPointHeightM; }},
+        {"SummaryAntennaColumn", [&] { return f.SummaryAntennaColumn; }},
+        {"TpaiFileName", [&] { return f.TpaiFileName; }},
+        {"HelpTextFr", [&] { return f.HelpTextFr; }},
+        {"HelpTextNl", [&] { return f.HelpTextNl; }},
+        {"HelpTextDe", [&] { return f.HelpTextDe; }},
+        {"HelpTextEn", [&] { return f.HelpTextEn; }},
+    };
+    auto found = values.find(name);
+    if (found == values.end())
+        fail("a case value named " + name);
+    return found->second();
+}
+
+class Runner {
+public:
+    Runner(QStringList lines, QString dataFolder) : m_lines(std::move(lines)), m_dataFolder(std::move(dataFolder)) {}
+
+    Outcome run() {
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        Outcome outcome;
+        try {
+            if (!folder.isValid())
+                fail("a temporary working directory");
+            seed(folder.path());
+            QDir::setCurrent(folder.path());
+            for (m_next = 0; m_next < m_lines.size();) {
+                outcome.line = m_next + 1;
+                const QString line = m_lines[m_next++];
+                const QString trimmed = line.trimmed();
+                if (trimmed.isEmpty() || trimmed.startsWith('#'))
+                    continue;
+                execute(splitWords(line));
+            }
+            outcome.line = m_lines.size();
+            noUnmatchedMessage();
+        } catch (const Failure& failure) {
+            outcome.passed = false;
+            outcome.failure = failure.text;
+        } catch (const std::exception& error) {
+            outcome.passed = false;
+            outcome.failure = QString::fromStdString(error.what());
+        }
+        m_program.reset();
+        QDir::setCurrent(previous);
+        return outcome;
+    }
+
+private:
+    void seed(const QString& folder) {
+        for (const char* name : {"cableloss.mdb", "ant.mdb", "NOCALL_kovex.mdb"}) {
+            const QString source = QDir(m_dataFolder).filePath(QString::fromLatin1(name));
+            if (QFileInfo::exists(source) && !QFile::copy(source, QDir(folder).filePath(QString::fromLatin1(name))))
+                fail("a copy of " + source);
+            QFile::setPermissions(QDir(folder).filePath(QString::fromLatin1(name)),
+                                  QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+
+    Program& program() {
+        if (!m_program)
+            fail("start before this line");
+        return *m_program;
+    }
+
+    void noUnmatchedMessage() {
+        if (!m_dialogs.shown.empty()) {
+            const ShownMessage& message = m_dialogs.shown.front();
+            fail("no more message boxes, found " + message.kind + " " + quoted(message.text));
+        }
+    }
+
+    // The lines of a block up to "end": "| text" verbatim, "|" an empty line,
+    // "|~ pattern" a regular expression.
+    QStringList block() {
+        QStringList lines;
+        while (m_next < m_lines.size()) {
+            const QString line = m_lines[m_next++];
+            if (line.trimmed() == "end")
+                return lines;
+            if (line == "|")
+                lines << QString();
+            else if (line.startsWith("| ") || line.startsWith("|~ "))
+                lines << line;
+            else
+                fail("a block line starting with \"| \" or \"end\", found " + quoted(line));
+        }
+        fail("end of the block");
+    }
+
+    void execute(const QStringList& w) {
+        const QString& command = w[0];
+        static const QStringList actions{"start", "type", "select", "click", "leave", "focus", "show", "updown"};
+        if (actions.contains(command))
+            noUnmatchedMessage();
+        const std::map<QString, std::function<void()>> commands{
+            {"locale", [&] { m_locale.name = arg(w, 1); }},
+            {"clock", [&] { setClock(w); }},
+            {"without", [&] { QFile::remove(arg(w, 1)); }},
+            {"sql", [&] { runSql(arg(w, 1), arg(w, 2)); }},
+            {"start", [&] { start(); }},
+            {"file", [&] { writeFile(arg(w, 1)); }},
+            {"type", [&] { program().type(arg(w, 1), arg(w, 2)); }},
+            {"select", [&] { selectItem(arg(w, 1), arg(w, 2)); }},
+            {"click", [&] { program().click(arg(w, 1)); }},
+            {"leave", [&] { program().leave(arg(w, 1)); }},
+            {"focus", [&] { program().focus(arg(w, 1)); }},
+            {"show", [&] { program().showPage(arg(w, 1)); }},
+            {"updown", [&] { program().upDown(arg(w, 1) == "up"); }},
+            {"answer", [&] { m_dialogs.answers.push_back(parseBool(arg(w, 1))); }},
+            {"open-file", [&] { queueOpenFile(arg(w, 1)); }},
+            {"set", [&] { setProperty(arg(w, 1), arg(w, 2)); }},
+            {"expect", [&] { expectProperty(arg(w, 1), arg(w, 2)); }},
+            {"expect-value", [&] { expectValue(w); }},
+            {"expect-message", [&] { expectMessage(arg(w, 1), arg(w, 2), false); }},
+            {"expect-message-containing", [&] { expectMessage(arg(w, 1), arg(w, 2), true); }},
+            {"expect-file", [&] { expectFile(arg(w, 1)); }},
+            {"expect-no-file", [&] { expectNoFile(arg(w, 1)); }},
+            {"expect-query", [&] { expectQuery(arg(w, 1), arg(w, 2)); }},
+            {"expect-pixel", [&] { expectPixel(w); }},
+        };
+        auto found = commands.find(command);
+        if (found == commands.end())
+            fail("a known command, found " + command);
+        found->second();
+    }
+
+    static QString arg(const QStringList& words, int index) {
+        if (index >= words.size())
+            fail(QString("%1 words after %2").arg(index).arg(words[0]));
+        return words[index];
+    }
+
+    void setClock(const QStringList& w) {
+        const QDateTime when = QDateTime::fromString(arg(w, 1) + ' ' + arg(w, 2), "yyyy-MM-dd HH:mm");
+        if (!when.isValid())
+            fail("a date and time as 2026-12-07 21:05");
+        m_clock.current = when;
+    }
+
+    void start() {
+        if (m_program)
+            fail("a single start");
+        m_program = std::make_unique<Program>(Platform{m_dialogs, m_clock, m_locale});
+        m_program->start();
+        m_program->firstShow();
+    }
+
+    void selectItem(const QString& name, const QString& item) {
+        Program& p = program();
+        if (item.startsWith("key=")) {
+            p.selectKey(name, item.mid(4));
+            return;
+        }
+        if (item.startsWith('#')) {
+            p.select(name, parseInt(item.mid(1)));
+            return;
+        }
+        const int index = control(name).items.indexOf(item);
+        if (index < 0)
+            fail("an item " + quoted(item) + " in " + name);
+        p.select(name, index);
+    }
+
+    void queueOpenFile(const QString& name) {
+        if (name == "cancel")
+            m_dialogs.openResults.push_back(std::nullopt);
+        else
+            m_dialogs.openResults.push_back(QDir::current().absoluteFilePath(name));
+    }
+
+    Control& control(const QString& name) {
+        Program& p = program();
+        if (p.form1.hasControl(name))
+            return p.form1.ctl(name);
+        if (p.form2.hasControl(name))
+            return p.form2.ctl(name);
+        fail("a control named " + name);
+    }
+
+    void setProperty(const QString& target, const QString& value) {
+        const QString name = target.section('.', 0, 0);
+        const QString property = target.section('.', 1);
+        Control& c = control(name);
+        if (property == "text") {
+            c.text = value;
+            if (c.kind == ControlKind::Combo)
+                c.itemIndex = c.items.indexOf(value);
+        } else if (property == "index") {
+            program().form1.setItemIndex(name, parseInt(value));
+        } else if (property == "checked") {
+            c.checked = parseBool(value);
+        } else if (property == "visible") {
+            c.visible = parseBool(value);
+        } else {
+            fail("a property text, index, checked or visible, found " + property);
+        }
+    }
+
+    void expectProperty(const QString& target, const QString& expected) {
+        static const QRegularExpression cellPattern(R"(^sgdTP\[(\d+),(\d+)\]$)");
+        const auto cell = cellPattern.match(target);
+        if (cell.hasMatch()) {
+            const StringGrid& grid = program().form1.sgdTP;
+            const int column = cell.captured(1).toInt();
+            const int row = cell.captured(2).toInt();
+            if (!grid.contains(column, row))
+                fail("a cell inside the grid");
+            compare(grid.cell(column, row), expected);
+            return;
+        }
+        if (target == "TForm2.visible") {
+            compare(program().form2.visible ? "true" : "false", expected);
+            return;
+        }
+        const QString name = target.section('.', 0, 0);
+        const QString property = target.contains('.') ? target.section('.', 1) : QString("text");
+        const Control& c = control(name);
+        const std::map<QString, std::function<QString()>> properties{
+            {"text", [&] { return c.text; }},
+            {"label", [&] { return c.label; }},
+            {"index", [&] { return QString::number(c.itemIndex); }},
+            {"checked", [&] { return QString(c.checked ? "true" : "false"); }},
+            {"visible", [&] { return QString(c.visible ? "true" : "false"); }},
+            {"bold", [&] { return QString(c.bold ? "true" : "false"); }},
+            {"count", [&] { return QString::number(c.items.size()); }},
+            {"colour", [&] { return colourName(c.color); }},
+            {"color", [&] { return colourName(c.color); }},
+        };
+        auto found = properties.find(property);
+        if (found == properties.end())
+            fail("a known property, found " + property);
+        QString wanted = expected;
+        if (property.startsWith("colo"))
+            wanted = colourName(parseColour(expected));
+        if (property == "checked" || property == "visible" || property == "bold")
+            wanted = parseBool(expected) ? "true" : "false";
+        compare(found->second(), wanted);
+    }
+
+    static void compare(const QString& found, const QString& expected) {
+        if (found != expected)
+            fail(quoted(expected) + ", found " + quoted(found));
+    }
+
+    void expectValue(const QStringList& w) {
+        const QVariant value = caseValue(program().form1, arg(w, 1));
+        if (w.size() >= 4) {
+            bool okNumber = false;
+            bool okTolerance = false;
+            const double expected = w[2].toDouble(&okNumber);
+            const double tolerance = w[3].toDouble(&okTolerance);
+            if (!okNumber || !okTolerance)
+                fail("a number and a tolerance");
+            const double found = value.toDouble();
+            if (!(std::fabs(found - expected) <= tolerance))
+                fail(QString("%1 within %2, found %3").arg(w[2], w[3], QString::number(found, 'g', 17)));
+            return;
+        }
+        compare(value.toString(), arg(w, 2));
+    }
+
+    void expectMessage(const QString& kind, const QString& text, bool part) {
+        if (m_dialogs.shown.empty())
+            fail(kind + " message " + quoted(text) + ", found no message box");
+        const ShownMessage message = m_dialogs.shown.front();
+        m_dialogs.shown.pop_front();
+        const bool matches = message.kind == kind && (part ? message.text.contains(text) : message.text == text);
+        if (!matches)
+            fail(kind + " message " + (part ? "containing " : "") + quoted(text) + ", found " + message.kind + " " +
+                 quoted(message.text));
+    }
+
+    void writeFile(const QString& name) {
+        QByteArray bytes;
+        for (const QString& line : block()) {
+            if (line.startsWith("|~ "))
+                fail("plain lines in a file block");
+            const auto encoded = cp1252::encode(line.mid(2));
+            if (!encoded)
+                fail("text that Windows-1252 can hold: " + quoted(line));
+            bytes += *encoded + "\r\n";
+        }
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            fail("a written file " + name);
+    }
+
+    void expectFile(const QString& name) {
+        const QStringList expected = block();
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            fail("a file named " + name);
+        const QByteArray bytes = file.readAll();
+        if (!bytes.isEmpty() && !bytes.endsWith("\r\n"))
+            fail("every line of " + name + " ending in CR LF");
+        QList<QByteArray> rawLines = bytes.split('\n');
+        rawLines.removeLast();
+        QStringList found;
+        for (QByteArray raw : rawLines) {
+            if (!raw.endsWith('\r') || raw.chopped(1).contains('\r'))
+                fail("every line of " + name + " ending in CR LF");
+            found << cp1252::decode(raw.chopped(1));
+        }
+        for (int i = 0; i < std::max(expected.size(), found.size()); ++i) {
+            const QString prefix = QString("line %1 of %2: ").arg(i + 1).arg(name);
+            if (i >= found.size())
+                fail(prefix + expected[i].mid(2) + ", found the end of the file");
+            if (i >= expected.size())
+                fail(prefix + "the end of the file, found " + quoted(found[i]));
+            if (expected[i].startsWith("|~ ")) {
+                const QRegularExpression pattern(QRegularExpression::anchoredPattern(expected[i].mid(3)));
+                if (!pattern.match(found[i]).hasMatch())
+                    fail(prefix + "a match of " + expected[i].mid(3) + ", found " + quoted(found[i]));
+            } else if (found[i] != expected[i].mid(2)) {
+                fail(prefix + quoted(expected[i].mid(2)) + ", found " + quoted(found[i]));
+            }
+        }
+    }
+
+    static void expectNoFile(const QString& name) {
+        if (QFileInfo::exists(name))
+            fail("no file named " + name + ", found one");
+    }
+
+    // Runs a statement on a database file of the working directory; gives
+    // the rows of a query, values joined by "|".
+    static QStringList sqlRows(const QString& fileName, const QString& sql) {
+        if (!QFileInfo::exists(fileName))
+            fail("a database file named " + fileName);
+        const QString connection = QUuid::createUuid().toString();
+        QStringList rows;
+        QString failure;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+            db.setDatabaseName(fileName);
+            if (!db.open()) {
+                failure = db.lastError().text();
+            } else {
+                QSqlQuery query(db);
+                if (!query.exec(sql))
+                    failure = query.lastError().text();
+                while (failure.isEmpty() && query.next()) {
+                    QStringList values;
+                    for (int i = 0; i < query.record().count(); ++i)
+                        values << sqliteText(query.value(i));
+                    rows << values.join('|');
+                }
+                db.close();
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
+        if (!failure.isEmpty())
+            fail("SQL that runs, found " + failure);
+        return rows;
+    }
+
+    static void runSql(const QString& fileName, const QString& sql) { sqlRows(fileName, sql); }
+
+    void expectQuery(const QString& fileName, const QString& sql) {
+        QStringList expected;
+        for (const QString& line : block())
+            expected << line.mid(2);
+        const QStringList found = sqlRows(fileName, sql);
+        if (found != expected)
+            fail("rows " + quoted(expected.join("\n")) + ", found " + quoted(found.join("\n")));
+    }
+
+    void expectPixel(const QStringList& w) {
+        const QString source = arg(w, 1);
+        const QImage image = source == "imgPH" ? program().form2.imgPH : QImage(source, "BMP");
+        if (image.isNull())
+            fail("a picture in " + source);
+        const int x = parseInt(arg(w, 2));
+        const int y = parseInt(arg(w, 3));
+        if (!image.valid(x, y))
+            fail(QString("a pixel (%1, %2) inside the picture").arg(x).arg(y));
+        const QRgb found = image.pixel(x, y);
+        if ((found & 0xffffff) != (parseColour(arg(w, 4)) & 0xffffff))
+            fail(arg(w, 4) + " at " + QString("(%1, %2)").arg(x).arg(y) + ", found " + colourName(found));
+    }
+
+    QStringList m_lines;
+    QString m_dataFolder;
+    int m_next = 0;
+    FakeDialogs m_dialogs;
+    FakeClock m_clock;
+    FakeLocale m_locale;
+    std::unique_ptr<Program> m_program;
+};
+
+} // namespace
+
+QStringList splitWords(const QString& line) {
+    QStringList words;
+    int i = 0;
+    const int n = line.size();
+    while (i < n) {
+        while (i < n && line[i].isSpace())
+            ++i;
+        if (i >= n)
+            break;
+        QString word;
+        if (line[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                const QChar c = line[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c != '\\' || i >= n) {
+                    word += c;
+                    continue;
+                }
+                const QChar escaped = line[i++];
+                word += escaped == 'r' ? QChar('\r') : escaped == 'n' ? QChar('\n') : escaped == 't' ? QChar('\t') : escaped;
+            }
+            if (!closed)
+                throw std::runtime_error("a closing quote");
+        } else {
+            while (i < n && !line[i].isSpace())
+                word += line[i++];
+        }
+        words << word;
+    }
+    return words;
+}
+
+Outcome runScenarioFile(const QString& path, const QString& dataFolder) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {false, 0, "a readable scenario file"};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    for (QString& line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    return Runner(lines, dataFolder).run();
+}
+
+} // namespace kovex::scenario
