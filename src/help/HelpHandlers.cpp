@@ -1,0 +1,89 @@
+#include "help/HelpHandlers.h"
+
+#include "help/HelpTexts.h"
+
+#include <utility>
+
+namespace kovex {
+
+namespace {
+
+using help::Topic;
+
+void showTopic(Program& p, Topic topic) {
+    MainForm& form = p.form1;
+    // The file names are taken at the click, so the regulator-files topic
+    // names the files of the callsign entered at this moment.
+    help::TopicTexts texts = help::topicTexts(topic, {form.AccessFileName, form.ReportFileName});
+    form.HelpTextFr = std::move(texts.fr);
+    form.HelpTextNl = std::move(texts.nl);
+    form.HelpTextDe = std::move(texts.de);
+    form.HelpTextEn = std::move(texts.en);
+
+    // The radio group always holds one of its four items once start-up has
+    // run; English, the start-up default, stands in for anything else so
+    // that a click never goes without its box.
+    const QString* shown = &form.HelpTextEn;
+    switch (static_cast<help::Language>(form.itemIndex("rdgLanguage"))) {
+    case help::Language::French:
+        shown = &form.HelpTextFr;
+        break;
+    case help::Language::Dutch:
+        shown = &form.HelpTextNl;
+        break;
+    case help::Language::German:
+        shown = &form.HelpTextDe;
+        break;
+    case help::Language::English:
+        break;
+    }
+    p.platform.dialogs.information(*shown);
+}
+
+} // namespace
+
+void btnGeneralHelpClick(Program& p) { showTopic(p, Topic::General); }
+void btnInfoInputPowerClick(Program& p) { showTopic(p, Topic::InputPower); }
+void btnInfoModeClick(Program& p) { showTopic(p, Topic::Mode); }
+void btnInfo6minClick(Program& p) { showTopic(p, Topic::SixMinutes); }
+void btnInfoFeederLossClick(Program& p) { showTopic(p, Topic::FeederLoss); }
+void btnInfoAddLossClick(Program& p) { showTopic(p, Topic::AddLoss); }
+void btnInfoFrequencyClick(Program& p) { showTopic(p, Topic::Frequency); }
+void btnInfoAntennaTypeClick(Program& p) { showTopic(p, Topic::AntennaType); }
+void btnInfoAntennaHeightClick(Program& p) { showTopic(p, Topic::AntennaHeight); }
+void btnInfoTiltClick(Program& p) { showTopic(p, Topic::Tilt); }
+void btnInfoTestPointsClick(Program& p) { showTopic(p, Topic::TestPoints); }
+void btnInfoGeoCoordinatesClick(Program& p) { showTopic(p, Topic::GeoCoordinates); }
+void btnInfoBIPTFileClick(Program& p) { showTopic(p, Topic::RegulatorFiles); }
+void btnInfoFileClick(Program& p) { showTopic(p, Topic::TpaiFile); }
+
+void btnConditionsClick(Program& p) { p.platform.dialogs.information(help::conditionsText()); }
+
+void bindHelpHandlers(EventTable& events) {
+    struct Binding {
+        const char* control;
+        void (*handler)(Program&);
+    };
+    static constexpr Binding kBindings[]{
+        {"btnGeneralHelp", btnGeneralHelpClick},
+        {"btnInfoInputPower", btnInfoInputPowerClick},
+        {"btnInfoMode", btnInfoModeClick},
+        {"btnInfo6min", btnInfo6minClick},
+        {"btnInfoFeederLoss", btnInfoFeederLossClick},
+        {"btnInfoAddLoss", btnInfoAddLossClick},
+        {"btnInfoFrequency", btnInfoFrequencyClick},
+        {"btnInfoAntennaType", btnInfoAntennaTypeClick},
+        {"btnInfoAntennaHeight", btnInfoAntennaHeightClick},
+        {"btnInfoTilt", btnInfoTiltClick},
+        {"btnInfoTestPoints", btnInfoTestPointsClick},
+        {"btnInfoGeoCoordinates", btnInfoGeoCoordinatesClick},
+        {"btnInfoBIPTFile", btnInfoBIPTFileClick},
+        {"btnInfoFile", btnInfoFileClick},
+        {"btnConditions", btnConditionsClick},
+    };
+    for (const Binding& binding : kBindings) {
+        events.bind(QString::fromLatin1(binding.control), Event::Click, binding.handler);
+    }
+}
+
+} // namespace kovex
