@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. The scenario suite
+# runs under two process locales, C and Belgian French (a comma as decimal
+# separator), and must give the same results under both.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
+
+cd "$root/build"
+LC_ALL=C.UTF-8 ctest --output-on-failure -j"$(nproc)"
+
+LC_ALL=fr_BE.UTF-8 ctest --output-on-failure -j"$(nproc)" -R '^scenario\.'
+
+scenarios=("$root"/tests/scenarios/*.scn)
+LC_ALL=C.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-C.txt || true
+LC_ALL=fr_BE.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-fr_BE.txt || true
+if ! diff -u scenarios-C.txt scenarios-fr_BE.txt; then
+    echo "The scenarios give other results under fr_BE.UTF-8 than under C.UTF-8" >&2
+    exit 1
+fi
+tail -n 1 scenarios-C.txt
