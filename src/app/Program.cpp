@@ -3,7 +3,10 @@
 #include "KovexError.h"
 #include "NumberText.h"
 #include "StartUp.h"
+#include "calc/CalcHandlers.h"
 #include "calc/PowerChain.h"
+#include "help/HelpHandlers.h"
+#include "records/RecordHandlers.h"
 #include "refdata/Lookups.h"
 
 #include <QDir>
@@ -25,6 +28,9 @@ Program::Program(Platform platform) : platform(platform) {
     bindStartUpHandlers(events);
     bindReferenceHandlers(events);
     bindPowerChainHandlers(events);
+    bindCalcHandlers(events);
+    bindRecordHandlers(events);
+    bindHelpHandlers(events);
 }
 
 void Program::start() {

@@ -1,0 +1,9 @@
+#include "calc/CalcHandlers.h"
+
+#include "Program.h"
+
+namespace kovex {
+
+void bindCalcHandlers(EventTable&) {}
+
+} // namespace kovex

@@ -1,0 +1,9 @@
+#include "records/RecordHandlers.h"
+
+#include "Program.h"
+
+namespace kovex {
+
+void bindRecordHandlers(EventTable&) {}
+
+} // namespace kovex
