@@ -40,16 +40,15 @@ public:
     QString shortTimeFormat() const override { return QStringLiteral("HH:mm"); }
 };
 
-// The handlers are reached through the event table, as a click reaches them,
-// so a button bound to the wrong handler or not bound at all shows up here.
+// The handlers are reached as a user's click reaches them, so a button bound
+// to the wrong handler, bound twice or not bound at all shows up here.
 class HelpHandlers : public ::testing::Test {
 protected:
-    HelpHandlers() : program(Platform{dialogs, clock, locale}) { bindHelpHandlers(events); }
+    HelpHandlers() : program(Platform{dialogs, clock, locale}) {}
 
     void click(const QString& button) {
-        const std::vector<Handler>& handlers = events.handlers(button, Event::Click);
-        ASSERT_EQ(handlers.size(), 1u) << button.toStdString();
-        handlers.front()(program);
+        ASSERT_EQ(program.events.handlers(button, Event::Click).size(), 1u) << button.toStdString();
+        program.click(button);
     }
 
     void setLanguage(int index) { program.form1.setItemIndex(QStringLiteral("rdgLanguage"), index); }
@@ -58,7 +57,6 @@ protected:
     FixedClock clock;
     EnglishLocale locale;
     Program program;
-    EventTable events;
 };
 
 struct ButtonTopic {
