@@ -1,0 +1,68 @@
+#include "DrawingWindow.h"
+
+#include "PictureBox.h"
+#include "Program.h"
+#include "ui_DrawingWindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace kovex {
+
+DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_program(program), m_act(std::move(act)),
+      m_ui(std::make_unique<Ui::DrawingWindow>()) {
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    for (const auto& [name, control] : program.form2.controls()) {
+        m_bound.emplace_back(name, BoundControl(*this, control));
+        if (control.kind == ControlKind::Button)
+            connect(static_cast<QPushButton*>(m_bound.back().second.widget()), &QPushButton::clicked, this,
+                    [this, name = name] { click(name); });
+    }
+    static_cast<PictureBox*>(controlWidget("imgPH"))->setPainter([this](QPainter& painter, const QRect& area) {
+        painter.fillRect(area, Qt::white);
+        painter.drawImage(0, 0, m_program.form2.imgPH);
+    });
+    setFixedSize(sizeHint());
+}
+
+DrawingWindow::~DrawingWindow() = default;
+
+QWidget* DrawingWindow::controlWidget(const QString& name) const {
+    for (const auto& [boundName, bound] : m_bound)
+        if (boundName == name)
+            return bound.widget();
+    return nullptr;
+}
+
+// Until the program handles "&Return" itself, the view closes the window on
+// its behalf.
+void DrawingWindow::click(const QString& name) {
+    m_act([&] {
+        m_program.click(name);
+        if (name == QLatin1String("btnReturn") && m_program.events.handlers(name, Event::Click).empty())
+            m_program.form2.visible = false;
+    });
+}
+
+void DrawingWindow::refresh() {
+    for (auto& [name, bound] : m_bound)
+        bound.show(m_program.form2.ctl(name));
+    if (m_program.form2.visible != isVisible())
+        setVisible(m_program.form2.visible);
+}
+
+// The close box of the window does what its "&Return" button does.
+void DrawingWindow::closeEvent(QCloseEvent* event) {
+    if (m_program.form2.visible) {
+        event->ignore();
+        click("btnReturn");
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace kovex

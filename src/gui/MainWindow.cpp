@@ -1,0 +1,232 @@
+#include "MainWindow.h"
+
+#include "DrawingWindow.h"
+#include "PictureBox.h"
+#include "Program.h"
+#include "drawing/Illustration.h"
+#include "ui_AdministrativePage.h"
+#include "ui_AntennaPage.h"
+#include "ui_MainWindow.h"
+#include "ui_PowerPage.h"
+#include "ui_StartPage.h"
+#include "ui_SummaryPage.h"
+#include "ui_TestPointsPage.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace kovex {
+
+namespace {
+
+// Each page is a form of its own, laid onto its tab page of the main form.
+template <class Form> void layOut(QWidget* page) {
+    Form form;
+    form.setupUi(page);
+}
+
+bool isTextEntry(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::Combo || kind == ControlKind::Lookup;
+}
+
+// Focus that moves because another window opened or a list dropped down is
+// no entering or leaving of a control.
+bool isUserFocusChange(const QFocusEvent& event) {
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Program& program, QWidget* parent)
+    : QWidget(parent), m_program(program), m_ui(std::make_unique<Ui::MainWindow>()) {
+    m_ui->setupUi(this);
+    loadPages();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_bound.reserve(program.form1.controlNames().size());
+    for (const QString& name : program.form1.controlNames()) {
+        const Control& control = program.form1.ctl(name);
+        m_bound.emplace_back(name, BoundControl(*this, control));
+        connectControl(control, m_bound.back().second.widget());
+    }
+    const std::map<QString, PictureBox::Painter> illustrations{
+        {"imgStart", illustration::paintStart},
+        {"imgPower", illustration::paintPower},
+        {"imgAntenna", illustration::paintAntenna},
+    };
+    for (const auto& [name, painter] : illustrations)
+        static_cast<PictureBox*>(controlWidget(name))->setPainter(painter);
+
+    m_drawing = std::make_unique<DrawingWindow>(program, [this](const std::function<void()>& action) { act(action); },
+                                                this);
+    refresh();
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::loadPages() {
+    layOut<Ui::StartPage>(m_ui->TabSheet1);
+    layOut<Ui::PowerPage>(m_ui->TabSheet2);
+    layOut<Ui::AntennaPage>(m_ui->TabSheet3);
+    layOut<Ui::TestPointsPage>(m_ui->TabSheet4);
+    layOut<Ui::SummaryPage>(m_ui->TabSheet5);
+    layOut<Ui::AdministrativePage>(m_ui->TabSheet6);
+}
+
+QWidget* MainWindow::controlWidget(const QString& name) const {
+    for (const auto& [boundName, bound] : m_bound)
+        if (boundName == name)
+            return bound.widget();
+    return m_drawing ? m_drawing->controlWidget(name) : nullptr;
+}
+
+void MainWindow::connectControl(const Control& control, QWidget* widget) {
+    const QString name = control.name;
+    if (isTextEntry(control.kind))
+        widget->installEventFilter(this);
+    switch (control.kind) {
+    case ControlKind::Edit:
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                [this, name](const QString& text) { act([&] { m_program.type(name, text); }); });
+        break;
+    case ControlKind::Combo:
+    case ControlKind::Lookup:
+        connectList(name, widget);
+        break;
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+    case ControlKind::Button:
+        connectButton(name, widget);
+        break;
+    case ControlKind::RadioGroup: {
+        const auto radios = innerButtons(*widget);
+        for (int i = 0; i < static_cast<int>(radios.size()); ++i)
+            connect(radios[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+                    [this, name, i] { act([&] { m_program.select(name, i); }); });
+        break;
+    }
+    case ControlKind::UpDown: {
+        const auto arrows = innerButtons(*widget);
+        connect(arrows[0], &QAbstractButton::clicked, this, [this] { act([&] { m_program.upDown(true); }); });
+        connect(arrows[1], &QAbstractButton::clicked, this, [this] { act([&] { m_program.upDown(false); }); });
+        break;
+    }
+    case ControlKind::Page:
+        connectPages(widget);
+        break;
+    case ControlKind::Group:
+    case ControlKind::Label:
+    case ControlKind::DbField:
+    case ControlKind::Grid:
+    case ControlKind::Image:
+        break;
+    }
+}
+
+void MainWindow::connectButton(const QString& name, QWidget* widget) {
+    // The program checks a check box or radio button itself before its
+    // handlers run; the widget's own toggle is then overwritten by the model.
+    connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this, [this, name] {
+        act([&] { m_program.click(name); });
+        if (name == QLatin1String("btnClose"))
+            close();
+    });
+}
+
+void MainWindow::connectList(const QString& name, QWidget* widget) {
+    auto* list = static_cast<QComboBox*>(widget);
+    connect(list, &QComboBox::activated, this, [this, name](int index) { act([&] { m_program.select(name, index); }); });
+    if (list->isEditable())
+        connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                [this, name](const QString& text) { act([&] { m_program.type(name, text); }); });
+}
+
+void MainWindow::connectPages(QWidget* widget) {
+    auto* tabs = qobject_cast<QTabWidget*>(widget);
+    if (!tabs)
+        return;
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
+        const QString page = tabs->widget(index)->objectName();
+        act([&] { m_program.showPage(page); });
+    });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool in = event->type() == QEvent::FocusIn;
+    if ((in || event->type() == QEvent::FocusOut) && isUserFocusChange(*static_cast<QFocusEvent*>(event))) {
+        const QString name = watched->objectName();
+        act([&] { in ? m_program.focus(name) : m_program.leave(name); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::act(const std::function<void()>& action) {
+    if (m_acting)
+        return;
+    m_acting = true;
+    action();
+    m_acting = false;
+    refresh();
+}
+
+void MainWindow::refresh() {
+    for (auto& [name, bound] : m_bound)
+        bound.show(m_program.form1.ctl(name));
+    showGrid();
+    m_drawing->refresh();
+}
+
+// The summary grid: the model's cells and sizes; row 0 and column 0 are its
+// headings and look like them.
+void MainWindow::showGrid() {
+    const StringGrid& grid = m_program.form1.sgdTP;
+    auto* table = static_cast<QTableWidget*>(controlWidget("sgdTP"));
+    if (grid.columnCount() == 0 || grid.rowCount() == 0)
+        return;
+    if (table->columnCount() != grid.columnCount())
+        table->setColumnCount(grid.columnCount());
+    if (table->rowCount() != grid.rowCount())
+        table->setRowCount(grid.rowCount());
+    for (int column = 0; column < grid.columnCount(); ++column)
+        if (table->columnWidth(column) != grid.columnWidth(column))
+            table->setColumnWidth(column, grid.columnWidth(column));
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        if (table->rowHeight(row) != grid.rowHeight(row))
+            table->setRowHeight(row, grid.rowHeight(row));
+        for (int column = 0; column < grid.columnCount(); ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                if (row == 0 || column == 0)
+                    item->setBackground(table->palette().button());
+                table->setItem(row, column, item);
+            }
+            const QString text = grid.cell(column, row);
+            if (item->text() != text)
+                item->setText(text);
+        }
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_firstShown)
+        return;
+    m_firstShown = true;
+    act([this] { m_program.firstShow(); });
+}
+
+// Closing the main window ends the program, the drawing window with it.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_drawing->hide();
+    QWidget::closeEvent(event);
+}
+
+} // namespace kovex
