@@ -31,6 +31,8 @@
 
 namespace {
 
+constexpr auto connectionName = "mkrefdb";
+
 struct BuildError {
     QString message;
 };
@@ -215,7 +217,7 @@ void check(bool ok, const QString& step, const QSqlError& error) {
 
 void writeDatabase(const QString& path, const Options& options, const std::vector<Column>& columns,
                    const std::vector<std::vector<QVariant>>& rows) {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "mkrefdb");
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connectionName);
     db.setDatabaseName(path);
     check(db.open(), path, db.lastError());
     QSqlQuery query(db);
@@ -243,15 +245,17 @@ void build(const Options& options) {
     std::filesystem::remove(partial, ignored);
     try {
         writeDatabase(QString::fromStdU16String(partial.u16string()), options, columns, rows);
-        QSqlDatabase::removeDatabase("mkrefdb");
-        std::error_code error;
-        std::filesystem::rename(partial, output, error);
-        if (error)
-            throw BuildError{options.output + ": " + QString::fromStdString(error.message())};
-    } catch (...) {
-        QSqlDatabase::removeDatabase("mkrefdb");
+    } catch (const BuildError&) {
+        QSqlDatabase::removeDatabase(connectionName);
         std::filesystem::remove(partial, ignored);
         throw;
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    std::error_code error;
+    std::filesystem::rename(partial, output, error);
+    if (error) {
+        std::filesystem::remove(partial, ignored);
+        throw BuildError{options.output + ": " + QString::fromStdString(error.message())};
     }
 }
 
