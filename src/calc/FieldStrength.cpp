@@ -1,0 +1,151 @@
+#include "calc/FieldStrength.h"
+
+#include "KovexError.h"
+#include "NumberText.h"
+#include "Program.h"
+#include "calc/AntennaResults.h"
+#include "calc/PowerChain.h"
+#include "calc/Summary.h"
+#include "calc/TestPoints.h"
+#include "refdata/Lookups.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kovex {
+
+namespace {
+
+// The degrees per radian and 4π as the field formula has always used them.
+constexpr double kDegreesPerRadian = 57.295;
+constexpr double kFourPi = 12.566370614359172954;
+constexpr double kFreeSpaceImpedanceOhm = 377;
+
+const QString kZeroHeightWarning = QStringLiteral(
+    "The antenna height is equal to 0 !\rThis is a correct value for a ground plane on the ground,\r but "
+    "this is not a good value for a beam !!!");
+const QString kAntennaNumberWarning = QStringLiteral("The antenna number must be between 1 and 12 !");
+
+// A pattern value missing from the antenna record stops the computation
+// like any text that is no number.
+double patternValue(const Program& p, const QString& column) {
+    const QVariant value = antennaColumnValue(p, column);
+    if (value.isNull() || !value.isValid())
+        return num::toFloat(QString());
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    return ok ? number : num::toFloat(value.toString());
+}
+
+VerticalPattern currentPattern(const Program& p) {
+    VerticalPattern pattern;
+    for (int i = 0; i < 10; ++i)
+        pattern.gaindBi[static_cast<std::size_t>(i)] = patternValue(p, QStringLiteral("V%1").arg(i * 10, 2, 10, QLatin1Char('0')));
+    pattern.backdBi = patternValue(p, QStringLiteral("VBACK"));
+    return pattern;
+}
+
+void showFieldClass(Control& edit, const MainForm& f, double fieldVm) {
+    edit.color = fieldVm <= f.Field5PercentVm ? kBlue : kRed;
+    edit.bold = fieldVm > f.Field80PercentVm;
+}
+
+void widenExtent(MainForm& f, const TestPointInput& point) {
+    f.MaxTestPointDistanceM = std::max(f.MaxTestPointDistanceM, point.distanceM);
+    if (point.heightM > 0)
+        f.MaxTestPointHeightM = std::max(f.MaxTestPointHeightM, point.heightM);
+    if (point.heightM < 0)
+        f.MinTestPointHeightM = std::min(f.MinTestPointHeightM, point.heightM);
+}
+
+void computeSlot(Program& p, int k) {
+    MainForm& f = p.form1;
+    TestPointInput point;
+    point.distanceM = f.number(slotName("edtD", k));
+    point.heightM = f.number(slotName("edtH", k));
+    point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz);
+    const AntennaInput antenna{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
+                               currentPattern(p)};
+    const double fieldVm = fieldAtPoint(antenna, point).fieldVm;
+    Control& edit = f.ctl(slotName("edtE", k));
+    showFieldClass(edit, f, fieldVm);
+    // Slot 9 has always shown one decimal only.
+    edit.text = num::fixed(fieldVm, 5, k == 9 ? 1 : 2);
+    widenExtent(f, point);
+}
+
+void resetExtent(MainForm& f) {
+    f.MaxTestPointDistanceM = 0;
+    f.MaxTestPointHeightM = f.number("edtAntennaHeight");
+    f.MinTestPointHeightM = 0;
+}
+
+void showLegend(MainForm& f) {
+    const double limit = f.FieldLimitVm;
+    f.setText("lblLevel1", "If all fields are blue, (E < " + num::fixed(limit * 0.2236, 3, 2) +
+                               " V/m ) , you do not need a terrain analysis.");
+    f.setText("lblLevel2", "If some fields are red but < " + num::fixed(limit * 0.8944, 3, 2) +
+                               " V/m , you need to add a terrain analysis.");
+    f.setText("lblLevel3", "If some fields are red and bold and < " + num::fixed(limit, 3, 2) +
+                               " V/m , you need to contact the BIPT,");
+    f.setText("lblLevel4", "but if some fields are red and bold and > " + num::fixed(limit, 3, 2) +
+                               " V/m , your installation does not fullfill the regulations !");
+}
+
+// A number outside the grid's antenna columns would overwrite the columns
+// of the test points, so such a column is refused.
+void writeAntennaColumn(Program& p) {
+    const std::int32_t column = p.form1.integer("edtAntNr");
+    if (column < 1 || column > 12) {
+        p.platform.dialogs.warning(kAntennaNumberWarning);
+        return;
+    }
+    p.form1.SummaryAntennaColumn = column;
+    WriteSummaryColumn(p, column);
+}
+
+} // namespace
+
+double VerticalPatternGaindBi(const VerticalPattern& pattern, double angleDeg) {
+    if (!(angleDeg >= 0 && angleDeg < 90))
+        return pattern.backdBi;
+    const int k = static_cast<int>(angleDeg / 10);
+    const double low = pattern.gaindBi[static_cast<std::size_t>(k)];
+    const double high = pattern.gaindBi[static_cast<std::size_t>(k + 1)];
+    return low - ((low - high) / 10) * (angleDeg - 10 * k);
+}
+
+PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point) {
+    PointField result;
+    const double dh = antenna.heightM - point.heightM;
+    result.elevationDeg = std::atan(std::fabs(num::divide(dh, point.distanceM))) * kDegreesPerRadian;
+    result.gaindBi = VerticalPatternGaindBi(antenna.pattern, result.elevationDeg + antenna.tiltDeg);
+    result.powerW = num::pow10((antenna.inputPowerdBW + result.gaindBi + point.wallAttenuationdB) / 10);
+    result.rangeM = point.distanceM / std::cos(result.elevationDeg / kDegreesPerRadian);
+    result.fieldVm =
+        num::sqrt(result.powerW * kFreeSpaceImpedanceOhm / (kFourPi * result.rangeM * result.rangeM));
+    return result;
+}
+
+void btnFieldResultsClick(Program& p) {
+    MainForm& f = p.form1;
+    btnPowerResultsClick(p);
+    btnAntennaResultsClick(p);
+    ComputeSpacialAttenuations(p);
+    if (f.number("edtAntennaHeight") == 0)
+        p.platform.dialogs.warning(kZeroHeightWarning);
+    resetExtent(f);
+    for (int k = 1; k <= kTestPointSlots; ++k)
+        f.setText(slotName("edtE", k), QString());
+    for (int k = 1; k <= kTestPointSlots; ++k)
+        if (!f.text(slotName("edtD", k)).isEmpty() && !f.text(slotName("edtH", k)).isEmpty())
+            computeSlot(p, k);
+    showLegend(f);
+    writeAntennaColumn(p);
+}
+
+void bindFieldHandlers(EventTable& events) {
+    events.bind("btnFieldResults", Event::Click, btnFieldResultsClick);
+}
+
+} // namespace kovex

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace kovex {
+
+class EventTable;
+class Program;
+
+// An antenna's gain in dBi at 0, 10, ..., 90 degrees from its direction of
+// maximum radiation, and beyond.
+struct VerticalPattern {
+    std::array<double, 10> gaindBi{};
+    double backdBi = 0;
+};
+
+// Straight lines between the pattern's points; the back value from 90
+// degrees on and below 0.
+double VerticalPatternGaindBi(const VerticalPattern& pattern, double angleDeg);
+
+struct TestPointInput {
+    double distanceM = 0;
+    double heightM = 0;
+    double wallAttenuationdB = 0;
+};
+
+struct AntennaInput {
+    double inputPowerdBW = 0;
+    std::int32_t heightM = 0;
+    double tiltDeg = 0;
+    VerticalPattern pattern;
+};
+
+struct PointField {
+    double elevationDeg = 0;
+    double gaindBi = 0;
+    double powerW = 0;
+    double rangeM = 0;
+    double fieldVm = 0;
+};
+
+// The free-space field of a point source: the power fed to the antenna,
+// raised by the pattern gain toward the point and lowered by the wall,
+// spread over a sphere through the point. Throws the processor's texts for
+// a distance of 0.
+PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point);
+
+void btnFieldResultsClick(Program& p);
+
+void bindFieldHandlers(EventTable& events);
+
+} // namespace kovex

@@ -1,0 +1,148 @@
+#include "calc/Summary.h"
+
+#include "NumberText.h"
+#include "Program.h"
+#include "calc/SummaryGrid.h"
+#include "calc/TestPoints.h"
+
+namespace kovex {
+
+using namespace summary;
+
+namespace {
+
+const QString kMaximumMessage = QStringLiteral(
+    "You have reached the maximum of 12 antennas !\r\rIf you need more, you have to make a new document \rand "
+    "add a suffix to your call (e.g. ZZ0ZZ_2).\r\rIf you continue, you will overwrite the antenna calculations "
+    "nr 12.\r");
+const QString kClearQuestion = QStringLiteral("Are really sure that you want to erase this table ?");
+
+constexpr int kOutputPowerRow = 28;
+constexpr int kAntennaIdRow = 35;
+
+void writeAntennaRows(const MainForm& f, StringGrid& grid, int c) {
+    const QStringList rows{
+        "ANT" + f.text("edtAntNr"),
+        f.text("dblAntennaType"),
+        QString::number(f.AntennaHeightM),
+        QString::number(f.AntennaAzimuthDeg),
+        QString::number(f.HorOpeningAngleDeg),
+        num::shortest(f.BandAndTilt.TiltDeg),
+        num::shortest(f.BandAndTilt.VertOpeningAngleDeg),
+        QString::number(f.BandAndTilt.FreqMinMHz),
+        QString::number(f.BandAndTilt.FreqMaxMHz),
+        num::fixed(f.PowerAndGain.InputPowerdBW, 3, 1),
+        num::shortest(f.PowerAndGain.AntennaGaindBi),
+        num::fixed(f.EIRPdBW, 3, 1),
+        f.PolarizationCode,
+    };
+    for (int i = 0; i < rows.size(); ++i)
+        grid.setCell(c, 1 + i, rows[i]);
+}
+
+void writeFieldRows(const MainForm& f, StringGrid& grid, int c) {
+    for (int k = 1; k <= kTestPointSlots; ++k)
+        grid.setCell(c, kFirstTestPointRow + k - 1, f.text(slotName("edtE", k)));
+}
+
+void writeStationRows(const MainForm& f, StringGrid& grid, int c) {
+    const QStringList rows{f.text("edtOutputPower"), f.text("cmbMode"),   f.text("cmb6min"),
+                           f.text("edtFeederLoss"),  f.text("edtAddLoss"), num::fixed(f.InputPowerW, 3, 1)};
+    for (int i = 0; i < rows.size(); ++i)
+        grid.setCell(c, kOutputPowerRow + i, rows[i]);
+}
+
+void writePatternRows(const MainForm& f, StringGrid& grid, int c) {
+    QStringList rows{f.text("dbeAntNr")};
+    for (int angle = 0; angle <= 90; angle += 10)
+        rows << f.text(QStringLiteral("dbeV%1").arg(angle, 2, 10, QLatin1Char('0')));
+    rows << f.text("dbeVback");
+    for (int i = 0; i < rows.size(); ++i)
+        grid.setCell(c, kAntennaIdRow + i, rows[i]);
+}
+
+// The test points are common to all antennas: the latest computation's
+// points, copied as typed.
+void writeTestPointColumns(const MainForm& f, StringGrid& grid) {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
+        grid.setCell(kDistanceColumn, kFirstTestPointRow + k - 1, f.text(slotName("edtD", k)));
+        grid.setCell(kHeightColumn, kFirstTestPointRow + k - 1, f.text(slotName("edtH", k)));
+    }
+}
+
+// The strictly larger field wins, so the lowest antenna number keeps a tie.
+void writeRowMaximum(StringGrid& grid, int row) {
+    double maximumVm = 0;
+    int antenna = 0;
+    for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c) {
+        const QString cell = grid.cell(c, row);
+        if (cell.isEmpty())
+            continue;
+        const double fieldVm = num::toFloat(cell);
+        if (fieldVm > maximumVm) {
+            maximumVm = fieldVm;
+            antenna = c;
+        }
+    }
+    grid.setCell(kMaxFieldColumn, row, num::shortest(maximumVm));
+    grid.setCell(kFromAntennaColumn, row, "ANT" + QString::number(antenna));
+}
+
+void setAntennaNumber(MainForm& f, int number) {
+    f.setText("edtAntNr", QString::number(number));
+    f.ctl("UpDown1").itemIndex = number;
+}
+
+} // namespace
+
+void WriteSummaryColumn(Program& p, int column) {
+    const MainForm& f = p.form1;
+    StringGrid& grid = p.form1.sgdTP;
+    writeAntennaRows(f, grid, column);
+    writeFieldRows(f, grid, column);
+    writeStationRows(f, grid, column);
+    writePatternRows(f, grid, column);
+    writeTestPointColumns(f, grid);
+}
+
+void TabSheet5Enter(Program& p) {
+    StringGrid& grid = p.form1.sgdTP;
+    for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
+        if (grid.cell(kFirstAntennaColumn, row).isEmpty())
+            return;
+        writeRowMaximum(grid, row);
+    }
+}
+
+void btnNextAntennaClick(Program& p) {
+    int next = p.form1.integer("edtAntNr") + 1;
+    if (next > 12) {
+        p.platform.dialogs.message(kMaximumMessage);
+        next = 12;
+    }
+    setAntennaNumber(p.form1, next);
+    p.showPage(QStringLiteral("TabSheet2"));
+}
+
+void btnClearAllResultsClick(Program& p) {
+    if (!p.platform.dialogs.question(kClearQuestion))
+        return;
+    MainForm& f = p.form1;
+    for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
+        for (int row = 1; row <= 33; ++row)
+            f.sgdTP.setCell(c, row, QString());
+    for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
+        f.sgdTP.setCell(kMaxFieldColumn, row, QString());
+        f.sgdTP.setCell(kDistanceColumn, row, QString());
+    }
+    setAntennaNumber(f, 1);
+    f.DrawingAntennaNumber = 1;
+}
+
+void bindSummaryHandlers(EventTable& events) {
+    events.bind("TabSheet5", Event::Enter, TabSheet5Enter);
+    events.bind("btnNextAntenna", Event::Click, btnNextAntennaClick);
+    events.bind("btnClearAllResults", Event::Click, btnClearAllResultsClick);
+}
+
+} // namespace kovex
