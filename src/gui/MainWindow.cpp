@@ -16,9 +16,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace kovex {
 
@@ -38,6 +41,15 @@ bool isTextEntry(ControlKind kind) {
 // no entering or leaving of a control.
 bool isUserFocusChange(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+// The row headings are read in full, even in a font wider than the one the
+// model's widths were made for.
+int headingWidth(const QTableWidget& table, const StringGrid& grid) {
+    int widest = 0;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        widest = std::max(widest, table.fontMetrics().horizontalAdvance(grid.cell(0, row)));
+    return widest + 8;
 }
 
 } // namespace
@@ -133,11 +145,8 @@ void MainWindow::connectControl(const Control& control, QWidget* widget) {
 void MainWindow::connectButton(const QString& name, QWidget* widget) {
     // The program checks a check box or radio button itself before its
     // handlers run; the widget's own toggle is then overwritten by the model.
-    connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this, [this, name] {
-        act([&] { m_program.click(name); });
-        if (name == QLatin1String("btnClose"))
-            close();
-    });
+    connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+            [this, name] { act([&] { m_program.click(name); }); });
 }
 
 void MainWindow::connectList(const QString& name, QWidget* widget) {
@@ -174,6 +183,8 @@ void MainWindow::act(const std::function<void()>& action) {
     action();
     m_acting = false;
     refresh();
+    if (m_program.mainWindowClosed)
+        close();
 }
 
 void MainWindow::refresh() {
@@ -194,9 +205,16 @@ void MainWindow::showGrid() {
         table->setColumnCount(grid.columnCount());
     if (table->rowCount() != grid.rowCount())
         table->setRowCount(grid.rowCount());
-    for (int column = 0; column < grid.columnCount(); ++column)
-        if (table->columnWidth(column) != grid.columnWidth(column))
-            table->setColumnWidth(column, grid.columnWidth(column));
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        const int width = column == 0 ? std::max(grid.columnWidth(0), headingWidth(*table, grid)) : grid.columnWidth(column);
+        if (table->columnWidth(column) != width)
+            table->setColumnWidth(column, width);
+    }
+    // The whole width of the grid is shown; only its rows scroll.
+    const int frame = 2 * table->frameWidth();
+    const int wanted = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + frame;
+    if (table->minimumWidth() < wanted)
+        table->setMinimumWidth(wanted);
     for (int row = 0; row < grid.rowCount(); ++row) {
         if (table->rowHeight(row) != grid.rowHeight(row))
             table->setRowHeight(row, grid.rowHeight(row));

@@ -1,0 +1,237 @@
+#include "ViewFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace kovex::test {
+namespace {
+
+// What the forms must hold: a widget of the right class for every control of
+// both window models, and the caption of every labelled edit as its buddy.
+TEST_F(ViewTest, EveryControlOfBothWindowsHasAWidgetOfItsKind) {
+    for (const QString& name : program.form1.controlNames()) {
+        const QWidget* shown = window->controlWidget(name);
+        ASSERT_NE(shown, nullptr) << name.toStdString();
+        EXPECT_TRUE(widgetFits(program.form1.ctl(name).kind, *shown)) << name.toStdString();
+    }
+    for (const auto& [name, control] : program.form2.controls()) {
+        const QWidget* shown = window->controlWidget(name);
+        ASSERT_NE(shown, nullptr) << name.toStdString();
+        EXPECT_TRUE(widgetFits(control.kind, *shown)) << name.toStdString();
+    }
+    EXPECT_NE(qobject_cast<QTabWidget*>(window->controlWidget("PageControl1")), nullptr);
+    EXPECT_TRUE(widget<QComboBox>("cmbSA7")->isEditable());
+    EXPECT_TRUE(widget<QComboBox>("cmbPolarization")->isEditable());
+    EXPECT_FALSE(widget<QComboBox>("cmbFrequency")->isEditable());
+}
+
+TEST_F(ViewTest, LabelledEditsCarryTheModelCaptionsInTheirBuddyLabels) {
+    int labelled = 0;
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    for (const QString& name : program.form1.controlNames()) {
+        const Control& control = program.form1.ctl(name);
+        if (control.label.isEmpty())
+            continue;
+        ++labelled;
+        const QWidget* edit = window->controlWidget(name);
+        const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
+        ASSERT_NE(caption, labels.end()) << name.toStdString();
+        EXPECT_EQ((*caption)->text(), control.label) << name.toStdString();
+    }
+    EXPECT_GT(labelled, 35);
+}
+
+// Start-up and the first show have run; the widgets show what they left.
+TEST_F(ViewTest, WindowShowsTheModelAfterStartUp) {
+    EXPECT_EQ(window->windowTitle(), "KOVEX calculation from the VEK");
+    EXPECT_EQ(widget<QLabel>("lblVersion")->text(), program.form1.text("lblVersion"));
+    EXPECT_EQ(widget<QLineEdit>("edtAddLoss")->text(), program.form1.text("edtAddLoss"));
+    EXPECT_EQ(widget<QPushButton>("btnSaveMDB")->text(), program.form1.text("btnSaveMDB"));
+    EXPECT_EQ(widget<QComboBox>("cmbMode")->currentIndex(), program.form1.itemIndex("cmbMode"));
+    EXPECT_EQ(widget<QComboBox>("dblFeeder2")->count(), program.form1.ctl("dblFeeder2").items.size());
+    EXPECT_EQ(widget<QComboBox>("cmbPolarization")->currentText(), "H");
+    EXPECT_TRUE(widget<QLineEdit>("edtLONdeg")->isHidden());
+    EXPECT_FALSE(widget<QLineEdit>("edtLambertX")->isHidden());
+    EXPECT_TRUE(widget<QLineEdit>("edtOtherOperator")->isHidden());
+    EXPECT_EQ(widget<QLabel>("lblStep1")->text().count('\r'), 0);
+    auto* tabs = widget<QTabWidget>("PageControl1");
+    EXPECT_EQ(tabs->tabText(1), program.form1.text("TabSheet2"));
+    EXPECT_EQ(tabs->currentIndex(), program.form1.activePage());
+}
+
+TEST_F(ViewTest, RefreshShowsTextsColoursBoldnessAndVisibility) {
+    Control& level = program.form1.ctl("lblLevel3");
+    level.text = "80% < E field < 100 % (11.0 V/m)";
+    level.color = kBlue;
+    level.bold = false;
+    program.form1.setText("edtE4", "12.3");
+    program.form1.ctl("edtE4").color = kRed;
+    program.form1.setVisible("edtOtherOperator", true);
+    program.form1.setVisible("edtLambertY", false);
+    program.form1.ctl("gpbTilt").text = " Step 4 : Tilt (changed) ";
+    window->refresh();
+
+    auto* label = widget<QLabel>("lblLevel3");
+    EXPECT_EQ(label->text(), level.text);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_FALSE(label->font().bold());
+    auto* field = widget<QLineEdit>("edtE4");
+    EXPECT_EQ(field->text(), "12.3");
+    EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_FALSE(widget<QLineEdit>("edtOtherOperator")->isHidden());
+    EXPECT_TRUE(widget<QLineEdit>("edtLambertY")->isHidden());
+    EXPECT_EQ(widget<QGroupBox>("gpbTilt")->title(), " Step 4 : Tilt (changed) ");
+
+    program.form1.ctl("edtE4").color = kBlack;
+    window->refresh();
+    EXPECT_NE(field->palette().color(QPalette::Text), QColor(Qt::red));
+}
+
+TEST_F(ViewTest, HiddenEditTakesItsCaptionAlong) {
+    program.form1.setVisible("edtLONdeg", true);
+    window->refresh();
+    auto* edit = widget<QLineEdit>("edtLONdeg");
+    const auto labels = window->findChildren<QLabel*>();
+    const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
+    ASSERT_NE(caption, labels.end());
+    EXPECT_FALSE((*caption)->isHidden());
+    program.form1.setVisible("edtLONdeg", false);
+    window->refresh();
+    EXPECT_TRUE((*caption)->isHidden());
+}
+
+// The program toggles a check box itself; the widget's own toggle must not
+// count a second time.
+TEST_F(ViewTest, ClickOnACheckBoxTogglesItOnce) {
+    auto* tilt = widget<QCheckBox>("chkTilt");
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(2);
+    QTest::mouseClick(tilt, Qt::LeftButton, {}, QPoint(8, tilt->height() / 2));
+    EXPECT_TRUE(program.form1.checked("chkTilt"));
+    EXPECT_TRUE(tilt->isChecked());
+    QTest::mouseClick(tilt, Qt::LeftButton, {}, QPoint(8, tilt->height() / 2));
+    EXPECT_FALSE(program.form1.checked("chkTilt"));
+    EXPECT_FALSE(tilt->isChecked());
+}
+
+TEST_F(ViewTest, ClickOnAButtonRunsItsHandler) {
+    fake.dialogs.shown.clear();
+    QTest::mouseClick(widget<QPushButton>("btnGeneralHelp"), Qt::LeftButton);
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fake.dialogs.shown[0].startsWith("information: "));
+}
+
+TEST_F(ViewTest, ClickOnARadioButtonChecksItInTheModel) {
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    auto* wgs84 = widget<QRadioButton>("rdbWGS84");
+    QTest::mouseClick(wgs84, Qt::LeftButton, {}, QPoint(8, wgs84->height() / 2));
+    EXPECT_TRUE(program.form1.checked("rdbWGS84"));
+    EXPECT_EQ(wgs84->isChecked(), program.form1.checked("rdbWGS84"));
+    EXPECT_EQ(widget<QRadioButton>("rdbLambert")->isChecked(), program.form1.checked("rdbLambert"));
+}
+
+TEST_F(ViewTest, PickingAHelpLanguageSelectsItAndTheCorrespondenceLanguage) {
+    auto* german = window->controlWidget("rdgLanguage")->findChild<QRadioButton*>("rdgLanguageItem2");
+    ASSERT_NE(german, nullptr);
+    QTest::mouseClick(german, Qt::LeftButton, {}, QPoint(8, german->height() / 2));
+    EXPECT_EQ(program.form1.itemIndex("rdgLanguage"), 2);
+    EXPECT_TRUE(german->isChecked());
+    EXPECT_EQ(widget<QComboBox>("cmbLanguage")->currentText(), "Deutsch");
+    const auto radios = window->controlWidget("rdgLanguage")->findChildren<QRadioButton*>();
+    EXPECT_EQ(std::count_if(radios.begin(), radios.end(), [](QRadioButton* r) { return r->isChecked(); }), 1);
+}
+
+TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    auto* power = widget<QLineEdit>("edtOutputPower");
+    power->selectAll();
+    QTest::keyClicks(power, "400");
+    EXPECT_EQ(program.form1.text("edtOutputPower"), "400");
+
+    auto* band = widget<QComboBox>("cmbFrequency");
+    emit band->activated(8);
+    EXPECT_EQ(program.form1.itemIndex("cmbFrequency"), 8);
+    EXPECT_EQ(band->currentIndex(), 8);
+
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(3);
+    auto* wall = widget<QComboBox>("cmbSA2");
+    wall->lineEdit()->clear();
+    QTest::keyClicks(wall->lineEdit(), "brick wall");
+    EXPECT_EQ(program.form1.itemIndex("cmbSA2"), 1);
+    EXPECT_EQ(widget<QLabel>("lblkAS2")->text(), program.form1.text("lblkAS2"));
+}
+
+TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
+    QStringList seen;
+    program.events.bind("edtName", Event::Enter, [&](Program&) { seen << "enter edtName"; });
+    program.events.bind("edtName", Event::Exit, [&](Program&) { seen << "exit edtName"; });
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    widget<QLineEdit>("edtName")->setFocus(Qt::MouseFocusReason);
+    widget<QLineEdit>("edtCity")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(seen, QStringList({"enter edtName", "exit edtName"}));
+}
+
+TEST_F(ViewTest, UserTabChangeShowsThePageThroughTheProgram) {
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    EXPECT_EQ(program.form1.activePage(), 1);
+    EXPECT_EQ(widget<QLabel>("lblPowerAntennaNr")->text(), "Power at the input of my Antenna n° 1");
+}
+
+TEST_F(ViewTest, ArrowsOfTheUpDownStepTheAntennaNumber) {
+    auto* up = window->controlWidget("UpDown1")->findChild<QToolButton*>("UpDown1Up");
+    auto* down = window->controlWidget("UpDown1")->findChild<QToolButton*>("UpDown1Down");
+    ASSERT_TRUE(up && down);
+    up->click();
+    up->click();
+    EXPECT_EQ(widget<QLineEdit>("edtAntNr")->text(), "3");
+    down->click();
+    EXPECT_EQ(program.form1.text("edtAntNr"), "2");
+}
+
+TEST_F(ViewTest, SummaryGridShowsTheModelCellsAndSizes) {
+    auto* table = widget<QTableWidget>("sgdTP");
+    const StringGrid& grid = program.form1.sgdTP;
+    ASSERT_EQ(table->rowCount(), grid.rowCount());
+    ASSERT_EQ(table->columnCount(), grid.columnCount());
+    EXPECT_EQ(table->item(0, 0)->text(), grid.cell(0, 0));
+    EXPECT_EQ(table->item(15, 0)->text(), grid.cell(0, 15));
+    EXPECT_EQ(table->rowHeight(14), grid.rowHeight(14));
+    EXPECT_EQ(table->columnWidth(11), grid.columnWidth(11));
+
+    program.form1.sgdTP.setCell(3, 2, "Dipole");
+    window->refresh();
+    EXPECT_EQ(table->item(2, 3)->text(), "Dipole");
+}
+
+TEST_F(ViewTest, DrawingWindowFollowsTheModelAndReturnHidesIt) {
+    DrawingWindow& drawing = window->drawingWindow();
+    EXPECT_FALSE(drawing.isVisible());
+    program.form2.visible = true;
+    window->refresh();
+    EXPECT_TRUE(drawing.isVisible());
+    EXPECT_EQ(drawing.windowTitle(), program.form2.ctl("TForm2").text);
+    EXPECT_EQ(drawing.controlWidget("imgPH")->size(), QSize(1009, 657));
+
+    QTest::mouseClick(qobject_cast<QPushButton*>(drawing.controlWidget("btnReturn")), Qt::LeftButton);
+    EXPECT_FALSE(program.form2.visible);
+    EXPECT_FALSE(drawing.isVisible());
+}
+
+TEST_F(ViewTest, CloseButtonEndsTheWindow) {
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    QTest::mouseClick(widget<QPushButton>("btnClose"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace kovex::test

@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+// The widgets need an application; the offscreen platform needs no display.
+// The program opens its reference databases in the working directory, so the
+// tests run where the build puts them.
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale::c());
+    QApplication app(argc, argv);
+    QDir::setCurrent(QStringLiteral(KOVEX_DATA_DIR));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
