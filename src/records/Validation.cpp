@@ -1,0 +1,150 @@
+#include "records/Validation.h"
+
+#include "MainForm.h"
+#include "NumberText.h"
+#include "Program.h"
+
+namespace kovex {
+
+namespace {
+
+class ErrorList {
+public:
+    explicit ErrorList(const MainForm& form) : f(form) {}
+
+    void addIf(bool condition, const QString& message) {
+        if (condition)
+            m_text += QLatin1Char('\r') + message;
+    }
+    void addIf(bool condition, const char* message) { addIf(condition, QString::fromLatin1(message)); }
+    bool empty(const char* field) const { return f.text(QString::fromLatin1(field)).isEmpty(); }
+    std::int32_t whole(const char* field) const { return num::toInt(f.text(QString::fromLatin1(field))); }
+    std::int32_t postalCode(const char* field) const {
+        return num::toInt(postalCodeDigits(f.text(QString::fromLatin1(field))));
+    }
+    const QString& text() const { return m_text; }
+
+    const MainForm& f;
+
+private:
+    QString m_text;
+};
+
+void checkPersonalData(ErrorList& e) {
+    e.addIf(e.empty("edtName"), " your name is missing ");
+    e.addIf(e.empty("edtFirstName"), " your first name is missing ");
+    e.addIf(e.empty("edtAddress"), " your street and number are missing ");
+    e.addIf(e.empty("edtZipCode"), " your postal code is missing");
+    const std::int32_t code = e.postalCode("edtZipCode");
+    e.addIf(code < 100, " your postal code is incorrect (< 100)");
+    e.addIf(code > 99999, " your postal code is incorrect (> 99999)");
+    e.addIf(e.empty("edtCity"), " your city");
+    // Only Belgian callsigns are accepted, and the comparison is exact:
+    // leaving the field has upper-cased it already.
+    e.addIf(!e.f.text(QStringLiteral("edtCallsign")).startsWith(QLatin1String("ON")), " your callsign is missing");
+}
+
+void checkAntennaLocation(ErrorList& e) {
+    e.addIf(e.empty("edtAntAddress"), " the street and number, where the antenna is installed, are missing ");
+    e.addIf(e.empty("edtAntZipCode"), " the postal code, where the antenna is installed, are missing");
+    const std::int32_t code = e.postalCode("edtAntZipCode");
+    e.addIf(code < 1000, " the postal code is incorrect (< 1000)");
+    e.addIf(code > 9999, " the postal code is incorrect (> 9999)");
+    e.addIf(e.empty("edtAntCity"), " the city, where the antenna is installed,  is missing");
+}
+
+// Either coordinate form will do, so a part is missing only when its
+// degree field and its Lambert counterpart are both empty.
+void checkCoordinatesGiven(ErrorList& e) {
+    const bool noX = e.empty("edtLambertX");
+    const bool noY = e.empty("edtLambertY");
+    e.addIf(e.empty("edtLONdeg") && noX, " the longitude (degrees) where the antenna is installed ");
+    e.addIf(e.empty("edtLONmin") && noX, " the longitude (minutes) where the antenna is installed");
+    e.addIf(e.empty("edtLONsec") && noX, " the longitude (seconds) where the antenna is installed");
+    e.addIf(e.empty("edtLATdeg") && noY, " the latitude (degrees) where the antenna is installed");
+    e.addIf(e.empty("edtLATmin") && noY, " the latitude (minutes) where the antenna is installed");
+    e.addIf(e.empty("edtLATsec") && noY, " the latitude (seconds) where the antenna is installed");
+}
+
+void checkLambertRange(ErrorList& e) {
+    if (e.empty("edtLambertX") || e.empty("edtLambertY"))
+        return;
+    const std::int32_t x = e.whole("edtLambertX");
+    const std::int32_t y = e.whole("edtLambertY");
+    e.addIf(x < 22000, " Lambert X coordinate too low ");
+    e.addIf(x > 295000, " Lambert X coordinate too high");
+    e.addIf(y < 21000, " Lambert Y coordinate too low ");
+    e.addIf(y > 245000, " Lambert Y coordinate too high ");
+}
+
+// The seconds are too fine to matter for the range of the country.
+double degreesAndMinutes(const ErrorList& e, const char* degrees, const char* minutes) {
+    const std::int32_t whole = e.whole(degrees);
+    return whole + e.whole(minutes) / 60.0;
+}
+
+void checkLongitudeLatitudeRange(ErrorList& e) {
+    if (!e.empty("edtLONdeg") && !e.empty("edtLONmin")) {
+        const double longitude = degreesAndMinutes(e, "edtLONdeg", "edtLONmin");
+        e.addIf(longitude < 2.5, " the longitude is too low");
+        e.addIf(longitude > 6.4, " the longitude is too high");
+    }
+    if (!e.empty("edtLATdeg") && !e.empty("edtLATmin")) {
+        const double latitude = degreesAndMinutes(e, "edtLATdeg", "edtLATmin");
+        e.addIf(latitude < 49.4, " the latitude is too low");
+        e.addIf(latitude > 51.6, " the latitude is too high");
+    }
+}
+
+bool slotPlaced(const MainForm& f, int k) {
+    return !f.text(slotName("edtD", k)).isEmpty() && !f.text(slotName("edtH", k)).isEmpty();
+}
+
+// Slots 5..12 do not make up for a gap among the first four.
+void checkTestPoints(ErrorList& e) {
+    for (int k = 1; k <= 12; ++k)
+        e.addIf(slotPlaced(e.f, k) && e.f.text(slotName("edtLocation", k)).isEmpty(),
+                QStringLiteral(" the description of test point nr %1 is missing").arg(k));
+    bool firstFourPlaced = true;
+    for (int k = 1; k <= 4; ++k)
+        firstFourPlaced = firstFourPlaced && slotPlaced(e.f, k);
+    e.addIf(!firstFourPlaced, " you need to give at least 4 test points");
+}
+
+} // namespace
+
+QString postalCodeDigits(const QString& text) {
+    QString digits;
+    for (QChar c : text)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    return digits;
+}
+
+QString administrativeErrors(const MainForm& f) {
+    ErrorList e(f);
+    checkPersonalData(e);
+    checkAntennaLocation(e);
+    checkCoordinatesGiven(e);
+    checkLambertRange(e);
+    checkLongitudeLatitudeRange(e);
+    checkTestPoints(e);
+    return e.text();
+}
+
+QString validationOutcome(const QString& errors, const QString& accessFileName) {
+    if (errors.isEmpty())
+        return "You are now ready to proceed the " + accessFileName + " for your BIPT application." + "\r\r" +
+               "All the elements seem to be valid !";
+    return "Following parameters are invalid:\r" + errors + "\r\r" + "Please correct now !";
+}
+
+// The answer to the box changes nothing: it only shows the outcome.
+void ValidateAdministrativeData(Program& p) {
+    const QString errors = administrativeErrors(p.form1);
+    p.platform.dialogs.question(validationOutcome(errors, p.form1.AccessFileName));
+}
+
+void btnValidateClick(Program& p) { ValidateAdministrativeData(p); }
+
+} // namespace kovex
