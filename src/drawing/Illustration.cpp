@@ -48,9 +48,9 @@ void paintHouse(QPainter& p, double left, double width, double height, bool with
     p.drawPolygon(QPolygonF({QPointF(left - 10, top), QPointF(left + width / 2, top - height * 0.7),
                              QPointF(left + width + 10, top)}));
     p.setBrush(QColor(0x8a, 0x5a, 0x3c));
-    p.drawRect(QRectF(left + width - 34, kGroundY - 40, 22, 40));
+    p.drawRect(QRectF(left + width * 0.1, kGroundY - 40, width * 0.2, 40));
     p.setBrush(QColor(0xdd, 0xee, 0xf8));
-    const QRectF window(left + 12, top + 12, 46, 32);
+    const QRectF window(left + width * 0.47, top + 12, width * 0.42, std::min(32.0, height * 0.45));
     p.drawRect(window);
     if (!withShack)
         return;
@@ -104,7 +104,7 @@ void paintFeeder(QPainter& p, bool stressed) {
     cable.lineTo(kAntenna.x() + 7, kGroundY - 6);
     cable.quadTo(QPointF(kAntenna.x() + 7, kGroundY - 2), QPointF(kAntenna.x() - 2, kGroundY - 2));
     cable.lineTo(150, kGroundY - 2);
-    cable.cubicTo(QPointF(120, kGroundY - 2), QPointF(110, 212), QPointF(95, 205));
+    cable.cubicTo(QPointF(138, kGroundY - 2), QPointF(150, 206), QPointF(136, 202));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(stressed ? kFeeder : QColor(0x22, 0x22, 0x22), stressed ? 3.5 : 1.8, Qt::SolidLine,
                   Qt::RoundCap));
@@ -187,7 +187,7 @@ void paintScene(QPainter& painter, const QRect& area, const Emphasis& emphasis) 
     if (emphasis.antenna)
         paintHeight(painter);
     if (emphasis.transmitter) {
-        paintCaption(painter, QPointF(64, 160), QStringLiteral("TX"), 13, true);
+        paintCaption(painter, QPointF(104, 160), QStringLiteral("TX"), 13, true);
         paintCaption(painter, QPointF(160, kGroundY + 22), QStringLiteral("feeder"), 13, false);
     }
     painter.restore();
