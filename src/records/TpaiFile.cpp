@@ -1,0 +1,330 @@
+#include "records/TpaiFile.h"
+
+#include "Cp1252.h"
+#include "KovexError.h"
+#include "MainForm.h"
+#include "NumberText.h"
+#include "Program.h"
+#include "records/AdministrativeRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace kovex {
+
+namespace tpai {
+
+namespace {
+
+// Keys are padded with blanks so that "=" is always their last character;
+// at a fixed width no key is a substring of another ("kovex_tp_d1  =" never
+// occurs in a "kovex_tp_d10 =" line).
+constexpr int kTestPointKeyWidth = 14;
+constexpr int kAdministrativeKeyWidth = 19;
+
+QString padKey(const QString& name, int width) {
+    return name.leftJustified(width - 1, QLatin1Char(' ')) + QLatin1Char('=');
+}
+
+// One character per slot keeps the description and height keys at the
+// same width for slots 10 to 12.
+QChar slotCode(int k) {
+    return k <= 9 ? QChar(u'0' + k) : QChar(u'a' + (k - 10));
+}
+
+struct Field {
+    const char* key;
+    const char* control;
+    const char* shownAs;
+};
+
+constexpr Field kPersonalFields[]{
+    {"kovex_name", "edtName", "Name"},
+    {"kovex_first_name", "edtFirstName", "First name"},
+    {"kovex_address", "edtAddress", "Address"},
+    {"kovex_zipcode", "edtZipCode", "Postal code"},
+    {"kovex_city", "edtCity", "City"},
+    {"kovex_phone", "edtPhoneNr", "Phone number"},
+    {"kovex_email", "edtEmail", "E-mail"},
+    {"kovex_callsign", "edtCallsign", "Callsign"},
+    {"kovex_note", "edtNote", "Note"},
+};
+
+constexpr Field kLocationFields[]{
+    {"kovex_ant_adr", "edtAntAddress", "Antenna address"},
+    {"kovex_ant_zipcode", "edtAntZipCode", "Antenna postal code"},
+    {"kovex_ant_city", "edtAntCity", "Antenna city"},
+    {"kovex_lambertX", "edtLambertX", "Lambert X"},
+    {"kovex_lambertY", "edtLambertY", "Lambert Y"},
+    {"kovex_long_deg", "edtLONdeg", "Longitude degrees"},
+    {"kovex_long_min", "edtLONmin", "Longitude minutes"},
+    {"kovex_long_sec", "edtLONsec", "Longitude seconds"},
+    {"kovex_lat_deg", "edtLATdeg", "Latitude degrees"},
+    {"kovex_lat_min", "edtLATmin", "Latitude minutes"},
+    {"kovex_lat_sec", "edtLATsec", "Latitude seconds"},
+};
+
+constexpr Field kSiteFields[]{
+    {"kovex_other_oper", "edtOtherOperator", "Name of the operators"},
+    {"kovex_note_site", "edtNoteSite", "Note about the site"},
+};
+
+QString administrativeKey(const Field& field) {
+    return padKey(QString::fromLatin1(field.key), kAdministrativeKeyWidth);
+}
+
+QString languageKey() {
+    return padKey(QStringLiteral("kovex_language"), kAdministrativeKeyWidth);
+}
+
+const QStringList& languageNames() {
+    static const QStringList names{QString::fromUtf8("français"), QStringLiteral("Nederlands"),
+                                   QStringLiteral("Deutsch")};
+    return names;
+}
+
+} // namespace
+
+QString descriptionKey(int k) {
+    return padKey(QStringLiteral("kovex_m") + slotCode(k) + QStringLiteral("01"), kTestPointKeyWidth);
+}
+
+QString heightKey(int k) {
+    return padKey(QStringLiteral("kovex_m") + slotCode(k) + QStringLiteral("02"), kTestPointKeyWidth);
+}
+
+QString distanceKey(int k) {
+    return padKey(QStringLiteral("kovex_tp_d") + QString::number(k), kTestPointKeyWidth);
+}
+
+QString wallTypeKey(int k) {
+    return padKey(QStringLiteral("kovex_tp_sa") + QString::number(k), kTestPointKeyWidth);
+}
+
+namespace {
+
+QString slotField(const char* what, int k) {
+    return QString::fromLatin1(what) + QStringLiteral(" of test point ") + QString::number(k);
+}
+
+void addFields(std::vector<Line>& lines, const MainForm& f, const auto& fields) {
+    for (const Field& field : fields)
+        lines.push_back({administrativeKey(field) + f.text(QString::fromLatin1(field.control)),
+                         QString::fromLatin1(field.shownAs)});
+}
+
+// A slot's description travels with its height and its wall type with its
+// distance, each pair written only when its number is there.
+void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
+    for (int k = 1; k <= 12; ++k) {
+        const QString height = f.text(slotName("edtH", k));
+        if (height.isEmpty())
+            continue;
+        lines.push_back({descriptionKey(k) + f.text(slotName("edtLocation", k)), slotField("Description", k)});
+        lines.push_back({heightKey(k) + height, slotField("Height", k)});
+    }
+    for (int k = 1; k <= 12; ++k) {
+        const QString distance = f.text(slotName("edtD", k));
+        if (distance.isEmpty())
+            continue;
+        lines.push_back({distanceKey(k) + distance, slotField("Distance", k)});
+        lines.push_back({wallTypeKey(k) + QString::number(f.itemIndex(slotName("cmbSA", k))), {}});
+    }
+}
+
+void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
+    addFields(lines, f, kPersonalFields);
+    const int language = f.itemIndex(QStringLiteral("cmbLanguage"));
+    if (language >= 0 && language < languageNames().size())
+        lines.push_back({languageKey() + languageNames()[language], {}});
+    addFields(lines, f, kLocationFields);
+    addFields(lines, f, kSiteFields);
+}
+
+QString codePoint(char32_t c) {
+    return QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+[[noreturn]] void refuseField(const QString& field, const QString& problem) {
+    throw KovexError("The TPAI file was not saved: the field \"" + field + "\" holds " + problem + '.');
+}
+
+QByteArray encodedLine(const Line& line) {
+    if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
+        refuseField(line.field, QStringLiteral("a line break"));
+    for (char32_t c : line.text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (!cp1252::encode(character))
+            refuseField(line.field, "the character \"" + character + "\" (" + codePoint(c) +
+                                        "), which has no Windows-1252 code");
+    }
+    return *cp1252::encode(line.text);
+}
+
+} // namespace
+
+std::vector<Line> fileLines(const MainForm& f, const QString& dateStamp) {
+    std::vector<Line> lines{{QStringLiteral("<HEAD>"), {}},
+                            {QStringLiteral("kovex_date   = ") + dateStamp, QStringLiteral("Date")},
+                            {QStringLiteral("</HEAD>"), {}},
+                            {QStringLiteral("<TESTPOINTS>"), {}}};
+    addTestPoints(lines, f);
+    lines.push_back({QStringLiteral("</TESTPOINTS>"), {}});
+    lines.push_back({QStringLiteral("<ADMINISTRATIVE_INFOS>"), {}});
+    addAdministrativeInfo(lines, f);
+    for (const char* tag : {"</ADMINISTRATIVE_INFOS>", "<TAIL>", "</TAIL>"})
+        lines.push_back({QString::fromLatin1(tag), {}});
+    return lines;
+}
+
+QByteArray fileBytes(const std::vector<Line>& lines) {
+    QByteArray bytes;
+    for (const Line& line : lines)
+        bytes += encodedLine(line) + "\r\n";
+    return bytes;
+}
+
+QString dateStamp(const QDateTime& now, const QString& dateFormat, const QString& timeFormat) {
+    const QLocale neutral = QLocale::c();
+    return neutral.toString(now, dateFormat) + QLatin1Char(' ') + neutral.toString(now, timeFormat);
+}
+
+namespace {
+
+// The value is whatever follows a key written at the start of the line.
+void readInto(MainForm& f, const QString& line, const QString& key, const QString& control) {
+    if (line.contains(key))
+        f.setText(control, line.mid(key.size()));
+}
+
+void readTestPoints(MainForm& f, const QString& line) {
+    for (int k = 1; k <= 12; ++k) {
+        readInto(f, line, distanceKey(k), slotName("edtD", k));
+        readInto(f, line, heightKey(k), slotName("edtH", k));
+        readInto(f, line, descriptionKey(k), slotName("edtLocation", k));
+        const QString wallKey = wallTypeKey(k);
+        // A number outside the list selects no item.
+        if (line.contains(wallKey))
+            f.setItemIndex(slotName("cmbSA", k), num::toInt(line.mid(wallKey.size())));
+    }
+}
+
+void readFields(MainForm& f, const QString& line, const auto& fields) {
+    for (const Field& field : fields)
+        readInto(f, line, administrativeKey(field), QString::fromLatin1(field.control));
+}
+
+// Only the first letter of the language counts, in either case.
+void readLanguage(MainForm& f, const QString& line) {
+    const QString key = languageKey();
+    for (int item = 0; item < languageNames().size(); ++item) {
+        const QChar initial = languageNames()[item][0];
+        if (line.contains(key + initial.toLower()) || line.contains(key + initial.toUpper()))
+            f.setItemIndex(QStringLiteral("cmbLanguage"), item);
+    }
+}
+
+// The file keeps no coordinate system: the form shown is the one whose
+// coordinates are there, and stays as it was when both or neither are.
+void followCoordinates(MainForm& f) {
+    const bool lambert = !f.text(QStringLiteral("edtLambertX")).isEmpty();
+    const bool degrees = !f.text(QStringLiteral("edtLONdeg")).isEmpty();
+    if (degrees && !lambert)
+        showCoordinateForm(f, CoordinateSystem::WGS84);
+    else if (lambert && !degrees)
+        showCoordinateForm(f, CoordinateSystem::Lambert);
+}
+
+} // namespace
+
+void readLine(MainForm& f, const QString& line) {
+    readTestPoints(f, line);
+    readFields(f, line, kPersonalFields);
+    readLanguage(f, line);
+    readFields(f, line, kLocationFields);
+    followCoordinates(f);
+    readFields(f, line, kSiteFields);
+}
+
+void readBytes(MainForm& f, const QByteArray& bytes) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (const QByteArray& line : lines)
+        readLine(f, cp1252::decode(line.endsWith('\r') ? line.chopped(1) : line));
+}
+
+// Both systems' forbidden characters are refused, so that a file written
+// here can be copied to the other; the path separators among them keep the
+// file in the working directory.
+bool isAllowedFileName(const QString& name) {
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar c : name)
+        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+} // namespace tpai
+
+namespace {
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo::exists(path))
+        throw KovexError(QStringLiteral("File not found"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw KovexError(QStringLiteral("File access denied"));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw KovexError(QStringLiteral("I/O error 100"));
+    return bytes;
+}
+
+// The new file takes the place of the old one only once it is complete, so
+// a failed save leaves the previous file as it was. A read-only file is
+// refused rather than replaced behind the user's back.
+void saveInPlace(const QString& name, const QByteArray& bytes) {
+    const QFileInfo existing(name);
+    if (existing.exists() && !existing.isWritable())
+        throw KovexError(QStringLiteral("File access denied"));
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        throw KovexError(QStringLiteral("File access denied"));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw KovexError(QStringLiteral("I/O error 101"));
+}
+
+QString dialogFolder(const Program& p) {
+    return p.data.dialogFolder.isEmpty() ? QDir::currentPath() : p.data.dialogFolder;
+}
+
+} // namespace
+
+void WriteTpaiFile(Program& p) {
+    MainForm& f = p.form1;
+    const QString name = f.text(QStringLiteral("edtCallsign")) + QStringLiteral("_tpai.txt");
+    if (!tpai::isAllowedFileName(name))
+        throw KovexError(QStringLiteral("Invalid filename"));
+    const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
+                                          p.platform.locale.shortTimeFormat());
+    const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
+    f.TpaiFileName = name;
+    saveInPlace(name, bytes);
+}
+
+bool ReadTpaiFile(Program& p) {
+    const std::optional<QString> chosen = p.platform.dialogs.openFile(
+        QStringLiteral("TestPointAdmInfo (*.txt)"), QStringLiteral("*tpai.txt"), dialogFolder(p));
+    if (!chosen)
+        return false;
+    const QByteArray bytes = readWholeFile(*chosen);
+    p.form1.TpaiFileName = *chosen;
+    tpai::readBytes(p.form1, bytes);
+    return true;
+}
+
+} // namespace kovex
