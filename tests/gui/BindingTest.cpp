@@ -181,6 +181,23 @@ TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
     EXPECT_EQ(seen, QStringList({"enter edtName", "exit edtName"}));
 }
 
+// Leaving a page leaves its focused edit first; the page change that
+// caused it still wins.
+TEST_F(ViewTest, TabChangeLeavesTheFocusedEditAndShowsTheNewPage) {
+    int exits = 0;
+    program.events.bind("edtLengthF1", Event::Exit, [&](Program&) { ++exits; });
+    auto* tabs = widget<QTabWidget>("PageControl1");
+    tabs->setCurrentIndex(1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    widget<QLineEdit>("edtLengthF1")->setFocus(Qt::MouseFocusReason);
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(program.form1.activePage(), 2);
+    EXPECT_EQ(widget<QLabel>("lblAntennaNr")->text(), "Characteristics of my Antenna n° 1");
+}
+
 TEST_F(ViewTest, UserTabChangeShowsThePageThroughTheProgram) {
     widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
     EXPECT_EQ(program.form1.activePage(), 1);

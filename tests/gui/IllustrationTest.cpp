@@ -15,6 +15,10 @@ struct Picture {
     PaintFunction paint;
 };
 
+void PrintTo(const Picture& picture, std::ostream* out) {
+    *out << picture.name;
+}
+
 class IllustrationTest : public testing::TestWithParam<Picture> {};
 
 // A picture fills its whole area, whatever the proportions, and stays inside
