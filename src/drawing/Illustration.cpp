@@ -34,7 +34,8 @@ void paintBackground(QPainter& p, const QRect& area, double groundY) {
     sky.setColorAt(0, QColor(0xcf, 0xe6, 0xf7));
     sky.setColorAt(1, QColor(0xf4, 0xf9, 0xfd));
     p.fillRect(QRectF(area.left(), area.top(), area.width(), groundY - area.top()), sky);
-    p.fillRect(QRectF(area.left(), groundY, area.width(), area.bottom() - groundY + 1), QColor(0x9c, 0xc7, 0x7a));
+    p.fillRect(QRectF(area.left(), groundY, area.width(), area.bottom() - groundY + 1),
+               QColor(0x9c, 0xc7, 0x7a));
     p.setPen(QPen(QColor(0x6f, 0x9a, 0x52), 2));
     p.drawLine(QPointF(area.left(), groundY), QPointF(area.right() + 1, groundY));
 }
@@ -90,7 +91,8 @@ void paintMast(QPainter& p) {
 // A Yagi seen from the side: a boom with elements that shorten towards the
 // front.
 void paintYagi(QPainter& p, bool stressed) {
-    p.setPen(QPen(stressed ? QColor(0xc0, 0x39, 0x2b) : kInk, stressed ? 2.5 : 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(
+        QPen(stressed ? QColor(0xc0, 0x39, 0x2b) : kInk, stressed ? 2.5 : 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(kAntenna + QPointF(-32, 0), kAntenna + QPointF(32, 0));
     const double lengths[] = {26, 24, 21, 19, 17};
     for (int i = 0; i < 5; ++i) {
@@ -137,9 +139,10 @@ void paintHeight(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.drawLine(QPointF(x, kGroundY), QPointF(x, kAntenna.y()));
     p.setBrush(kInk);
-    p.drawPolygon(QPolygonF({QPointF(x, kAntenna.y()), QPointF(x - 4, kAntenna.y() + 9),
-                             QPointF(x + 4, kAntenna.y() + 9)}));
-    p.drawPolygon(QPolygonF({QPointF(x, kGroundY), QPointF(x - 4, kGroundY - 9), QPointF(x + 4, kGroundY - 9)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(x, kAntenna.y()), QPointF(x - 4, kAntenna.y() + 9), QPointF(x + 4, kAntenna.y() + 9)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(x, kGroundY), QPointF(x - 4, kGroundY - 9), QPointF(x + 4, kGroundY - 9)}));
     p.setPen(QPen(kInk, 0.8, Qt::DotLine));
     p.drawLine(kAntenna + QPointF(34, 0), QPointF(x + 8, kAntenna.y()));
     QFont font = p.font();
@@ -204,7 +207,8 @@ void paintStart(QPainter& painter, const QRect& area) {
                       area.top() + (area.height() - kCanvasHeight * scale) / 2);
     painter.scale(scale, scale);
     paintCaption(painter, QPointF(20, 40), QStringLiteral("KOVEX"), 30, true);
-    paintCaption(painter, QPointF(21, 58), QStringLiteral("RF exposure of amateur-radio stations"), 10, false);
+    paintCaption(painter, QPointF(21, 58), QStringLiteral("RF exposure of amateur-radio stations"), 10,
+                 false);
     painter.restore();
 }
 

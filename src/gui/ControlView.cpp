@@ -121,16 +121,16 @@ QWidget& findControlWidget(QWidget& root, const Control& control) {
                                control.name.toStdString());
     if (!widgetFits(control.kind, *widget))
         throw std::logic_error("the widget " + control.name.toStdString() + " is a " +
-                               widget->metaObject()->className() + ", not a " +
-                               widgetClassFor(control.kind));
+                               widget->metaObject()->className() + ", not a " + widgetClassFor(control.kind));
     return *widget;
 }
 
 std::vector<QAbstractButton*> innerButtons(const QWidget& container) {
     auto children = container.findChildren<QAbstractButton*>();
     std::vector<QAbstractButton*> buttons(children.begin(), children.end());
-    std::sort(buttons.begin(), buttons.end(),
-              [](const QAbstractButton* a, const QAbstractButton* b) { return a->objectName() < b->objectName(); });
+    std::sort(buttons.begin(), buttons.end(), [](const QAbstractButton* a, const QAbstractButton* b) {
+        return a->objectName() < b->objectName();
+    });
     // "UpDown1Down" sorts before "UpDown1Up"; the up arrow comes first.
     if (buttons.size() == 2 && buttons[0]->objectName().endsWith("Down"))
         std::swap(buttons[0], buttons[1]);

@@ -22,10 +22,11 @@ DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
             connect(static_cast<QPushButton*>(m_bound.back().second.widget()), &QPushButton::clicked, this,
                     [this, name = name] { click(name); });
     }
-    static_cast<PictureBox*>(controlWidget("imgPH"))->setPainter([this](QPainter& painter, const QRect& area) {
-        painter.fillRect(area, Qt::white);
-        painter.drawImage(0, 0, m_program.form2.imgPH);
-    });
+    static_cast<PictureBox*>(controlWidget("imgPH"))
+        ->setPainter([this](QPainter& painter, const QRect& area) {
+            painter.fillRect(area, Qt::white);
+            painter.drawImage(0, 0, m_program.form2.imgPH);
+        });
     setFixedSize(sizeHint());
 }
 

@@ -18,8 +18,8 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -75,8 +75,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     for (const auto& [name, painter] : illustrations)
         static_cast<PictureBox*>(controlWidget(name))->setPainter(painter);
 
-    m_drawing = std::make_unique<DrawingWindow>(program, [this](const std::function<void()>& action) { act(action); },
-                                                this);
+    m_drawing = std::make_unique<DrawingWindow>(
+        program, [this](const std::function<void()>& action) { act(action); }, this);
     refresh();
     setFixedSize(sizeHint());
 }
@@ -127,7 +127,8 @@ void MainWindow::connectControl(const Control& control, QWidget* widget) {
     case ControlKind::UpDown: {
         const auto arrows = innerButtons(*widget);
         connect(arrows[0], &QAbstractButton::clicked, this, [this] { act([&] { m_program.upDown(true); }); });
-        connect(arrows[1], &QAbstractButton::clicked, this, [this] { act([&] { m_program.upDown(false); }); });
+        connect(arrows[1], &QAbstractButton::clicked, this,
+                [this] { act([&] { m_program.upDown(false); }); });
         break;
     }
     case ControlKind::Page:
@@ -151,7 +152,8 @@ void MainWindow::connectButton(const QString& name, QWidget* widget) {
 
 void MainWindow::connectList(const QString& name, QWidget* widget) {
     auto* list = static_cast<QComboBox*>(widget);
-    connect(list, &QComboBox::activated, this, [this, name](int index) { act([&] { m_program.select(name, index); }); });
+    connect(list, &QComboBox::activated, this,
+            [this, name](int index) { act([&] { m_program.select(name, index); }); });
     if (list->isEditable())
         connect(list->lineEdit(), &QLineEdit::textEdited, this,
                 [this, name](const QString& text) { act([&] { m_program.type(name, text); }); });
@@ -206,13 +208,15 @@ void MainWindow::showGrid() {
     if (table->rowCount() != grid.rowCount())
         table->setRowCount(grid.rowCount());
     for (int column = 0; column < grid.columnCount(); ++column) {
-        const int width = column == 0 ? std::max(grid.columnWidth(0), headingWidth(*table, grid)) : grid.columnWidth(column);
+        const int width = column == 0 ? std::max(grid.columnWidth(0), headingWidth(*table, grid))
+                                      : grid.columnWidth(column);
         if (table->columnWidth(column) != width)
             table->setColumnWidth(column, width);
     }
     // The whole width of the grid is shown; only its rows scroll.
     const int frame = 2 * table->frameWidth();
-    const int wanted = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + frame;
+    const int wanted =
+        table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() + frame;
     if (table->minimumWidth() < wanted)
         table->setMinimumWidth(wanted);
     for (int row = 0; row < grid.rowCount(); ++row) {

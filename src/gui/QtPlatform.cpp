@@ -24,8 +24,8 @@ void QtDialogs::warning(const QString& text) {
 }
 
 bool QtDialogs::question(const QString& text) {
-    return showBox(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return showBox(QMessageBox::Warning, QStringLiteral("Warning"), text,
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDialogs::information(const QString& text) {
@@ -43,7 +43,8 @@ void QtDialogs::error(const QString& text) {
 std::optional<QString> QtDialogs::openFile(const QString& filterDescription, const QString& pattern,
                                            const QString& folder) {
     const QString filter = QStringLiteral("%1 (%2)").arg(filterDescription, pattern);
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
+    const QString path =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -43,7 +43,8 @@ TEST_F(ViewTest, LabelledEditsCarryTheModelCaptionsInTheirBuddyLabels) {
             continue;
         ++labelled;
         const QWidget* edit = window->controlWidget(name);
-        const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
+        const auto caption =
+            std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
         ASSERT_NE(caption, labels.end()) << name.toStdString();
         EXPECT_EQ((*caption)->text(), control.label) << name.toStdString();
     }
@@ -101,7 +102,8 @@ TEST_F(ViewTest, HiddenEditTakesItsCaptionAlong) {
     window->refresh();
     auto* edit = widget<QLineEdit>("edtLONdeg");
     const auto labels = window->findChildren<QLabel*>();
-    const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
+    const auto caption =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
     ASSERT_NE(caption, labels.end());
     EXPECT_FALSE((*caption)->isHidden());
     program.form1.setVisible("edtLONdeg", false);
