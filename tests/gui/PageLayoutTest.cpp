@@ -73,5 +73,24 @@ TEST_F(ViewTest, NoPageClipsOrOverlapsItsControls) {
     }
 }
 
+TEST_F(ViewTest, DrawingWindowHoldsThePictureAndItsButtons) {
+    program.form2.imgPH = QImage(1009, 657, QImage::Format_RGB32);
+    program.form2.imgPH.fill(Qt::yellow);
+    program.form2.visible = true;
+    window->refresh();
+    DrawingWindow& drawing = window->drawingWindow();
+    const QImage picture = drawing.grab().toImage();
+    const QString shots = qEnvironmentVariable("KOVEX_SCREENSHOT_DIR");
+    if (!shots.isEmpty())
+        picture.save(QDir(shots).filePath("TForm2.png"));
+    const QWidget* image = drawing.controlWidget("imgPH");
+    EXPECT_EQ(picture.pixelColor(image->geometry().center()), QColor(Qt::yellow));
+    for (const char* name : {"btnReturn", "btnSaveDrawing", "btnPrintDrawing"}) {
+        const QWidget* button = drawing.controlWidget(name);
+        EXPECT_TRUE(drawing.rect().contains(button->geometry())) << name;
+        EXPECT_FALSE(button->geometry().intersects(image->geometry())) << name;
+    }
+}
+
 } // namespace
 } // namespace kovex::test
