@@ -240,11 +240,17 @@ void BoundControl::showList(const Control& control) {
         combo->addItems(control.items);
         m_shownItems = control.items;
     }
+    // A list that may be typed over shows its text, which no item need hold;
+    // while the user types, the text and its cursor stay where they are.
+    QLineEdit* typed = combo->lineEdit();
+    const QString before = combo->currentText();
+    const int cursor = typed ? typed->cursorPosition() : 0;
     if (combo->currentIndex() != control.itemIndex)
         combo->setCurrentIndex(control.itemIndex);
-    // A list that may be typed over shows its text, which no item need hold.
-    if (combo->isEditable() && combo->currentText() != control.text)
+    if (typed && combo->currentText() != control.text)
         combo->setEditText(control.text);
+    if (typed && control.text == before)
+        typed->setCursorPosition(cursor);
 }
 
 void BoundControl::showRadioGroup(const Control& control) {

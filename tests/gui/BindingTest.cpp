@@ -169,6 +169,16 @@ TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
     QTest::keyClicks(wall->lineEdit(), "brick wall");
     EXPECT_EQ(program.form1.itemIndex("cmbSA2"), 1);
     EXPECT_EQ(widget<QLabel>("lblkAS2")->text(), program.form1.text("lblkAS2"));
+
+    // Text that names no item stays as typed, cursor included.
+    wall->lineEdit()->clear();
+    QTest::keyClicks(wall->lineEdit(), "glas");
+    wall->lineEdit()->setCursorPosition(2);
+    QTest::keyClicks(wall->lineEdit(), "x");
+    EXPECT_EQ(wall->currentText(), "glxas");
+    EXPECT_EQ(wall->lineEdit()->cursorPosition(), 3);
+    EXPECT_EQ(program.form1.text("cmbSA2"), "glxas");
+    EXPECT_EQ(program.form1.itemIndex("cmbSA2"), -1);
 }
 
 TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
