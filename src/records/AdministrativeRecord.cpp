@@ -33,24 +33,43 @@ void showCoordinateForm(MainForm& f, CoordinateSystem system) {
         f.setVisible(QString::fromLatin1(name), wgs84);
 }
 
-void edtNameExit(Program& p) { upperCaseField(p, "edtName"); }
-void edtFirstNameExit(Program& p) { upperCaseField(p, "edtFirstName"); }
-void edtAddressExit(Program& p) { upperCaseAndCopyToLocation(p, "edtAddress", "edtAntAddress"); }
-void edtZipCodeExit(Program& p) { upperCaseAndCopyToLocation(p, "edtZipCode", "edtAntZipCode"); }
-void edtCityExit(Program& p) { upperCaseAndCopyToLocation(p, "edtCity", "edtAntCity"); }
-void edtAntAddressExit(Program& p) { upperCaseField(p, "edtAntAddress"); }
-void edtAntCityExit(Program& p) { upperCaseField(p, "edtAntCity"); }
+void edtNameExit(Program& p) {
+    upperCaseField(p, "edtName");
+}
+void edtFirstNameExit(Program& p) {
+    upperCaseField(p, "edtFirstName");
+}
+void edtAddressExit(Program& p) {
+    upperCaseAndCopyToLocation(p, "edtAddress", "edtAntAddress");
+}
+void edtZipCodeExit(Program& p) {
+    upperCaseAndCopyToLocation(p, "edtZipCode", "edtAntZipCode");
+}
+void edtCityExit(Program& p) {
+    upperCaseAndCopyToLocation(p, "edtCity", "edtAntCity");
+}
+void edtAntAddressExit(Program& p) {
+    upperCaseField(p, "edtAntAddress");
+}
+void edtAntCityExit(Program& p) {
+    upperCaseField(p, "edtAntCity");
+}
 
 void edtCallsignExit(Program& p) {
     upperCaseField(p, "edtCallsign");
     setFileNamesFromCallsign(p);
 }
 
-void rdbLambertClick(Program& p) { showCoordinateForm(p.form1, CoordinateSystem::Lambert); }
-void rdbWGS84Click(Program& p) { showCoordinateForm(p.form1, CoordinateSystem::WGS84); }
+void rdbLambertClick(Program& p) {
+    showCoordinateForm(p.form1, CoordinateSystem::Lambert);
+}
+void rdbWGS84Click(Program& p) {
+    showCoordinateForm(p.form1, CoordinateSystem::WGS84);
+}
 
 void chkOtherOperatorClick(Program& p) {
-    p.form1.setVisible(QStringLiteral("edtOtherOperator"), p.form1.checked(QStringLiteral("chkOtherOperator")));
+    p.form1.setVisible(QStringLiteral("edtOtherOperator"),
+                       p.form1.checked(QStringLiteral("chkOtherOperator")));
 }
 
 void rdbExistingSiteClick(Program& p) {

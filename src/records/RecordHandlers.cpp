@@ -31,10 +31,18 @@ void loadTpaiFile(Program& p) {
 
 } // namespace
 
-void Button1Click(Program& p) { saveTpaiFile(p); }
-void btnSaveTPAIClick(Program& p) { saveTpaiFile(p); }
-void btnLoadTPClick(Program& p) { loadTpaiFile(p); }
-void btnLoadTPAIClick(Program& p) { loadTpaiFile(p); }
+void Button1Click(Program& p) {
+    saveTpaiFile(p);
+}
+void btnSaveTPAIClick(Program& p) {
+    saveTpaiFile(p);
+}
+void btnLoadTPClick(Program& p) {
+    loadTpaiFile(p);
+}
+void btnLoadTPAIClick(Program& p) {
+    loadTpaiFile(p);
+}
 
 void bindRecordHandlers(EventTable& events) {
     struct Binding {

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <span>
 
 namespace kovex {
 
@@ -42,14 +43,10 @@ struct Field {
 };
 
 constexpr Field kPersonalFields[]{
-    {"kovex_name", "edtName", "Name"},
-    {"kovex_first_name", "edtFirstName", "First name"},
-    {"kovex_address", "edtAddress", "Address"},
-    {"kovex_zipcode", "edtZipCode", "Postal code"},
-    {"kovex_city", "edtCity", "City"},
-    {"kovex_phone", "edtPhoneNr", "Phone number"},
-    {"kovex_email", "edtEmail", "E-mail"},
-    {"kovex_callsign", "edtCallsign", "Callsign"},
+    {"kovex_name", "edtName", "Name"},          {"kovex_first_name", "edtFirstName", "First name"},
+    {"kovex_address", "edtAddress", "Address"}, {"kovex_zipcode", "edtZipCode", "Postal code"},
+    {"kovex_city", "edtCity", "City"},          {"kovex_phone", "edtPhoneNr", "Phone number"},
+    {"kovex_email", "edtEmail", "E-mail"},      {"kovex_callsign", "edtCallsign", "Callsign"},
     {"kovex_note", "edtNote", "Note"},
 };
 
@@ -106,6 +103,48 @@ QString wallTypeKey(int k) {
 
 namespace {
 
+// The keys are built once: the reader tries all of them on every line.
+struct KeyedControl {
+    QString key;
+    QString control;
+};
+
+std::vector<KeyedControl> keyed(std::span<const Field> fields) {
+    std::vector<KeyedControl> keys;
+    for (const Field& field : fields)
+        keys.push_back({administrativeKey(field), QString::fromLatin1(field.control)});
+    return keys;
+}
+
+const std::vector<KeyedControl>& slotKeys() {
+    static const std::vector<KeyedControl> keys = [] {
+        std::vector<KeyedControl> all;
+        for (int k = 1; k <= 12; ++k) {
+            all.push_back({distanceKey(k), slotName("edtD", k)});
+            all.push_back({heightKey(k), slotName("edtH", k)});
+            all.push_back({descriptionKey(k), slotName("edtLocation", k)});
+            all.push_back({wallTypeKey(k), slotName("cmbSA", k)});
+        }
+        return all;
+    }();
+    return keys;
+}
+
+const std::vector<KeyedControl>& personalKeys() {
+    static const std::vector<KeyedControl> keys = keyed(kPersonalFields);
+    return keys;
+}
+
+const std::vector<KeyedControl>& locationKeys() {
+    static const std::vector<KeyedControl> keys = keyed(kLocationFields);
+    return keys;
+}
+
+const std::vector<KeyedControl>& siteKeys() {
+    static const std::vector<KeyedControl> keys = keyed(kSiteFields);
+    return keys;
+}
+
 QString slotField(const char* what, int k) {
     return QString::fromLatin1(what) + QStringLiteral(" of test point ") + QString::number(k);
 }
@@ -123,7 +162,8 @@ void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
         const QString height = f.text(slotName("edtH", k));
         if (height.isEmpty())
             continue;
-        lines.push_back({descriptionKey(k) + f.text(slotName("edtLocation", k)), slotField("Description", k)});
+        lines.push_back(
+            {descriptionKey(k) + f.text(slotName("edtLocation", k)), slotField("Description", k)});
         lines.push_back({heightKey(k) + height, slotField("Height", k)});
     }
     for (int k = 1; k <= 12; ++k) {
@@ -145,16 +185,37 @@ void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
 }
 
 QString codePoint(char32_t c) {
-    return QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("U+") +
+           QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
     throw KovexError("The TPAI file was not saved: the field \"" + field + "\" holds " + problem + '.');
 }
 
+const QStringList& allKeys() {
+    static const QStringList keys = [] {
+        QStringList all{languageKey()};
+        for (const auto* group : {&slotKeys(), &personalKeys(), &locationKeys(), &siteKeys()})
+            for (const KeyedControl& keyed : *group)
+                all << keyed.key;
+        return all;
+    }();
+    return keys;
+}
+
+// The reader finds keys anywhere in a line, so a value holding another
+// field's key would be read back into that field.
+void refuseForeignKey(const Line& line) {
+    for (const QString& key : allKeys())
+        if (!line.text.startsWith(key) && line.text.contains(key))
+            refuseField(line.field, "\"" + key + "\", which would be read back into another field");
+}
+
 QByteArray encodedLine(const Line& line) {
     if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
         refuseField(line.field, QStringLiteral("a line break"));
+    refuseForeignKey(line);
     for (char32_t c : line.text.toUcs4()) {
         const QString character = QString::fromUcs4(&c, 1);
         if (!cp1252::encode(character))
@@ -194,27 +255,18 @@ QString dateStamp(const QDateTime& now, const QString& dateFormat, const QString
 
 namespace {
 
-// The value is whatever follows a key written at the start of the line.
-void readInto(MainForm& f, const QString& line, const QString& key, const QString& control) {
-    if (line.contains(key))
-        f.setText(control, line.mid(key.size()));
-}
-
-void readTestPoints(MainForm& f, const QString& line) {
-    for (int k = 1; k <= 12; ++k) {
-        readInto(f, line, distanceKey(k), slotName("edtD", k));
-        readInto(f, line, heightKey(k), slotName("edtH", k));
-        readInto(f, line, descriptionKey(k), slotName("edtLocation", k));
-        const QString wallKey = wallTypeKey(k);
-        // A number outside the list selects no item.
-        if (line.contains(wallKey))
-            f.setItemIndex(slotName("cmbSA", k), num::toInt(line.mid(wallKey.size())));
+// The value is whatever follows a key written at the start of the line. A
+// wall type is a whole number, and one outside the list selects no item.
+void readKeys(MainForm& f, const QString& line, const std::vector<KeyedControl>& keys) {
+    for (const KeyedControl& keyed : keys) {
+        if (!line.contains(keyed.key))
+            continue;
+        const QString value = line.mid(keyed.key.size());
+        if (f.ctl(keyed.control).kind == ControlKind::Combo)
+            f.setItemIndex(keyed.control, num::toInt(value));
+        else
+            f.setText(keyed.control, value);
     }
-}
-
-void readFields(MainForm& f, const QString& line, const auto& fields) {
-    for (const Field& field : fields)
-        readInto(f, line, administrativeKey(field), QString::fromLatin1(field.control));
 }
 
 // Only the first letter of the language counts, in either case.
@@ -241,12 +293,12 @@ void followCoordinates(MainForm& f) {
 } // namespace
 
 void readLine(MainForm& f, const QString& line) {
-    readTestPoints(f, line);
-    readFields(f, line, kPersonalFields);
+    readKeys(f, line, slotKeys());
+    readKeys(f, line, personalKeys());
     readLanguage(f, line);
-    readFields(f, line, kLocationFields);
+    readKeys(f, line, locationKeys());
     followCoordinates(f);
-    readFields(f, line, kSiteFields);
+    readKeys(f, line, siteKeys());
 }
 
 void readBytes(MainForm& f, const QByteArray& bytes) {

@@ -9,7 +9,7 @@ namespace kovex {
 namespace {
 
 class ErrorList {
-public:
+  public:
     explicit ErrorList(const MainForm& form) : f(form) {}
 
     void addIf(bool condition, const QString& message) {
@@ -26,7 +26,7 @@ public:
 
     const MainForm& f;
 
-private:
+  private:
     QString m_text;
 };
 
@@ -41,7 +41,8 @@ void checkPersonalData(ErrorList& e) {
     e.addIf(e.empty("edtCity"), " your city");
     // Only Belgian callsigns are accepted, and the comparison is exact:
     // leaving the field has upper-cased it already.
-    e.addIf(!e.f.text(QStringLiteral("edtCallsign")).startsWith(QLatin1String("ON")), " your callsign is missing");
+    e.addIf(!e.f.text(QStringLiteral("edtCallsign")).startsWith(QLatin1String("ON")),
+            " your callsign is missing");
 }
 
 void checkAntennaLocation(ErrorList& e) {
@@ -145,6 +146,8 @@ void ValidateAdministrativeData(Program& p) {
     p.platform.dialogs.question(validationOutcome(errors, p.form1.AccessFileName));
 }
 
-void btnValidateClick(Program& p) { ValidateAdministrativeData(p); }
+void btnValidateClick(Program& p) {
+    ValidateAdministrativeData(p);
+}
 
 } // namespace kovex
