@@ -1,0 +1,172 @@
+#include "records/Validation.h"
+
+#include "KovexError.h"
+#include "MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+using namespace kovex;
+
+namespace {
+
+TEST(PostalCodeDigits, KeepsTheDigitsInOrder) {
+    const std::pair<const char*, const char*> cases[]{
+        {"", ""},      {"B-1000", "1000"},    {"1000 BRUSSEL", "1000"}, {"B-", ""}, {" 4 0 0 0 ", "4000"},
+        {"-99", "99"}, {"l'église 12", "12"},
+    };
+    for (const auto& [text, digits] : cases)
+        EXPECT_EQ(postalCodeDigits(QString::fromUtf8(text)), QLatin1String(digits)) << text;
+    // digits of other scripts are no '0'..'9'
+    EXPECT_EQ(postalCodeDigits(QString::fromUtf8("١٠٠٠ 12")), QStringLiteral("12"));
+}
+
+void fillValidRecord(MainForm& f) {
+    const std::pair<const char*, const char*> fields[]{
+        {"edtName", "PEETERS"},
+        {"edtFirstName", "JAN"},
+        {"edtAddress", "KERKSTRAAT 1"},
+        {"edtZipCode", "1000"},
+        {"edtCity", "BRUSSEL"},
+        {"edtCallsign", "ON4XX"},
+        {"edtAntAddress", "KERKSTRAAT 1"},
+        {"edtAntZipCode", "1000"},
+        {"edtAntCity", "BRUSSEL"},
+        {"edtLambertX", "150000"},
+        {"edtLambertY", "170000"},
+        {"edtLONdeg", "4"},
+        {"edtLONmin", "21"},
+        {"edtLONsec", "0"},
+        {"edtLATdeg", "50"},
+        {"edtLATmin", "50"},
+        {"edtLATsec", "0"},
+    };
+    for (const auto& [name, text] : fields)
+        f.setText(QString::fromLatin1(name), QString::fromLatin1(text));
+    for (int k = 1; k <= 4; ++k) {
+        f.setText(slotName("edtD", k), QStringLiteral("10"));
+        f.setText(slotName("edtH", k), QStringLiteral("2"));
+        f.setText(slotName("edtLocation", k), QStringLiteral("garden"));
+    }
+}
+
+struct Case {
+    const char* field;
+    const char* text;
+    const char* errors; // the error list, or the conversion error when it starts with '
+};
+
+// Each value just inside and just outside its range, on an otherwise valid
+// record, so that a bound taken with the wrong comparison shows.
+const Case kCases[]{
+    {"edtZipCode", "100", ""},
+    {"edtZipCode", "99", "\r your postal code is incorrect (< 100)"},
+    {"edtZipCode", "99999", ""},
+    {"edtZipCode", "100000", "\r your postal code is incorrect (> 99999)"},
+    {"edtZipCode", "B-1000", ""},
+    {"edtZipCode", "", "'' is not a valid integer value"},
+    {"edtZipCode", "99999999999", "'99999999999' is not a valid integer value"},
+    {"edtAntZipCode", "1000", ""},
+    {"edtAntZipCode", "999", "\r the postal code is incorrect (< 1000)"},
+    {"edtAntZipCode", "9999", ""},
+    {"edtAntZipCode", "10000", "\r the postal code is incorrect (> 9999)"},
+    {"edtAntZipCode", "", "'' is not a valid integer value"},
+    {"edtLambertX", "22000", ""},
+    {"edtLambertX", "21999", "\r Lambert X coordinate too low "},
+    {"edtLambertX", "295000", ""},
+    {"edtLambertX", "295001", "\r Lambert X coordinate too high"},
+    {"edtLambertY", "21000", ""},
+    {"edtLambertY", "20999", "\r Lambert Y coordinate too low "},
+    {"edtLambertY", "245000", ""},
+    {"edtLambertY", "245001", "\r Lambert Y coordinate too high "},
+    {"edtLambertY", "1.5e5", "'1.5e5' is not a valid integer value"},
+    {"edtLambertY", " ", "' ' is not a valid integer value"},
+    {"edtLONmin", "30", ""},
+    {"edtLONdeg", "2", "\r the longitude is too low"},
+    {"edtLONdeg", "7", "\r the longitude is too high"},
+    {"edtLONmin", "-1", ""},
+    {"edtLONsec", "", ""},
+    {"edtLONmin", "x", "'x' is not a valid integer value"},
+    {"edtLATdeg", "48", "\r the latitude is too low"},
+    {"edtLATdeg", "52", "\r the latitude is too high"},
+    {"edtLATmin", "", ""},
+    {"edtLATmin", "5.5", "'5.5' is not a valid integer value"},
+    {"edtCallsign", "ON", ""},
+    {"edtCallsign", "On4XX", "\r your callsign is missing"},
+    {"edtCallsign", " ON4XX", "\r your callsign is missing"},
+    {"edtCallsign", "", "\r your callsign is missing"},
+    {"edtName", " ", ""},
+    {"edtName", "", "\r your name is missing "},
+    {"edtCity", "", "\r your city"},
+    {"edtLocation3", "", "\r the description of test point nr 3 is missing"},
+    {"edtH4", "", "\r you need to give at least 4 test points"},
+};
+
+TEST(AdministrativeErrors, BoundsAndConversions) {
+    for (const Case& c : kCases) {
+        MainForm form;
+        fillValidRecord(form);
+        form.setText(QString::fromLatin1(c.field), QString::fromLatin1(c.text));
+        const QString expected = QString::fromLatin1(c.errors);
+        QString found;
+        try {
+            found = administrativeErrors(form);
+        } catch (const KovexError& error) {
+            found = error.text();
+        }
+        EXPECT_EQ(found.toStdString(), expected.toStdString()) << c.field << " = \"" << c.text << '"';
+    }
+}
+
+struct DegreesCase {
+    const char* degrees;
+    const char* minutes;
+    bool tooLow;
+    bool tooHigh;
+};
+
+// The minutes count as sixtieths: the bounds fall inside a degree.
+TEST(AdministrativeErrors, LongitudeAndLatitudeBoundsFallBetweenMinutes) {
+    const DegreesCase longitudes[]{{"2", "29", true, false},
+                                   {"2", "30", false, false},
+                                   {"6", "24", false, false},
+                                   {"6", "25", false, true}};
+    const DegreesCase latitudes[]{{"49", "23", true, false},
+                                  {"49", "24", false, false},
+                                  {"51", "36", false, false},
+                                  {"51", "37", false, true}};
+    for (const DegreesCase& c : longitudes) {
+        MainForm form;
+        fillValidRecord(form);
+        form.setText(QStringLiteral("edtLONdeg"), QString::fromLatin1(c.degrees));
+        form.setText(QStringLiteral("edtLONmin"), QString::fromLatin1(c.minutes));
+        const QString errors = administrativeErrors(form);
+        EXPECT_EQ(errors.contains(QLatin1String("longitude is too low")), c.tooLow)
+            << c.degrees << ' ' << c.minutes;
+        EXPECT_EQ(errors.contains(QLatin1String("longitude is too high")), c.tooHigh)
+            << c.degrees << ' ' << c.minutes;
+    }
+    for (const DegreesCase& c : latitudes) {
+        MainForm form;
+        fillValidRecord(form);
+        form.setText(QStringLiteral("edtLATdeg"), QString::fromLatin1(c.degrees));
+        form.setText(QStringLiteral("edtLATmin"), QString::fromLatin1(c.minutes));
+        const QString errors = administrativeErrors(form);
+        EXPECT_EQ(errors.contains(QLatin1String("latitude is too low")), c.tooLow)
+            << c.degrees << ' ' << c.minutes;
+        EXPECT_EQ(errors.contains(QLatin1String("latitude is too high")), c.tooHigh)
+            << c.degrees << ' ' << c.minutes;
+    }
+}
+
+TEST(ValidationOutcome, EmptyAndNonEmptyLists) {
+    EXPECT_EQ(validationOutcome(QString(), QStringLiteral("ON4XX_kovex.mdb")),
+              QStringLiteral("You are now ready to proceed the ON4XX_kovex.mdb for your BIPT application.\r\r"
+                             "All the elements seem to be valid !"));
+    EXPECT_EQ(validationOutcome(QStringLiteral("\r your city"), QStringLiteral("x")),
+              QStringLiteral("Following parameters are invalid:\r\r your city\r\rPlease correct now !"));
+}
+
+} // namespace
