@@ -39,8 +39,8 @@ void checkPersonalData(ErrorList& e) {
     e.addIf(code < 100, " your postal code is incorrect (< 100)");
     e.addIf(code > 99999, " your postal code is incorrect (> 99999)");
     e.addIf(e.empty("edtCity"), " your city");
-    // Only Belgian callsigns are accepted, and the comparison is exact:
-    // leaving the field has upper-cased it already.
+    // Compared as it stands: leaving the field has upper-cased it already,
+    // and the other prefixes of the country do not pass.
     e.addIf(!e.f.text(QStringLiteral("edtCallsign")).startsWith(QLatin1String("ON")),
             " your callsign is missing");
 }

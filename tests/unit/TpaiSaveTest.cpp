@@ -1,5 +1,6 @@
 #include "records/RecordHandlers.h"
 
+#include "../scenario/FakePlatform.h"
 #include "Program.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -14,33 +16,9 @@ using namespace kovex;
 
 namespace {
 
-class SavingDialogs : public Dialogs {
-  public:
-    void warning(const QString& text) override { boxes.push_back(text); }
-    bool question(const QString& text) override {
-        boxes.push_back(text);
-        return false;
-    }
-    void information(const QString& text) override { boxes.push_back(text); }
-    void message(const QString& text) override { boxes.push_back(text); }
-    void error(const QString& text) override { errors.push_back(text); }
-    std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return {}; }
-
-    std::vector<QString> boxes;
-    std::vector<QString> errors;
-};
-
-class NoonClock : public Clock {
-  public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 1, 1), QTime(12, 0)); }
-};
-
-class BritishLocale : public UserLocale {
-  public:
-    QString nativeLanguageName() const override { return QStringLiteral("English"); }
-    QString shortDateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
-    QString shortTimeFormat() const override { return QStringLiteral("HH:mm"); }
-};
+using scenario::FakeClock;
+using scenario::FakeDialogs;
+using scenario::FakeLocale;
 
 class TpaiSave : public ::testing::Test {
   protected:
@@ -62,14 +40,21 @@ class TpaiSave : public ::testing::Test {
             QDir::setCurrent(previous);
     }
 
+    std::vector<std::string> shownBoxes() const {
+        std::vector<std::string> boxes;
+        for (const scenario::ShownMessage& box : dialogs.shown)
+            boxes.push_back((box.kind + ": " + box.text).toStdString());
+        return boxes;
+    }
+
     static QByteArray savedBytes() {
         QFile file(QStringLiteral("ON4XX_tpai.txt"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
     }
 
-    SavingDialogs dialogs;
-    NoonClock clock;
-    BritishLocale locale;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeLocale locale;
     Program program;
     QTemporaryDir folder;
     QString previous;
@@ -84,9 +69,7 @@ TEST_F(TpaiSave, AReadOnlyFileIsRefusedNotReplaced) {
     SKIP_FOR_SUPERUSER();
     QFile::setPermissions(QStringLiteral("ON4XX_tpai.txt"), QFile::ReadOwner);
     program.click(QStringLiteral("btnSaveTPAI"));
-    ASSERT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_EQ(dialogs.errors[0].toStdString(), "File access denied");
-    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
     EXPECT_EQ(savedBytes(), QByteArray("previous save\r\n"));
 }
 
@@ -96,16 +79,14 @@ TEST_F(TpaiSave, ASaveThatCannotFinishKeepsThePreviousFile) {
     SKIP_FOR_SUPERUSER();
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
     program.click(QStringLiteral("Button1"));
-    ASSERT_EQ(dialogs.errors.size(), 1u);
-    EXPECT_EQ(dialogs.errors[0].toStdString(), "File access denied");
-    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
     EXPECT_EQ(savedBytes(), QByteArray("previous save\r\n"));
 }
 
 TEST_F(TpaiSave, AWritableFileIsReplaced) {
     program.click(QStringLiteral("btnSaveTPAI"));
-    EXPECT_TRUE(dialogs.errors.empty());
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"information: Your test points and administrative "
+                                                     "information have been saved on \r\rON4XX_tpai.txt"});
     EXPECT_TRUE(savedBytes().startsWith("<HEAD>\r\nkovex_date   = 01/01/2026 12:00\r\n</HEAD>\r\n"));
 }
 

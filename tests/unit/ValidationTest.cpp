@@ -121,42 +121,33 @@ TEST(AdministrativeErrors, BoundsAndConversions) {
 }
 
 struct DegreesCase {
+    const char* degreesField;
     const char* degrees;
+    const char* minutesField;
     const char* minutes;
-    bool tooLow;
-    bool tooHigh;
+    const char* message; // the range message expected, or nothing
 };
 
 // The minutes count as sixtieths: the bounds fall inside a degree.
 TEST(AdministrativeErrors, LongitudeAndLatitudeBoundsFallBetweenMinutes) {
-    const DegreesCase longitudes[]{{"2", "29", true, false},
-                                   {"2", "30", false, false},
-                                   {"6", "24", false, false},
-                                   {"6", "25", false, true}};
-    const DegreesCase latitudes[]{{"49", "23", true, false},
-                                  {"49", "24", false, false},
-                                  {"51", "36", false, false},
-                                  {"51", "37", false, true}};
-    for (const DegreesCase& c : longitudes) {
+    const DegreesCase cases[]{
+        {"edtLONdeg", "2", "edtLONmin", "29", " the longitude is too low"},
+        {"edtLONdeg", "2", "edtLONmin", "30", ""},
+        {"edtLONdeg", "6", "edtLONmin", "24", ""},
+        {"edtLONdeg", "6", "edtLONmin", "25", " the longitude is too high"},
+        {"edtLATdeg", "49", "edtLATmin", "23", " the latitude is too low"},
+        {"edtLATdeg", "49", "edtLATmin", "24", ""},
+        {"edtLATdeg", "51", "edtLATmin", "36", ""},
+        {"edtLATdeg", "51", "edtLATmin", "37", " the latitude is too high"},
+    };
+    for (const DegreesCase& c : cases) {
         MainForm form;
         fillValidRecord(form);
-        form.setText(QStringLiteral("edtLONdeg"), QString::fromLatin1(c.degrees));
-        form.setText(QStringLiteral("edtLONmin"), QString::fromLatin1(c.minutes));
-        const QString errors = administrativeErrors(form);
-        EXPECT_EQ(errors.contains(QLatin1String("longitude is too low")), c.tooLow)
-            << c.degrees << ' ' << c.minutes;
-        EXPECT_EQ(errors.contains(QLatin1String("longitude is too high")), c.tooHigh)
-            << c.degrees << ' ' << c.minutes;
-    }
-    for (const DegreesCase& c : latitudes) {
-        MainForm form;
-        fillValidRecord(form);
-        form.setText(QStringLiteral("edtLATdeg"), QString::fromLatin1(c.degrees));
-        form.setText(QStringLiteral("edtLATmin"), QString::fromLatin1(c.minutes));
-        const QString errors = administrativeErrors(form);
-        EXPECT_EQ(errors.contains(QLatin1String("latitude is too low")), c.tooLow)
-            << c.degrees << ' ' << c.minutes;
-        EXPECT_EQ(errors.contains(QLatin1String("latitude is too high")), c.tooHigh)
+        form.setText(QString::fromLatin1(c.degreesField), QString::fromLatin1(c.degrees));
+        form.setText(QString::fromLatin1(c.minutesField), QString::fromLatin1(c.minutes));
+        const QString expected =
+            *c.message ? QStringLiteral("\r") + QString::fromLatin1(c.message) : QString();
+        EXPECT_EQ(administrativeErrors(form).toStdString(), expected.toStdString())
             << c.degrees << ' ' << c.minutes;
     }
 }
