@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "calc/PowerChain.h"
 #include "calc/SummaryGrid.h"
+#include "records/AdministrativeRecord.h"
 #include "refdata/Lookups.h"
 
 namespace kovex {
@@ -10,15 +11,6 @@ namespace kovex {
 namespace {
 
 constexpr int kEnglish = 3;
-
-void selectLambertForm(MainForm& f) {
-    f.setChecked("rdbWGS84", false);
-    f.setChecked("rdbLambert", true);
-    f.setVisible("edtLambertX", true);
-    f.setVisible("edtLambertY", true);
-    for (const char* name : {"edtLONdeg", "edtLONmin", "edtLONsec", "edtLATdeg", "edtLATmin", "edtLATsec"})
-        f.setVisible(QString::fromLatin1(name), false);
-}
 
 // The page headings name the antenna that the pages describe.
 void headingWithAntennaNumber(Program& p, const char* label, const char* heading) {
@@ -89,7 +81,7 @@ void FormCreate(Program& p) {
     f.setActivePage(0);
     f.setText("lblVersion", "(version 1.1 - 12/12/05)");
     setUpSummaryGrid(f.sgdTP);
-    selectLambertForm(f);
+    showCoordinateForm(f, CoordinateSystem::Lambert);
     f.setText("edtAntNr", "1");
     f.ctl("UpDown1").itemIndex = 1;
     f.DrawingAntennaNumber = 1;

@@ -165,6 +165,7 @@ public:
             }
             outcome.line = m_lines.size();
             noUnmatchedMessage();
+            noUnusedAnswer();
         } catch (const Failure& failure) {
             outcome.passed = false;
             outcome.failure = failure.text;
@@ -199,6 +200,15 @@ private:
             const ShownMessage& message = m_dialogs.shown.front();
             fail("no more message boxes, found " + message.kind + " " + quoted(message.text));
         }
+    }
+
+    // An answer queued for a box or a dialog that never came is a scenario
+    // that no longer tests what it says.
+    void noUnusedAnswer() {
+        if (!m_dialogs.answers.empty())
+            fail("every queued answer used by a question box, found one left");
+        if (!m_dialogs.openResults.empty())
+            fail("every queued open-file result used by a dialog, found one left");
     }
 
     // The lines of a block up to "end": "| text" verbatim, "|" an empty line,
