@@ -32,14 +32,17 @@ public:
     std::optional<QString> openFile(const QString&, const QString&, const QString&) override {
         if (openResults.empty())
             return std::nullopt;
-        std::optional<QString> result = openResults.front();
+        const QString chosen = openResults.front();
         openResults.pop_front();
-        return result;
+        if (chosen.isNull())
+            return std::nullopt;
+        return chosen;
     }
 
     std::deque<ShownMessage> shown;
     std::deque<bool> answers;
-    std::deque<std::optional<QString>> openResults;
+    // A null text stands for a cancelled dialog.
+    std::deque<QString> openResults;
 };
 
 class FakeClock : public Clock {

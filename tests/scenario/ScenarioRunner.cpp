@@ -305,7 +305,7 @@ private:
 
     void queueOpenFile(const QString& name) {
         if (name == "cancel")
-            m_dialogs.openResults.push_back(std::nullopt);
+            m_dialogs.openResults.push_back(QString());
         else
             m_dialogs.openResults.push_back(QDir::current().absoluteFilePath(name));
     }
