@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "ControlView.h"
+#include "LocaleNames.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -57,7 +58,7 @@ QDateTime QtClock::now() const {
 // The language alone counts, not its regional variant: Qt names Flemish
 // Dutch "Vlaams", yet the user's language is "Nederlands".
 QString QtUserLocale::nativeLanguageName() const {
-    return QLocale(QLocale::system().language()).nativeLanguageName();
+    return nativeLanguageNameOf(QLocale::system());
 }
 
 QString QtUserLocale::shortDateFormat() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LocaleNames.h"
 #include "Platform.h"
 
 #include <QDir>
@@ -57,7 +58,7 @@ public:
     QString nativeLanguageName() const override {
         if (name == QLatin1String("C"))
             return QStringLiteral("C");
-        return QLocale(QLocale(name).language()).nativeLanguageName();
+        return nativeLanguageNameOf(QLocale(name));
     }
     QString shortDateFormat() const override { return QLocale(name).dateFormat(QLocale::ShortFormat); }
     QString shortTimeFormat() const override { return QLocale(name).timeFormat(QLocale::ShortFormat); }
