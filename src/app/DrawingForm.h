@@ -10,7 +10,7 @@ namespace kovex {
 
 // Model of the drawing window: hidden until the diagram is asked for.
 class DrawingForm {
-public:
+  public:
     DrawingForm();
 
     Control& ctl(const QString& name);
@@ -21,7 +21,7 @@ public:
     QImage imgPH;
     bool BracketNoteFlag = false;
 
-private:
+  private:
     std::map<QString, Control> m_controls;
 };
 

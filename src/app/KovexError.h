@@ -8,11 +8,11 @@ namespace kovex {
 // A failure that ends the running operation; its text is shown to the user
 // as it stands by the general error handler.
 class KovexError : public std::runtime_error {
-public:
+  public:
     explicit KovexError(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
     const QString& text() const { return m_text; }
 
-private:
+  private:
     QString m_text;
 };
 

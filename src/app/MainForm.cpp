@@ -9,23 +9,37 @@ namespace kovex {
 
 namespace {
 
-const QStringList kBandItems{
-    "30 m : 10.000 - 10.150 MHz", "20 m : 14.000 - 14.350 MHz", "17 m : 18.068 - 18.168 MHz",
-    "15 m : 21.000 - 21.450 MHz", "12 m : 24.890 - 24.990 MHz", "10 m : 28.000 - 29.700 MHz",
-    "  6 m : 50 - 52 MHz",        "  2 m : 144 - 146 MHz",      "70 cm : 430 - 440 MHz",
-    "23 cm : 1240 - 1300 MHz",    "13 cm : 2300 - 2450 MHz",    "  6 cm : 5650 - 5850 MHz",
-    "3 band HF : 10 m + 15 m + 20 m", "10 + 12 + 15 + 17 + 20 + 30 m "};
+const QStringList kBandItems{"30 m : 10.000 - 10.150 MHz",
+                             "20 m : 14.000 - 14.350 MHz",
+                             "17 m : 18.068 - 18.168 MHz",
+                             "15 m : 21.000 - 21.450 MHz",
+                             "12 m : 24.890 - 24.990 MHz",
+                             "10 m : 28.000 - 29.700 MHz",
+                             "  6 m : 50 - 52 MHz",
+                             "  2 m : 144 - 146 MHz",
+                             "70 cm : 430 - 440 MHz",
+                             "23 cm : 1240 - 1300 MHz",
+                             "13 cm : 2300 - 2450 MHz",
+                             "  6 cm : 5650 - 5850 MHz",
+                             "3 band HF : 10 m + 15 m + 20 m",
+                             "10 + 12 + 15 + 17 + 20 + 30 m "};
 
-const QStringList kModeItems{"CW (A1A)",      "SSB (J3E)",     "SSB + compressor", "CW and SSB",
-                             "FM (F3E)",      "CW , SSB and FM", "AM (m = 100%)",  "AM (m = 50 %)",
-                             "ATV AM (C3F)",  "ATV FM (F3F)",  "Packet Radio",     "Digital Mode",
+const QStringList kModeItems{"CW (A1A)",     "SSB (J3E)",       "SSB + compressor", "CW and SSB",
+                             "FM (F3E)",     "CW , SSB and FM", "AM (m = 100%)",    "AM (m = 50 %)",
+                             "ATV AM (C3F)", "ATV FM (F3F)",    "Packet Radio",     "Digital Mode",
                              "any other "};
 
 const QStringList kTimeItems{"6 minutes", "5 minutes", "4 minutes", "3 minutes", "less than 3 minutes "};
 
-const QStringList kWallItems{"wall with window(s)", "brick wall",      "concrete wall",
-                             "metal wall",          "concrete ceiling", "car penetration",
-                             "(none)",              "normal roof",     "wall corner > 40 cm (microcell)",
+const QStringList kWallItems{"wall with window(s)",
+                             "brick wall",
+                             "concrete wall",
+                             "metal wall",
+                             "concrete ceiling",
+                             "car penetration",
+                             "(none)",
+                             "normal roof",
+                             "wall corner > 40 cm (microcell)",
                              "wall corner > 20 cm (microcell)"};
 
 const QStringList kPatternColumns{"V00", "V10", "V20", "V30", "V40", "V50", "V60", "V70", "V80", "V90"};
@@ -141,7 +155,8 @@ void MainForm::addAntennaPage() {
     add("dbePol", ControlKind::DbField);
     withLabel(add("dbeFreq", ControlKind::DbField), "Frequency");
     for (int angle = 0; angle <= 90; angle += 10)
-        add(QStringLiteral("dbeH%1").arg(angle, 2, 10, QLatin1Char('0')), ControlKind::DbField).visible = false;
+        add(QStringLiteral("dbeH%1").arg(angle, 2, 10, QLatin1Char('0')), ControlKind::DbField).visible =
+            false;
     add("dbeHback", ControlKind::DbField).visible = false;
 
     add("gpbAntennaHeight", ControlKind::Group, " Step 2 : ");
@@ -151,7 +166,8 @@ void MainForm::addAntennaPage() {
     Control& polarization = withLabel(add("cmbPolarization", ControlKind::Combo, "H"), "Polarization");
     polarization.items = {"H", "V", "X"};
     add("gpbTilt", ControlKind::Group, " Step 4 : Tilt  ");
-    add("chkTilt", ControlKind::CheckBox, "this antenna is used for satellite or EME with a minimum tilt of ");
+    add("chkTilt", ControlKind::CheckBox,
+        "this antenna is used for satellite or EME with a minimum tilt of ");
     withLabel(add("edtTilt", ControlKind::Edit, "0"), " degrees");
     add("btnInfoTilt", ControlKind::Button, "i?");
 
@@ -186,7 +202,8 @@ void MainForm::addTestPointsPage() {
         add(slotName("lblkAS", k), ControlKind::Label, "0");
         add(slotName("edtE", k), ControlKind::Edit);
     }
-    const QStringList levels{"E field < 5 % ", "5% < E field < 80 %", "80% < E field < 100 %", "E field > 100 %"};
+    const QStringList levels{"E field < 5 % ", "5% < E field < 80 %", "80% < E field < 100 %",
+                             "E field > 100 %"};
     for (int k = 1; k <= 4; ++k) {
         Control& level = add(slotName("lblLevel", k), ControlKind::Label, levels[k - 1]);
         level.color = k == 1 ? kBlue : kRed;

@@ -13,7 +13,7 @@ namespace kovex {
 // Model of the main window: every named control with its state, the summary
 // grid and the case values. Setting a property here runs no handler.
 class MainForm : public CaseValues {
-public:
+  public:
     MainForm();
 
     bool hasControl(const QString& name) const;
@@ -43,7 +43,7 @@ public:
 
     StringGrid sgdTP;
 
-private:
+  private:
     Control& add(const QString& name, ControlKind kind, const QString& text = {});
     void addStartPage();
     void addPowerPage();
@@ -57,6 +57,8 @@ private:
 };
 
 // The name of control `base` of test-point slot k (1..12), "edtD" -> "edtD7".
-inline QString slotName(const char* base, int k) { return QString::fromLatin1(base) + QString::number(k); }
+inline QString slotName(const char* base, int k) {
+    return QString::fromLatin1(base) + QString::number(k);
+}
 
 } // namespace kovex

@@ -114,7 +114,8 @@ std::int32_t toInt(const QString& text) {
 
 QString fixed(double value, int width, int decimals) {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string s(buffer, result.ptr);
     // A value that rounds to zero is shown without a sign.
     if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos)
@@ -137,7 +138,8 @@ double roundHalfEven(double value) {
 
 std::int32_t roundToInt(double value) {
     const double rounded = roundHalfEven(value);
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max()))
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
         invalidOperation();
     return static_cast<std::int32_t>(rounded);
 }

@@ -21,7 +21,9 @@ std::int32_t toInt(const QString& text);
 // printf-style fixed notation: at least `width` characters, right-aligned,
 // exactly `decimals` decimals ("%5.2f" is fixed(v, 5, 2)).
 QString fixed(double value, int width, int decimals);
-inline QString fixed2(double value) { return fixed(value, 0, 2); }
+inline QString fixed2(double value) {
+    return fixed(value, 0, 2);
+}
 
 // The shortest decimal form of up to 15 significant digits, no trailing zeros.
 QString shortest(double value);

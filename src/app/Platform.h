@@ -10,7 +10,7 @@
 namespace kovex {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual void warning(const QString& text) = 0;     // warning box with OK
     virtual bool question(const QString& text) = 0;    // box with Yes and No; true on Yes
@@ -23,13 +23,13 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
 };
 
 class UserLocale {
-public:
+  public:
     virtual ~UserLocale() = default;
     // The native name of the user's language ("français", "Nederlands", ...).
     virtual QString nativeLanguageName() const = 0;

@@ -130,7 +130,8 @@ void Program::focus(const QString& name) {
 }
 
 void Program::showPage(const QString& pageName) {
-    static const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5", "TabSheet6"};
+    static const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3",
+                                   "TabSheet4", "TabSheet5", "TabSheet6"};
     const int index = pages.indexOf(pageName);
     if (index < 0)
         return;

@@ -27,11 +27,11 @@ enum class Event {
 
 // Which handlers run on which event of which control.
 class EventTable {
-public:
+  public:
     void bind(const QString& control, Event event, Handler handler);
     const std::vector<Handler>& handlers(const QString& control, Event event) const;
 
-private:
+  private:
     std::map<std::pair<QString, Event>, std::vector<Handler>> m_handlers;
 };
 
@@ -39,7 +39,7 @@ private:
 // User actions come in here; each runs its handlers under the general error
 // handler, which shows a failure's text and lets the program go on.
 class Program {
-public:
+  public:
     explicit Program(Platform platform);
 
     // The program entry up to the message loop: the main window's creation,
@@ -68,7 +68,7 @@ public:
     // Set when the user closes the main window, which ends the program.
     bool mainWindowClosed = false;
 
-private:
+  private:
     void fire(const QString& name, Event event);
 };
 

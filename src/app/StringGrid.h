@@ -7,7 +7,7 @@ namespace kovex {
 
 // A table of texts addressed as (column, row), both from 0.
 class StringGrid {
-public:
+  public:
     StringGrid() = default;
     void resize(int columns, int rows);
 
@@ -24,7 +24,7 @@ public:
     int rowHeight(int row) const;
     void setRowHeight(int row, int pixels);
 
-private:
+  private:
     int index(int column, int row) const { return row * m_columns + column; }
     int m_columns = 0;
     int m_rows = 0;

@@ -15,7 +15,8 @@ constexpr double kMaxTiltDeg = 35;
 const QString kZeroHeightWarning = QStringLiteral(
     "The antenna height is equal to 0 !\rThis is a correct value for a ground plane on the ground,\r but "
     "this is not a good value for a beam !!!");
-const QString kTiltWarning = QStringLiteral("This program does not allow minimum tilt angles greater than 35° !");
+const QString kTiltWarning =
+    QStringLiteral("This program does not allow minimum tilt angles greater than 35° !");
 
 void showAntennaType(MainForm& f) {
     f.AntennaTypeName = f.text("dblAntennaType");
@@ -39,7 +40,8 @@ void showOpeningAnglesAndTilt(MainForm& f) {
     f.setText("lblTilt", "Tilt = " + num::shortest(f.BandAndTilt.TiltDeg) + " °");
     const QString angle = f.text("dbeVangle");
     f.BandAndTilt.VertOpeningAngleDeg = angle.isEmpty() ? 0 : num::toFloat(angle);
-    f.setText("lblVertOpeningAngle", "Vert. opening angle = " + num::shortest(f.BandAndTilt.VertOpeningAngleDeg) + " °");
+    f.setText("lblVertOpeningAngle",
+              "Vert. opening angle = " + num::shortest(f.BandAndTilt.VertOpeningAngleDeg) + " °");
 }
 
 void showBandAndLimit(MainForm& f) {

@@ -40,7 +40,8 @@ double patternValue(const Program& p, const QString& column) {
 VerticalPattern currentPattern(const Program& p) {
     VerticalPattern pattern;
     for (int i = 0; i < 10; ++i)
-        pattern.gaindBi[static_cast<std::size_t>(i)] = patternValue(p, QStringLiteral("V%1").arg(i * 10, 2, 10, QLatin1Char('0')));
+        pattern.gaindBi[static_cast<std::size_t>(i)] =
+            patternValue(p, QStringLiteral("V%1").arg(i * 10, 2, 10, QLatin1Char('0')));
     pattern.backdBi = patternValue(p, QStringLiteral("VBACK"));
     return pattern;
 }

@@ -11,8 +11,10 @@ namespace {
 
 // Whole-MHz band edges. The 12 m band's upper edge is 24 and the 10 m band's
 // 30: the edges only select the field limit and the loss figures.
-constexpr std::array<std::int32_t, 14> kFreqMin{10, 14, 18, 21, 24, 28, 50, 144, 430, 1240, 2300, 5650, 14, 10};
-constexpr std::array<std::int32_t, 14> kFreqMax{10, 14, 18, 21, 24, 30, 52, 146, 440, 1300, 2450, 5850, 30, 30};
+constexpr std::array<std::int32_t, 14> kFreqMin{10,  14,  18,   21,   24,   28, 50,
+                                                144, 430, 1240, 2300, 5650, 14, 10};
+constexpr std::array<std::int32_t, 14> kFreqMax{10,  14,  18,   21,   24,   30, 52,
+                                                146, 440, 1300, 2450, 5850, 30, 30};
 
 constexpr std::array<double, 13> kModeFactor{0.4, 0.2, 0.5, 0.5, 1.0, 1.0, 0.3, 0.5, 0.6, 1.0, 1.0, 1.0, 1.0};
 

@@ -11,10 +11,11 @@ using namespace summary;
 
 namespace {
 
-const QString kMaximumMessage = QStringLiteral(
-    "You have reached the maximum of 12 antennas !\r\rIf you need more, you have to make a new document \rand "
-    "add a suffix to your call (e.g. ZZ0ZZ_2).\r\rIf you continue, you will overwrite the antenna calculations "
-    "nr 12.\r");
+const QString kMaximumMessage = QStringLiteral("You have reached the maximum of 12 antennas !\r\rIf you need "
+                                               "more, you have to make a new document \rand "
+                                               "add a suffix to your call (e.g. ZZ0ZZ_2).\r\rIf you "
+                                               "continue, you will overwrite the antenna calculations "
+                                               "nr 12.\r");
 const QString kClearQuestion = QStringLiteral("Are really sure that you want to erase this table ?");
 
 constexpr int kOutputPowerRow = 28;
@@ -46,7 +47,7 @@ void writeFieldRows(const MainForm& f, StringGrid& grid, int c) {
 }
 
 void writeStationRows(const MainForm& f, StringGrid& grid, int c) {
-    const QStringList rows{f.text("edtOutputPower"), f.text("cmbMode"),   f.text("cmb6min"),
+    const QStringList rows{f.text("edtOutputPower"), f.text("cmbMode"),    f.text("cmb6min"),
                            f.text("edtFeederLoss"),  f.text("edtAddLoss"), num::fixed(f.InputPowerW, 3, 1)};
     for (int i = 0; i < rows.size(); ++i)
         grid.setCell(c, kOutputPowerRow + i, rows[i]);

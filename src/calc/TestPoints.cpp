@@ -46,7 +46,8 @@ double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
 
 void cmbSAChange(Program& p, int slot) {
     MainForm& f = p.form1;
-    const double attenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", slot)), f.BandAndTilt.FreqMinMHz);
+    const double attenuationdB =
+        WallAttenuationdB(f.itemIndex(slotName("cmbSA", slot)), f.BandAndTilt.FreqMinMHz);
     f.setText(slotName("lblkAS", slot), num::shortest(attenuationdB));
 }
 

@@ -31,7 +31,7 @@ QString displayText(const QString& text);
 
 // One control of a window model and the widget that shows it.
 class BoundControl {
-public:
+  public:
     BoundControl(QWidget& root, const Control& control);
 
     QWidget* widget() const { return m_widget; }
@@ -42,7 +42,7 @@ public:
     // so that showing the model never passes for a user action.
     void show(const Control& control);
 
-private:
+  private:
     void showPage(const Control& control);
     void showContent(const Control& control);
     void showList(const Control& control);

@@ -20,7 +20,7 @@ class Program;
 class DrawingWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `act` runs a user action the way the main window runs its own, so that
     // both windows show the models again after it.
     using Act = std::function<void(const std::function<void()>&)>;
@@ -31,10 +31,10 @@ public:
     void refresh();
     QWidget* controlWidget(const QString& name) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void click(const QString& name);
 
     Program& m_program;

@@ -23,7 +23,7 @@ class Program;
 class MainWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -34,12 +34,12 @@ public:
     QWidget* controlWidget(const QString& name) const;
     DrawingWindow& drawingWindow() const { return *m_drawing; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void loadPages();
     void connectControl(const Control& control, QWidget* widget);
     void connectButton(const QString& name, QWidget* widget);

@@ -12,16 +12,16 @@ namespace kovex {
 class PictureBox : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     using Painter = std::function<void(QPainter&, const QRect&)>;
 
     explicit PictureBox(QWidget* parent = nullptr);
     void setPainter(Painter painter);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Painter m_painter;
 };
 

@@ -6,7 +6,7 @@ namespace kovex {
 
 // Modal message boxes over the active window and the open-file dialog.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void warning(const QString& text) override;
     bool question(const QString& text) override;
     void information(const QString& text) override;
@@ -17,12 +17,12 @@ public:
 };
 
 class QtClock : public Clock {
-public:
+  public:
     QDateTime now() const override;
 };
 
 class QtUserLocale : public UserLocale {
-public:
+  public:
     QString nativeLanguageName() const override;
     QString shortDateFormat() const override;
     QString shortTimeFormat() const override;

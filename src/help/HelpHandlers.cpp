@@ -42,22 +42,52 @@ void showTopic(Program& p, Topic topic) {
 
 } // namespace
 
-void btnGeneralHelpClick(Program& p) { showTopic(p, Topic::General); }
-void btnInfoInputPowerClick(Program& p) { showTopic(p, Topic::InputPower); }
-void btnInfoModeClick(Program& p) { showTopic(p, Topic::Mode); }
-void btnInfo6minClick(Program& p) { showTopic(p, Topic::SixMinutes); }
-void btnInfoFeederLossClick(Program& p) { showTopic(p, Topic::FeederLoss); }
-void btnInfoAddLossClick(Program& p) { showTopic(p, Topic::AddLoss); }
-void btnInfoFrequencyClick(Program& p) { showTopic(p, Topic::Frequency); }
-void btnInfoAntennaTypeClick(Program& p) { showTopic(p, Topic::AntennaType); }
-void btnInfoAntennaHeightClick(Program& p) { showTopic(p, Topic::AntennaHeight); }
-void btnInfoTiltClick(Program& p) { showTopic(p, Topic::Tilt); }
-void btnInfoTestPointsClick(Program& p) { showTopic(p, Topic::TestPoints); }
-void btnInfoGeoCoordinatesClick(Program& p) { showTopic(p, Topic::GeoCoordinates); }
-void btnInfoBIPTFileClick(Program& p) { showTopic(p, Topic::RegulatorFiles); }
-void btnInfoFileClick(Program& p) { showTopic(p, Topic::TpaiFile); }
+void btnGeneralHelpClick(Program& p) {
+    showTopic(p, Topic::General);
+}
+void btnInfoInputPowerClick(Program& p) {
+    showTopic(p, Topic::InputPower);
+}
+void btnInfoModeClick(Program& p) {
+    showTopic(p, Topic::Mode);
+}
+void btnInfo6minClick(Program& p) {
+    showTopic(p, Topic::SixMinutes);
+}
+void btnInfoFeederLossClick(Program& p) {
+    showTopic(p, Topic::FeederLoss);
+}
+void btnInfoAddLossClick(Program& p) {
+    showTopic(p, Topic::AddLoss);
+}
+void btnInfoFrequencyClick(Program& p) {
+    showTopic(p, Topic::Frequency);
+}
+void btnInfoAntennaTypeClick(Program& p) {
+    showTopic(p, Topic::AntennaType);
+}
+void btnInfoAntennaHeightClick(Program& p) {
+    showTopic(p, Topic::AntennaHeight);
+}
+void btnInfoTiltClick(Program& p) {
+    showTopic(p, Topic::Tilt);
+}
+void btnInfoTestPointsClick(Program& p) {
+    showTopic(p, Topic::TestPoints);
+}
+void btnInfoGeoCoordinatesClick(Program& p) {
+    showTopic(p, Topic::GeoCoordinates);
+}
+void btnInfoBIPTFileClick(Program& p) {
+    showTopic(p, Topic::RegulatorFiles);
+}
+void btnInfoFileClick(Program& p) {
+    showTopic(p, Topic::TpaiFile);
+}
 
-void btnConditionsClick(Program& p) { p.platform.dialogs.information(help::conditionsText()); }
+void btnConditionsClick(Program& p) {
+    p.platform.dialogs.information(help::conditionsText());
+}
 
 void bindHelpHandlers(EventTable& events) {
     struct Binding {

@@ -31,9 +31,9 @@ enum class Topic {
 };
 
 inline constexpr std::array<Topic, 14> kAllTopics{
-    Topic::General,     Topic::InputPower,    Topic::Mode,       Topic::SixMinutes,     Topic::FeederLoss,
-    Topic::AddLoss,     Topic::Frequency,     Topic::AntennaType, Topic::AntennaHeight, Topic::Tilt,
-    Topic::TestPoints,  Topic::GeoCoordinates, Topic::RegulatorFiles, Topic::TpaiFile,
+    Topic::General,    Topic::InputPower,     Topic::Mode,           Topic::SixMinutes,    Topic::FeederLoss,
+    Topic::AddLoss,    Topic::Frequency,      Topic::AntennaType,    Topic::AntennaHeight, Topic::Tilt,
+    Topic::TestPoints, Topic::GeoCoordinates, Topic::RegulatorFiles, Topic::TpaiFile,
 };
 
 // The help language as `rdgLanguage` numbers it.

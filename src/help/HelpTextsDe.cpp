@@ -23,7 +23,8 @@ QString germanText(Topic topic, const FileNames& files) {
                u"diese werden der Reihe nach bearbeitet.\r"
                u"Mit diesem Programm können die Daten von 12 verschiedenen Kombinationen Antenne/Sender\r"
                u"eingegeben werden.\r"
-               u"Unterhalb von 10 MHz ist keine Berechnung nötig, da die Vorschriften dort nichts festlegen.\r"
+               u"Unterhalb von 10 MHz ist keine Berechnung nötig, da die Vorschriften dort nichts "
+               u"festlegen.\r"
                u"\r"
                u"Beispiel: eine Station mit vier Antennen.\r"
                u" - ein Dreiband-Beam für 20, 15 und 10 m: 3 Kombinationen, eine je Band;\r"
@@ -113,8 +114,9 @@ QString germanText(Topic topic, const FileNames& files) {
                u"wichtigen Fehlern und fehlenden Daten, nicht nach jeder Einzelheit.\r"
                u"\r"
                u"Beim Speichern wird die Access-Datei geschrieben.\r"
-               u"Die Datei "_s
-               + files.access + u" wird dem BIPT mit den hiernach aufgführten Anlagen zugeschickt.\r"
+               u"Die Datei "_s +
+               files.access +
+               u" wird dem BIPT mit den hiernach aufgführten Anlagen zugeschickt.\r"
                u" - ein maßstabsgetreuer Plan des Standorts;\r"
                u" - Fotos der kritischen Punkte;\r"
                u" - die PH02-Diagramme jeder Antenne und jeder Frequenz;\r"

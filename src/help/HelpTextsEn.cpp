@@ -21,7 +21,8 @@ QString englishText(Topic topic, const FileNames& files) {
                u"A station with several antennas, transmitters and bands is split into\r"
                u"antenna/transmitter combinations that each work on a single band;\r"
                u"these are then worked through one by one.\r"
-               u"With this program we can now enter the data for 12 different antenna/transmitter combinations.\r"
+               u"With this program we can now enter the data for 12 different antenna/transmitter "
+               u"combinations.\r"
                u"Nothing needs to be computed below 10 MHz, since the regulation sets no limit there.\r"
                u"\r"
                u"Example: a station with four antennas.\r"
@@ -109,11 +110,13 @@ QString englishText(Topic topic, const FileNames& files) {
                u" - a covering letter;\r"
                u" - a field study of the site, wherever a field exceeds 5 % of the limit\r"
                u"   (3.07 V/m on HF).\r"
-               u"You may also add the file "_s
-               + files.report + u" allowing a quick overview of all data and results\r"
+               u"You may also add the file "_s +
+               files.report +
+               u" allowing a quick overview of all data and results\r"
                u" concerning your case. \r"
                u"\r"
-               u"You can make several case studies, it is recommended you then add a suffix to you callssign, \r"
+               u"You can make several case studies, it is recommended you then add a suffix to you "
+               u"callssign, \r"
                u"e.g. ZZ0ZZ_01 , ZZ0ZZ_02, etc ... "_s;
     case Topic::TpaiFile:
         return u"The TPAI file holds the test points and your personal data, so that you need not\r"

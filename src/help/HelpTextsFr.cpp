@@ -113,16 +113,18 @@ QString frenchText(Topic topic, const FileNames& files) {
         return u"La « validation » vérifie que les données essentielles sont présentes : elle recherche\r"
                u"les erreurs importantes et les données manquantes, pas chaque détail.\r"
                u"\r"
-               u"L'enregistrement crée le fichier "_s
-               + files.access + u"  qu'il faudra envoyer à l'IBPT, accompagné de :\r"
+               u"L'enregistrement crée le fichier "_s +
+               files.access +
+               u"  qu'il faudra envoyer à l'IBPT, accompagné de :\r"
                u" - un plan à l'échelle du site ;\r"
                u" - des photos des points critiques ;\r"
                u" - les diagrammes PH02 de chaque antenne et de chaque fréquence ;\r"
                u" - une lettre d'accompagnement ;\r"
                u" - une étude de champ du site, partout où un champ dépasse 5 % de la limite\r"
                u"   (3.07 V/m en HF).\r"
-               u" Vous pouvez aussi ajouter le fichier "_s
-               + files.report + u" qui permet d'avoir un apperçu rapide\r"
+               u" Vous pouvez aussi ajouter le fichier "_s +
+               files.report +
+               u" qui permet d'avoir un apperçu rapide\r"
                u" de votre dossier. \r"
                u"\r"
                u"Vous pouvez réaliser plusieurs études ; il est alors conseillé d'ajouter un suffixe\r"

@@ -115,8 +115,9 @@ QString dutchText(Topic topic, const FileNames& files) {
                u" - een begeleidende brief;\r"
                u" - een veldstudie van de site, overal waar een veld 5 % van de grenswaarde\r"
                u"   overschrijdt (3.07 V/m op HF).\r"
-               u"U kunt ook het bestand\r"_s
-               + files.report + u" bijvoegen wat een snel en eenvoudig overzicht van de gegegvens en resultaten geeft.\r"
+               u"U kunt ook het bestand\r"_s +
+               files.report +
+               u" bijvoegen wat een snel en eenvoudig overzicht van de gegegvens en resultaten geeft.\r"
                u"\r"
                u"U kunt meerdere studies maken; voeg dan best een achtervoegsel aan uw roepletters toe,\r"
                u"zoals ZZ0ZZ_01 , ZZ0ZZ_02, enz... "_s;

@@ -13,7 +13,7 @@ class MainForm;
 // table object: ADOTable1..ADOTable3 on the cable table (one per feeder
 // section) and ADOTable4 on the antenna table.
 class DataModule {
-public:
+  public:
     // Opens cableloss.mdb and ant.mdb in `folder`, read-only. Stops at the
     // first step that fails and throws the engine's error text; what opened
     // before stays open.
@@ -28,7 +28,7 @@ public:
     RefTable cableTable;
     RefTable patternTable;
 
-private:
+  private:
     std::map<QString, TableCursor> m_cursors{
         {"ADOTable1", {}}, {"ADOTable2", {}}, {"ADOTable3", {}}, {"ADOTable4", {}}};
 };

@@ -23,16 +23,16 @@ const std::array<Binding, 5> kLookups{{
 }};
 
 const std::array<Binding, 31> kFields{{
-    {"dbeAs1", "ADOTable1", "As"},       {"dbeAs2", "ADOTable2", "As"},      {"dbeAs3", "ADOTable3", "As"},
-    {"dbeAntNr", "ADOTable4", "Numéro"}, {"dbeV00", "ADOTable4", "V00"},     {"dbeV10", "ADOTable4", "V10"},
-    {"dbeV20", "ADOTable4", "V20"},      {"dbeV30", "ADOTable4", "V30"},     {"dbeV40", "ADOTable4", "V40"},
-    {"dbeV50", "ADOTable4", "V50"},      {"dbeV60", "ADOTable4", "V60"},     {"dbeV70", "ADOTable4", "V70"},
-    {"dbeV80", "ADOTable4", "V80"},      {"dbeV90", "ADOTable4", "V90"},     {"dbeVback", "ADOTable4", "VBACK"},
-    {"dbeVangle", "ADOTable4", "V ANGLE"}, {"dbeH00", "ADOTable4", "H00"},   {"dbeH10", "ADOTable4", "H10"},
-    {"dbeH20", "ADOTable4", "H20"},      {"dbeH30", "ADOTable4", "H30"},     {"dbeH40", "ADOTable4", "H40"},
-    {"dbeH50", "ADOTable4", "H50"},      {"dbeH60", "ADOTable4", "H60"},     {"dbeH70", "ADOTable4", "H70"},
-    {"dbeH80", "ADOTable4", "H80"},      {"dbeH90", "ADOTable4", "H90"},     {"dbeHback", "ADOTable4", "HBACK"},
-    {"dbeHangle", "ADOTable4", "H ANGLE"}, {"dbeDir", "ADOTable4", "DIR"},   {"dbePol", "ADOTable4", "POL"},
+    {"dbeAs1", "ADOTable1", "As"},         {"dbeAs2", "ADOTable2", "As"},  {"dbeAs3", "ADOTable3", "As"},
+    {"dbeAntNr", "ADOTable4", "Numéro"},   {"dbeV00", "ADOTable4", "V00"}, {"dbeV10", "ADOTable4", "V10"},
+    {"dbeV20", "ADOTable4", "V20"},        {"dbeV30", "ADOTable4", "V30"}, {"dbeV40", "ADOTable4", "V40"},
+    {"dbeV50", "ADOTable4", "V50"},        {"dbeV60", "ADOTable4", "V60"}, {"dbeV70", "ADOTable4", "V70"},
+    {"dbeV80", "ADOTable4", "V80"},        {"dbeV90", "ADOTable4", "V90"}, {"dbeVback", "ADOTable4", "VBACK"},
+    {"dbeVangle", "ADOTable4", "V ANGLE"}, {"dbeH00", "ADOTable4", "H00"}, {"dbeH10", "ADOTable4", "H10"},
+    {"dbeH20", "ADOTable4", "H20"},        {"dbeH30", "ADOTable4", "H30"}, {"dbeH40", "ADOTable4", "H40"},
+    {"dbeH50", "ADOTable4", "H50"},        {"dbeH60", "ADOTable4", "H60"}, {"dbeH70", "ADOTable4", "H70"},
+    {"dbeH80", "ADOTable4", "H80"},        {"dbeH90", "ADOTable4", "H90"}, {"dbeHback", "ADOTable4", "HBACK"},
+    {"dbeHangle", "ADOTable4", "H ANGLE"}, {"dbeDir", "ADOTable4", "DIR"}, {"dbePol", "ADOTable4", "POL"},
     {"dbeFreq", "ADOTable4", "FREQ"},
 }};
 
@@ -68,8 +68,8 @@ void presetPolarization(Program& p) {
 
 void showTables(MainForm& form, const DataModule& data) {
     for (const Binding& binding : kLookups)
-        showLookup(form.ctl(QString::fromUtf8(binding.control)), data.cursor(QString::fromUtf8(binding.tableObject)),
-                   QString::fromUtf8(binding.column));
+        showLookup(form.ctl(QString::fromUtf8(binding.control)),
+                   data.cursor(QString::fromUtf8(binding.tableObject)), QString::fromUtf8(binding.column));
     for (const Binding& binding : kFields)
         form.setText(QString::fromUtf8(binding.control),
                      displayText(data.cursor(QString::fromUtf8(binding.tableObject))

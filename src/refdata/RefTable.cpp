@@ -9,7 +9,8 @@ int RefTable::findKey(const QString& keyColumn, const QString& key) const {
     if (column < 0)
         return -1;
     for (int row = 0; row < rowCount(); ++row)
-        if (displayText(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) == key.trimmed())
+        if (displayText(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) ==
+            key.trimmed())
             return row;
     return -1;
 }

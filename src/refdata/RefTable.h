@@ -26,7 +26,9 @@ struct TableCursor {
 
     bool isOpen() const { return table != nullptr; }
     bool hasRecord() const { return table && row >= 0 && row < table->rowCount(); }
-    QVariant value(const QString& column) const { return hasRecord() ? table->value(row, column) : QVariant(); }
+    QVariant value(const QString& column) const {
+        return hasRecord() ? table->value(row, column) : QVariant();
+    }
 };
 
 // How a column value is shown in a field: numbers in their shortest decimal

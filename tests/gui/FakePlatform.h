@@ -8,7 +8,7 @@ namespace kovex::test {
 
 // Records every box instead of showing it.
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     void warning(const QString& text) override { shown << "warning: " + text; }
     bool question(const QString& text) override {
         shown << "question: " + text;
@@ -23,12 +23,12 @@ public:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     QDateTime now() const override { return QDateTime(QDate(2005, 12, 12), QTime(10, 30)); }
 };
 
 class EnglishLocale : public UserLocale {
-public:
+  public:
     QString nativeLanguageName() const override { return QStringLiteral("English"); }
     QString shortDateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
     QString shortTimeFormat() const override { return QStringLiteral("HH:mm"); }

@@ -12,7 +12,7 @@ namespace kovex::test {
 
 // A started program with its main window shown.
 class ViewTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         program.start();
         window = std::make_unique<MainWindow>(program);

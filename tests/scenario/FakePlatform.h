@@ -17,7 +17,7 @@ struct ShownMessage {
 // Message boxes are recorded for the scenario to match; questions and the
 // open-file dialog take the answers the scenario queued.
 class FakeDialogs : public Dialogs {
-public:
+  public:
     void warning(const QString& text) override { shown.push_back({"warning", text}); }
     bool question(const QString& text) override {
         shown.push_back({"question", text});
@@ -47,14 +47,14 @@ public:
 };
 
 class FakeClock : public Clock {
-public:
+  public:
     QDateTime now() const override { return current; }
     QDateTime current{QDate(2026, 1, 1), QTime(12, 0)};
 };
 
 // The user's locale as Qt's locale data describe it; "C" has no language.
 class FakeLocale : public UserLocale {
-public:
+  public:
     QString nativeLanguageName() const override {
         if (name == QLatin1String("C"))
             return QStringLiteral("C");

@@ -35,7 +35,11 @@ struct Failure {
 
 QString quoted(const QString& text) {
     QString shown = text;
-    shown.replace('\\', "\\\\").replace('\r', "\\r").replace('\n', "\\n").replace('\t', "\\t").replace('"', "\\\"");
+    shown.replace('\\', "\\\\")
+        .replace('\r', "\\r")
+        .replace('\n', "\\n")
+        .replace('\t', "\\t")
+        .replace('"', "\\\"");
     return '"' + shown + '"';
 }
 
@@ -143,8 +147,9 @@ QVariant caseValue(const MainForm& f, QString name) {
 }
 
 class Runner {
-public:
-    Runner(QStringList lines, QString dataFolder) : m_lines(std::move(lines)), m_dataFolder(std::move(dataFolder)) {}
+  public:
+    Runner(QStringList lines, QString dataFolder)
+        : m_lines(std::move(lines)), m_dataFolder(std::move(dataFolder)) {}
 
     Outcome run() {
         QTemporaryDir folder;
@@ -178,11 +183,12 @@ public:
         return outcome;
     }
 
-private:
+  private:
     void seed(const QString& folder) {
         for (const char* name : {"cableloss.mdb", "ant.mdb", "NOCALL_kovex.mdb"}) {
             const QString source = QDir(m_dataFolder).filePath(QString::fromLatin1(name));
-            if (QFileInfo::exists(source) && !QFile::copy(source, QDir(folder).filePath(QString::fromLatin1(name))))
+            if (QFileInfo::exists(source) &&
+                !QFile::copy(source, QDir(folder).filePath(QString::fromLatin1(name))))
                 fail("a copy of " + source);
             QFile::setPermissions(QDir(folder).filePath(QString::fromLatin1(name)),
                                   QFile::ReadOwner | QFile::WriteOwner);
@@ -231,7 +237,8 @@ private:
 
     void execute(const QStringList& w) {
         const QString& command = w[0];
-        static const QStringList actions{"start", "type", "select", "click", "leave", "focus", "show", "updown"};
+        static const QStringList actions{"start", "type",  "select", "click",
+                                         "leave", "focus", "show",   "updown"};
         if (actions.contains(command))
             noUnmatchedMessage();
         const std::map<QString, std::function<void()>> commands{
@@ -406,10 +413,11 @@ private:
             fail(kind + " message " + quoted(text) + ", found no message box");
         const ShownMessage message = m_dialogs.shown.front();
         m_dialogs.shown.pop_front();
-        const bool matches = message.kind == kind && (part ? message.text.contains(text) : message.text == text);
+        const bool matches =
+            message.kind == kind && (part ? message.text.contains(text) : message.text == text);
         if (!matches)
-            fail(kind + " message " + (part ? "containing " : "") + quoted(text) + ", found " + message.kind + " " +
-                 quoted(message.text));
+            fail(kind + " message " + (part ? "containing " : "") + quoted(text) + ", found " + message.kind +
+                 " " + quoted(message.text));
     }
 
     void writeFile(const QString& name) {
@@ -556,7 +564,10 @@ QStringList splitWords(const QString& line) {
                     continue;
                 }
                 const QChar escaped = line[i++];
-                word += escaped == 'r' ? QChar('\r') : escaped == 'n' ? QChar('\n') : escaped == 't' ? QChar('\t') : escaped;
+                word += escaped == 'r'   ? QChar('\r')
+                        : escaped == 'n' ? QChar('\n')
+                        : escaped == 't' ? QChar('\t')
+                                         : escaped;
             }
             if (!closed)
                 throw std::runtime_error("a closing quote");

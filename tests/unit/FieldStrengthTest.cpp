@@ -1,7 +1,7 @@
+#include "calc/FieldStrength.h"
 #include "KovexError.h"
 #include "NumberText.h"
 #include "calc/FieldLimit.h"
-#include "calc/FieldStrength.h"
 #include "calc/PowerTables.h"
 #include "calc/TestPoints.h"
 

@@ -13,7 +13,7 @@ using help::Topic;
 namespace {
 
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     void warning(const QString& text) override { otherBoxes.push_back(text); }
     bool question(const QString& text) override {
         otherBoxes.push_back(text);
@@ -29,12 +29,12 @@ public:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     QDateTime now() const override { return QDateTime(QDate(2026, 1, 1), QTime(12, 0)); }
 };
 
 class EnglishLocale : public UserLocale {
-public:
+  public:
     QString nativeLanguageName() const override { return QStringLiteral("English"); }
     QString shortDateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
     QString shortTimeFormat() const override { return QStringLiteral("HH:mm"); }
@@ -43,7 +43,7 @@ public:
 // The handlers are reached as a user's click reaches them, so a button bound
 // to the wrong handler, bound twice or not bound at all shows up here.
 class HelpHandlers : public ::testing::Test {
-protected:
+  protected:
     HelpHandlers() : program(Platform{dialogs, clock, locale}) {}
 
     void click(const QString& button) {

@@ -40,7 +40,8 @@ const Figure kFigures[]{
      "12 verschiedenen Kombinationen Antenne/Sender",
      "With this program we can now enter the data for 12 different antenna/transmitter combinations."},
     {Topic::General, "quatre antennes", "vier antennes", "vier Antennen", "four antennas"},
-    {Topic::General, "6 combinaisons", "6 combinaties", "6 Kombinationen", "6 antenna/transmitter combinations"},
+    {Topic::General, "6 combinaisons", "6 combinaties", "6 Kombinationen",
+     "6 antenna/transmitter combinations"},
     {Topic::SixMinutes, "jamais sous 0.5", "nooit kleiner dan 0.5", "nie unter 0.5", "never taken below 0.5"},
     {Topic::SixMinutes, "moins de 3 minutes sur 6", "minder dan 3 minuten op 6", "weniger als 3 Minuten",
      "less than 3 minutes in any 6"},
@@ -118,8 +119,8 @@ TEST(HelpTexts, EachLanguageHasItsOwnTextExceptTheUntranslatedGermanTpaiTopic) {
         const QStringList texts{t.fr, t.nl, t.de, t.en};
         for (int a = 0; a < texts.size(); ++a) {
             for (int b = a + 1; b < texts.size(); ++b) {
-                EXPECT_NE(texts[a], texts[b]) << "topic " << static_cast<int>(topic) << " languages " << a
-                                              << " and " << b;
+                EXPECT_NE(texts[a], texts[b])
+                    << "topic " << static_cast<int>(topic) << " languages " << a << " and " << b;
             }
         }
     }
@@ -152,9 +153,11 @@ TEST(HelpTexts, RegulatorFilesTopicNamesTheGivenFiles) {
                            "to you callssign, \re.g. ZZ0ZZ_01 , ZZ0ZZ_02, etc ... ")))
             << t.en.toStdString();
 
-        EXPECT_TRUE(t.fr.contains(access + QStringLiteral("  qu'il faudra envoyer à l'IBPT, accompagné de :\r")));
-        EXPECT_TRUE(t.fr.contains(QStringLiteral(" Vous pouvez aussi ajouter le fichier ") + report +
-                                  QStringLiteral(" qui permet d'avoir un apperçu rapide\r de votre dossier. ")));
+        EXPECT_TRUE(
+            t.fr.contains(access + QStringLiteral("  qu'il faudra envoyer à l'IBPT, accompagné de :\r")));
+        EXPECT_TRUE(
+            t.fr.contains(QStringLiteral(" Vous pouvez aussi ajouter le fichier ") + report +
+                          QStringLiteral(" qui permet d'avoir un apperçu rapide\r de votre dossier. ")));
         EXPECT_TRUE(t.fr.endsWith(QStringLiteral("par exemple ZZ0ZZ_01 , ZZ0ZZ_02, etc ... ")));
 
         EXPECT_TRUE(t.nl.contains(

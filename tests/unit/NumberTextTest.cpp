@@ -1,5 +1,5 @@
-#include "KovexError.h"
 #include "NumberText.h"
+#include "KovexError.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,8 @@ TEST(NumberText, ReadsRealsWithPointAndBlanks) {
 }
 
 TEST(NumberText, RefusesWhatIsNoRealWithTheTextAsTyped) {
-    for (const char* text : {"", " ", "0,5", "abc", "1.2.3", "inf", "nan", "1e", "--1", "0x10", "5 W", "1e999"})
+    for (const char* text :
+         {"", " ", "0,5", "abc", "1.2.3", "inf", "nan", "1e", "--1", "0x10", "5 W", "1e999"})
         EXPECT_EQ(errorOf([&] { num::toFloat(QString::fromUtf8(text)); }),
                   QString("'%1' is not a valid floating point value").arg(QString::fromUtf8(text)))
             << text;

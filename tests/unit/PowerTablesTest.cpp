@@ -1,6 +1,6 @@
+#include "calc/PowerTables.h"
 #include "KovexError.h"
 #include "NumberText.h"
-#include "calc/PowerTables.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,20 @@ TEST_P(BandTable, GivesTheEdgesAndTheLossClass) {
     EXPECT_EQ(bandFreqMinMHz(row.index), row.freqMin);
     EXPECT_EQ(bandFreqMaxMHz(row.index), row.freqMax);
     const QString meter = additionalLossDefaults(row.freqMin).powerMeterdB;
-    const QString expected = QString(row.lossClass) == "HF" ? "0.03" : QString(row.lossClass) == "VHF" ? "0.05" : "0.1";
+    const QString expected = QString(row.lossClass) == "HF"    ? "0.03"
+                             : QString(row.lossClass) == "VHF" ? "0.05"
+                                                               : "0.1";
     EXPECT_EQ(meter, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryBand, BandTable,
-    ::testing::Values(BandRow{0, 10, 10, "HF"}, BandRow{1, 14, 14, "HF"}, BandRow{2, 18, 18, "HF"},
-                      BandRow{3, 21, 21, "HF"}, BandRow{4, 24, 24, "HF"}, BandRow{5, 28, 30, "HF"},
-                      BandRow{6, 50, 52, "VHF"}, BandRow{7, 144, 146, "VHF"}, BandRow{8, 430, 440, "UHF"},
-                      BandRow{9, 1240, 1300, "UHF"}, BandRow{10, 2300, 2450, "UHF"},
-                      BandRow{11, 5650, 5850, "UHF"}, BandRow{12, 14, 30, "HF"}, BandRow{13, 10, 30, "HF"}));
+INSTANTIATE_TEST_SUITE_P(EveryBand, BandTable,
+                         ::testing::Values(BandRow{0, 10, 10, "HF"}, BandRow{1, 14, 14, "HF"},
+                                           BandRow{2, 18, 18, "HF"}, BandRow{3, 21, 21, "HF"},
+                                           BandRow{4, 24, 24, "HF"}, BandRow{5, 28, 30, "HF"},
+                                           BandRow{6, 50, 52, "VHF"}, BandRow{7, 144, 146, "VHF"},
+                                           BandRow{8, 430, 440, "UHF"}, BandRow{9, 1240, 1300, "UHF"},
+                                           BandRow{10, 2300, 2450, "UHF"}, BandRow{11, 5650, 5850, "UHF"},
+                                           BandRow{12, 14, 30, "HF"}, BandRow{13, 10, 30, "HF"}));
 
 TEST(PowerTables, ModeAndTimeCorrections) {
     const double modeCorrections[] = {-3.98, -6.99, -3.01, -3.01, 0, 0, -5.23, -3.01, -2.22, 0, 0, 0, 0};
