@@ -83,14 +83,18 @@ void btnAntennaResultsClick(Program& p) {
     showAntennaType(f);
     const double typedHeightM = showAntennaHeight(f);
     f.AntennaAzimuthDeg = 0;
-    if (typedHeightM == 0)
-        p.platform.dialogs.warning(kZeroHeightWarning);
+    warnOfZeroHeight(p, typedHeightM);
     showOpeningAnglesAndTilt(f);
     showBandAndLimit(f);
     ComputeFeederLosses(p);
     btnPowerResultsClick(p);
     showGainAndEirp(f);
     showPolarization(f);
+}
+
+void warnOfZeroHeight(Program& p, double typedHeightM) {
+    if (typedHeightM == 0)
+        p.platform.dialogs.warning(kZeroHeightWarning);
 }
 
 void chkTiltClick(Program& p) {

@@ -21,9 +21,6 @@ constexpr double kDegreesPerRadian = 57.295;
 constexpr double kFourPi = 12.566370614359172954;
 constexpr double kFreeSpaceImpedanceOhm = 377;
 
-const QString kZeroHeightWarning = QStringLiteral(
-    "The antenna height is equal to 0 !\rThis is a correct value for a ground plane on the ground,\r but "
-    "this is not a good value for a beam !!!");
 const QString kAntennaNumberWarning = QStringLiteral("The antenna number must be between 1 and 12 !");
 
 // A pattern value missing from the antenna record stops the computation
@@ -133,8 +130,7 @@ void btnFieldResultsClick(Program& p) {
     btnPowerResultsClick(p);
     btnAntennaResultsClick(p);
     ComputeSpacialAttenuations(p);
-    if (f.number("edtAntennaHeight") == 0)
-        p.platform.dialogs.warning(kZeroHeightWarning);
+    warnOfZeroHeight(p, f.number("edtAntennaHeight"));
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)
         f.setText(slotName("edtE", k), QString());
