@@ -16,7 +16,6 @@ const QString kMaximumMessage = QStringLiteral("You have reached the maximum of 
                                                "add a suffix to your call (e.g. ZZ0ZZ_2).\r\rIf you "
                                                "continue, you will overwrite the antenna calculations "
                                                "nr 12.\r");
-const QString kClearQuestion = QStringLiteral("Are really sure that you want to erase this table ?");
 
 constexpr int kOutputPowerRow = 28;
 constexpr int kAntennaIdRow = 35;
@@ -126,7 +125,7 @@ void btnNextAntennaClick(Program& p) {
 }
 
 void btnClearAllResultsClick(Program& p) {
-    if (!p.platform.dialogs.question(kClearQuestion))
+    if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
     MainForm& f = p.form1;
     for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)

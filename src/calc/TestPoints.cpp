@@ -27,8 +27,6 @@ constexpr std::array<WallType, 10> kWallTypes{{
     {-7, -7},   // wall corner > 20 cm (microcell)
 }};
 
-const QString kEraseQuestion = QStringLiteral("Are really sure that you want to erase this table ?");
-
 void eraseSlot(MainForm& f, int k) {
     for (const char* field : {"edtD", "edtH", "edtE", "edtLocation"})
         f.setText(slotName(field, k), QString());
@@ -57,7 +55,7 @@ void ComputeSpacialAttenuations(Program& p) {
 }
 
 void btnEraseTPClick(Program& p) {
-    if (!p.platform.dialogs.question(kEraseQuestion))
+    if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
     for (int k = 1; k <= kTestPointSlots; ++k)
         eraseSlot(p.form1, k);

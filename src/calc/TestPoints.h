@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 namespace kovex {
@@ -9,6 +11,10 @@ class Program;
 
 constexpr int kTestPointSlots = 12;
 constexpr int kNoWallType = 6; // "(none)"
+
+// Both erasing the test points and clearing the summary ask this first.
+inline const QString kEraseTableQuestion =
+    QStringLiteral("Are really sure that you want to erase this table ?");
 
 // The attenuation in dB (zero or negative) of the obstacle between the
 // antenna and a test point, by the wall-type list's item index; two
