@@ -1,13 +1,10 @@
-#include "Program.h"
+#include "app/Program.h"
 
-#include "KovexError.h"
-#include "NumberText.h"
-#include "StartUp.h"
-#include "calc/CalcHandlers.h"
+#include "app/StartUp.h"
 #include "calc/PowerChain.h"
-#include "help/HelpHandlers.h"
-#include "records/RecordHandlers.h"
 #include "refdata/Lookups.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <QDir>
 #include <algorithm>
@@ -24,13 +21,8 @@ const std::vector<Handler>& EventTable::handlers(const QString& control, Event e
     return found == m_handlers.end() ? none : found->second;
 }
 
-Program::Program(Platform platform) : platform(platform) {
-    bindStartUpHandlers(events);
-    bindReferenceHandlers(events);
-    bindPowerChainHandlers(events);
-    bindCalcHandlers(events);
-    bindRecordHandlers(events);
-    bindHelpHandlers(events);
+Program::Program(Platform platform) : Session(platform) {
+    bindAllHandlers(events);
 }
 
 void Program::start() {

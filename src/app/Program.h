@@ -1,9 +1,6 @@
 #pragma once
 
-#include "DrawingForm.h"
-#include "MainForm.h"
-#include "Platform.h"
-#include "refdata/DataModule.h"
+#include "refdata/Session.h"
 
 #include <QString>
 #include <functional>
@@ -13,8 +10,7 @@
 
 namespace kovex {
 
-class Program;
-using Handler = std::function<void(Program&)>;
+using Handler = std::function<void(Session&)>;
 
 // The events a user action raises on a control.
 enum class Event {
@@ -35,10 +31,11 @@ class EventTable {
     std::map<std::pair<QString, Event>, std::vector<Handler>> m_handlers;
 };
 
-// The running program: both windows, the data module and the platform.
-// User actions come in here; each runs its handlers under the general error
-// handler, which shows a failure's text and lets the program go on.
-class Program {
+// The running program: the shared state, and the event table that binds the
+// handlers of every subsystem to the controls. User actions come in here;
+// each runs its handlers under the general error handler, which shows a
+// failure's text and lets the program go on.
+class Program : public Session {
   public:
     explicit Program(Platform platform);
 
@@ -54,22 +51,19 @@ class Program {
     void type(const QString& name, const QString& text);
     void leave(const QString& name);
     void focus(const QString& name);
-    void showPage(const QString& pageName);
+    void showPage(const QString& pageName) override;
     void upDown(bool up);
 
     // Runs `work` under the general error handler; false when it failed.
     bool guarded(const std::function<void()>& work);
 
-    Platform platform;
-    MainForm form1;
-    DrawingForm form2;
-    DataModule data;
     EventTable events;
-    // Set when the user closes the main window, which ends the program.
-    bool mainWindowClosed = false;
 
   private:
     void fire(const QString& name, Event event);
 };
+
+// Binds every handler of the program to its control and event.
+void bindAllHandlers(EventTable& events);
 
 } // namespace kovex

@@ -1,10 +1,10 @@
 #include "calc/AntennaResults.h"
 
-#include "NumberText.h"
-#include "Program.h"
 #include "calc/FieldLimit.h"
 #include "calc/PowerChain.h"
 #include "calc/PowerTables.h"
+#include "refdata/Session.h"
+#include "support/NumberText.h"
 
 namespace kovex {
 
@@ -71,14 +71,14 @@ void showPolarization(MainForm& f) {
 }
 
 // Unchecking the box from code runs its handler, as a user's click would.
-void uncheckTilt(Program& p) {
+void uncheckTilt(Session& p) {
     p.form1.setChecked("chkTilt", false);
     chkTiltClick(p);
 }
 
 } // namespace
 
-void btnAntennaResultsClick(Program& p) {
+void btnAntennaResultsClick(Session& p) {
     MainForm& f = p.form1;
     showAntennaType(f);
     const double typedHeightM = showAntennaHeight(f);
@@ -92,12 +92,12 @@ void btnAntennaResultsClick(Program& p) {
     showPolarization(f);
 }
 
-void warnOfZeroHeight(Program& p, double typedHeightM) {
+void warnOfZeroHeight(Session& p, double typedHeightM) {
     if (typedHeightM == 0)
         p.platform.dialogs.warning(kZeroHeightWarning);
 }
 
-void chkTiltClick(Program& p) {
+void chkTiltClick(Session& p) {
     MainForm& f = p.form1;
     if (!f.checked("chkTilt")) {
         f.setText("edtTilt", "0");
@@ -110,7 +110,7 @@ void chkTiltClick(Program& p) {
     f.BandAndTilt.TiltDeg = f.number("edtTilt");
 }
 
-void edtTiltExit(Program& p) {
+void edtTiltExit(Session& p) {
     MainForm& f = p.form1;
     if (f.text("edtTilt").isEmpty())
         return;
@@ -119,12 +119,6 @@ void edtTiltExit(Program& p) {
         f.setText("edtTilt", "0");
     }
     f.BandAndTilt.TiltDeg = f.number("edtTilt");
-}
-
-void bindAntennaHandlers(EventTable& events) {
-    events.bind("btnAntennaResults", Event::Click, btnAntennaResultsClick);
-    events.bind("chkTilt", Event::Click, chkTiltClick);
-    events.bind("edtTilt", Event::Exit, edtTiltExit);
 }
 
 } // namespace kovex

@@ -2,16 +2,13 @@
 
 namespace kovex {
 
-class EventTable;
-class Program;
+class Session;
 
-void btnAntennaResultsClick(Program& p);
+void btnAntennaResultsClick(Session& p);
 // A height of exactly 0 suits a ground plane on the ground, not a beam: the
 // user is warned, and the computation goes on.
-void warnOfZeroHeight(Program& p, double typedHeightM);
-void chkTiltClick(Program& p);
-void edtTiltExit(Program& p);
-
-void bindAntennaHandlers(EventTable& events);
+void warnOfZeroHeight(Session& p, double typedHeightM);
+void chkTiltClick(Session& p);
+void edtTiltExit(Session& p);
 
 } // namespace kovex

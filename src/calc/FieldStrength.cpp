@@ -1,13 +1,13 @@
 #include "calc/FieldStrength.h"
 
-#include "KovexError.h"
-#include "NumberText.h"
-#include "Program.h"
 #include "calc/AntennaResults.h"
 #include "calc/PowerChain.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
 #include "refdata/Lookups.h"
+#include "refdata/Session.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +25,7 @@ const QString kAntennaNumberWarning = QStringLiteral("The antenna number must be
 
 // A pattern value missing from the antenna record stops the computation
 // like any text that is no number.
-double patternValue(const Program& p, const QString& column) {
+double patternValue(const Session& p, const QString& column) {
     const QVariant value = antennaColumnValue(p, column);
     if (value.isNull() || !value.isValid())
         return num::toFloat(QString());
@@ -34,7 +34,7 @@ double patternValue(const Program& p, const QString& column) {
     return ok ? number : num::toFloat(value.toString());
 }
 
-VerticalPattern currentPattern(const Program& p) {
+VerticalPattern currentPattern(const Session& p) {
     VerticalPattern pattern;
     for (int i = 0; i < 10; ++i)
         pattern.gaindBi[static_cast<std::size_t>(i)] =
@@ -56,7 +56,7 @@ void widenExtent(MainForm& f, const TestPointInput& point) {
         f.MinTestPointHeightM = std::min(f.MinTestPointHeightM, point.heightM);
 }
 
-void computeSlot(Program& p, int k) {
+void computeSlot(Session& p, int k) {
     MainForm& f = p.form1;
     TestPointInput point;
     point.distanceM = f.number(slotName("edtD", k));
@@ -92,7 +92,7 @@ void showLegend(MainForm& f) {
 
 // A number outside the grid's antenna columns would overwrite the columns
 // of the test points, so such a column is refused.
-void writeAntennaColumn(Program& p) {
+void writeAntennaColumn(Session& p) {
     const std::int32_t column = p.form1.integer("edtAntNr");
     if (column < 1 || column > 12) {
         p.platform.dialogs.warning(kAntennaNumberWarning);
@@ -125,7 +125,7 @@ PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point
     return result;
 }
 
-void btnFieldResultsClick(Program& p) {
+void btnFieldResultsClick(Session& p) {
     MainForm& f = p.form1;
     btnPowerResultsClick(p);
     btnAntennaResultsClick(p);
@@ -139,10 +139,6 @@ void btnFieldResultsClick(Program& p) {
             computeSlot(p, k);
     showLegend(f);
     writeAntennaColumn(p);
-}
-
-void bindFieldHandlers(EventTable& events) {
-    events.bind("btnFieldResults", Event::Click, btnFieldResultsClick);
 }
 
 } // namespace kovex

@@ -5,8 +5,7 @@
 
 namespace kovex {
 
-class EventTable;
-class Program;
+class Session;
 
 // An antenna's gain in dBi at 0, 10, ..., 90 degrees from its direction of
 // maximum radiation, and beyond.
@@ -46,8 +45,6 @@ struct PointField {
 // a distance of 0.
 PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point);
 
-void btnFieldResultsClick(Program& p);
-
-void bindFieldHandlers(EventTable& events);
+void btnFieldResultsClick(Session& p);
 
 } // namespace kovex

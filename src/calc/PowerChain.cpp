@@ -1,8 +1,8 @@
 #include "calc/PowerChain.h"
 
-#include "NumberText.h"
-#include "Program.h"
 #include "calc/PowerTables.h"
+#include "refdata/Session.h"
+#include "support/NumberText.h"
 
 namespace kovex {
 
@@ -23,21 +23,21 @@ void putAdditionalLossDefaults(MainForm& f) {
 
 } // namespace
 
-void ComputeCorrectionMode(Program& p) {
+void ComputeCorrectionMode(Session& p) {
     MainForm& f = p.form1;
     f.ModeFactor = modeFactor(f.itemIndex("cmbMode"));
     f.ModeCorrectiondB = 10 * num::log10(f.ModeFactor);
     f.setText("lblkMode", correctionText(f.ModeFactor, f.ModeCorrectiondB, "   "));
 }
 
-void ComputeCorrectionTime(Program& p) {
+void ComputeCorrectionTime(Session& p) {
     MainForm& f = p.form1;
     f.TimeFactor = timeFactor(f.itemIndex("cmb6min"));
     f.TimeCorrectiondB = 10 * num::log10(f.TimeFactor);
     f.setText("lblk6min", correctionText(f.TimeFactor, f.TimeCorrectiondB, "    "));
 }
 
-void ComputeFeederLosses(Program& p) {
+void ComputeFeederLosses(Session& p) {
     MainForm& f = p.form1;
     f.BandAndTilt.FreqMinMHz = bandFreqMinMHz(f.itemIndex("cmbFrequency"));
     f.setText("gpbFeederLossCalculator",
@@ -55,7 +55,7 @@ void ComputeFeederLosses(Program& p) {
     f.setText("edtFeederLoss", num::fixed2(totaldB));
 }
 
-void ComputeAdditionalLosses(Program& p) {
+void ComputeAdditionalLosses(Session& p) {
     MainForm& f = p.form1;
     if (!f.checked("chkAddLossCalculator"))
         return;
@@ -65,7 +65,7 @@ void ComputeAdditionalLosses(Program& p) {
     f.setText("edtAddLoss", num::fixed2(totaldB));
 }
 
-void btnPowerResultsClick(Program& p) {
+void btnPowerResultsClick(Session& p) {
     MainForm& f = p.form1;
     ComputeCorrectionMode(p);
     ComputeCorrectionTime(p);
@@ -81,7 +81,7 @@ void btnPowerResultsClick(Program& p) {
     f.InputPowerW = num::pow10(inputPowerdBW / 10);
 }
 
-void chkFeederCalculatorClick(Program& p) {
+void chkFeederCalculatorClick(Session& p) {
     MainForm& f = p.form1;
     f.setText("edtFeederLoss", "0");
     const bool on = f.checked("chkFeederCalculator");
@@ -90,7 +90,7 @@ void chkFeederCalculatorClick(Program& p) {
         ComputeFeederLosses(p);
 }
 
-void chkAddLossCalculatorClick(Program& p) {
+void chkAddLossCalculatorClick(Session& p) {
     MainForm& f = p.form1;
     f.setText("edtAddLoss", "0");
     const bool on = f.checked("chkAddLossCalculator");
@@ -103,28 +103,13 @@ void chkAddLossCalculatorClick(Program& p) {
 
 // With the feeder calculator off the lower band edge is not refreshed, so the
 // loss defaults follow the band of the last feeder-loss run.
-void cmbFrequencyChange(Program& p) {
+void cmbFrequencyChange(Session& p) {
     MainForm& f = p.form1;
     if (f.checked("chkFeederCalculator"))
         ComputeFeederLosses(p);
     putAdditionalLossDefaults(f);
     if (f.checked("chkAddLossCalculator"))
         ComputeAdditionalLosses(p);
-}
-
-void bindPowerChainHandlers(EventTable& events) {
-    events.bind("cmbMode", Event::Change, ComputeCorrectionMode);
-    events.bind("cmb6min", Event::Change, ComputeCorrectionTime);
-    for (int k = 1; k <= 3; ++k) {
-        events.bind(slotName("dblFeeder", k), Event::Click, ComputeFeederLosses);
-        events.bind(slotName("edtLengthF", k), Event::Exit, ComputeFeederLosses);
-    }
-    for (const char* item : {"edtPWRmeter", "edtLPF", "edtATU", "edtNConnectors", "edtdBPerConnector"})
-        events.bind(QString::fromLatin1(item), Event::Exit, ComputeAdditionalLosses);
-    events.bind("btnPowerResults", Event::Click, btnPowerResultsClick);
-    events.bind("chkFeederCalculator", Event::Click, chkFeederCalculatorClick);
-    events.bind("chkAddLossCalculator", Event::Click, chkAddLossCalculatorClick);
-    events.bind("cmbFrequency", Event::Change, cmbFrequencyChange);
 }
 
 } // namespace kovex

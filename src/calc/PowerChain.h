@@ -2,18 +2,15 @@
 
 namespace kovex {
 
-class EventTable;
-class Program;
+class Session;
 
-void ComputeCorrectionMode(Program& p);
-void ComputeCorrectionTime(Program& p);
-void ComputeFeederLosses(Program& p);
-void ComputeAdditionalLosses(Program& p);
-void btnPowerResultsClick(Program& p);
-void chkFeederCalculatorClick(Program& p);
-void chkAddLossCalculatorClick(Program& p);
-void cmbFrequencyChange(Program& p);
-
-void bindPowerChainHandlers(EventTable& events);
+void ComputeCorrectionMode(Session& p);
+void ComputeCorrectionTime(Session& p);
+void ComputeFeederLosses(Session& p);
+void ComputeAdditionalLosses(Session& p);
+void btnPowerResultsClick(Session& p);
+void chkFeederCalculatorClick(Session& p);
+void chkAddLossCalculatorClick(Session& p);
+void cmbFrequencyChange(Session& p);
 
 } // namespace kovex

@@ -1,7 +1,7 @@
 #include "calc/PowerTables.h"
 
-#include "KovexError.h"
-#include "NumberText.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 #include "calc/Summary.h"
 
-#include "NumberText.h"
-#include "Program.h"
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
+#include "refdata/Session.h"
+#include "support/NumberText.h"
 
 namespace kovex {
 
@@ -95,7 +95,7 @@ void setAntennaNumber(MainForm& f, int number) {
 
 } // namespace
 
-void WriteSummaryColumn(Program& p, int column) {
+void WriteSummaryColumn(Session& p, int column) {
     const MainForm& f = p.form1;
     StringGrid& grid = p.form1.sgdTP;
     writeAntennaRows(f, grid, column);
@@ -105,7 +105,7 @@ void WriteSummaryColumn(Program& p, int column) {
     writeTestPointColumns(f, grid);
 }
 
-void TabSheet5Enter(Program& p) {
+void TabSheet5Enter(Session& p) {
     StringGrid& grid = p.form1.sgdTP;
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
         if (grid.cell(kFirstAntennaColumn, row).isEmpty())
@@ -114,7 +114,7 @@ void TabSheet5Enter(Program& p) {
     }
 }
 
-void btnNextAntennaClick(Program& p) {
+void btnNextAntennaClick(Session& p) {
     int next = p.form1.integer("edtAntNr") + 1;
     if (next > 12) {
         p.platform.dialogs.message(kMaximumMessage);
@@ -124,7 +124,7 @@ void btnNextAntennaClick(Program& p) {
     p.showPage(QStringLiteral("TabSheet2"));
 }
 
-void btnClearAllResultsClick(Program& p) {
+void btnClearAllResultsClick(Session& p) {
     if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
     MainForm& f = p.form1;
@@ -137,12 +137,6 @@ void btnClearAllResultsClick(Program& p) {
     }
     setAntennaNumber(f, 1);
     f.DrawingAntennaNumber = 1;
-}
-
-void bindSummaryHandlers(EventTable& events) {
-    events.bind("TabSheet5", Event::Enter, TabSheet5Enter);
-    events.bind("btnNextAntenna", Event::Click, btnNextAntennaClick);
-    events.bind("btnClearAllResults", Event::Click, btnClearAllResultsClick);
 }
 
 } // namespace kovex

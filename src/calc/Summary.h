@@ -2,16 +2,13 @@
 
 namespace kovex {
 
-class EventTable;
-class Program;
+class Session;
 
 // Writes antenna column c of the summary grid from the case values and the
 // controls, and the test points' distances and heights.
-void WriteSummaryColumn(Program& p, int column);
-void TabSheet5Enter(Program& p);
-void btnNextAntennaClick(Program& p);
-void btnClearAllResultsClick(Program& p);
-
-void bindSummaryHandlers(EventTable& events);
+void WriteSummaryColumn(Session& p, int column);
+void TabSheet5Enter(Session& p);
+void btnNextAntennaClick(Session& p);
+void btnClearAllResultsClick(Session& p);
 
 } // namespace kovex

@@ -1,6 +1,6 @@
 #include "calc/SummaryGrid.h"
 
-#include "StringGrid.h"
+#include "model/StringGrid.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "calc/TestPoints.h"
 
-#include "NumberText.h"
-#include "Program.h"
+#include "refdata/Session.h"
+#include "support/NumberText.h"
 
 #include <array>
 
@@ -42,30 +42,24 @@ double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
     return freqMinMHz > 1000 ? wall.aboveGHzdB : wall.belowGHzdB;
 }
 
-void cmbSAChange(Program& p, int slot) {
+void cmbSAChange(Session& p, int slot) {
     MainForm& f = p.form1;
     const double attenuationdB =
         WallAttenuationdB(f.itemIndex(slotName("cmbSA", slot)), f.BandAndTilt.FreqMinMHz);
     f.setText(slotName("lblkAS", slot), num::shortest(attenuationdB));
 }
 
-void ComputeSpacialAttenuations(Program& p) {
+void ComputeSpacialAttenuations(Session& p) {
     for (int k = 1; k <= kTestPointSlots; ++k)
         cmbSAChange(p, k);
 }
 
-void btnEraseTPClick(Program& p) {
+void btnEraseTPClick(Session& p) {
     if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
     for (int k = 1; k <= kTestPointSlots; ++k)
         eraseSlot(p.form1, k);
     ComputeSpacialAttenuations(p);
-}
-
-void bindTestPointHandlers(EventTable& events) {
-    for (int k = 1; k <= kTestPointSlots; ++k)
-        events.bind(slotName("cmbSA", k), Event::Change, [k](Program& p) { cmbSAChange(p, k); });
-    events.bind("btnEraseTP", Event::Click, btnEraseTPClick);
 }
 
 } // namespace kovex

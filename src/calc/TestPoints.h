@@ -6,8 +6,7 @@
 
 namespace kovex {
 
-class EventTable;
-class Program;
+class Session;
 
 constexpr int kTestPointSlots = 12;
 constexpr int kNoWallType = 6; // "(none)"
@@ -22,10 +21,8 @@ inline const QString kEraseTableQuestion =
 double WallAttenuationdB(int wallType, std::int32_t freqMinMHz);
 
 // Shows the attenuation of slot k's wall type beside its list.
-void cmbSAChange(Program& p, int slot);
-void ComputeSpacialAttenuations(Program& p);
-void btnEraseTPClick(Program& p);
-
-void bindTestPointHandlers(EventTable& events);
+void cmbSAChange(Session& p, int slot);
+void ComputeSpacialAttenuations(Session& p);
+void btnEraseTPClick(Session& p);
 
 } // namespace kovex

@@ -1,4 +1,4 @@
-#include "Illustration.h"
+#include "drawing/Illustration.h"
 
 #include <QFont>
 #include <QLinearGradient>

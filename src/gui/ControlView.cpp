@@ -1,6 +1,6 @@
-#include "ControlView.h"
+#include "gui/ControlView.h"
 
-#include "PictureBox.h"
+#include "gui/PictureBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Control.h"
+#include "model/Control.h"
 
 #include <QFont>
 #include <QPalette>

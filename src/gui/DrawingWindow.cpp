@@ -1,7 +1,7 @@
-#include "DrawingWindow.h"
+#include "gui/DrawingWindow.h"
 
-#include "PictureBox.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "gui/PictureBox.h"
 #include "ui_DrawingWindow.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlView.h"
+#include "gui/ControlView.h"
 
 #include <QWidget>
 #include <functional>

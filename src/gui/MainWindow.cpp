@@ -1,9 +1,9 @@
-#include "MainWindow.h"
+#include "gui/MainWindow.h"
 
-#include "DrawingWindow.h"
-#include "PictureBox.h"
-#include "Program.h"
+#include "app/Program.h"
 #include "drawing/Illustration.h"
+#include "gui/DrawingWindow.h"
+#include "gui/PictureBox.h"
 #include "ui_AdministrativePage.h"
 #include "ui_AntennaPage.h"
 #include "ui_MainWindow.h"

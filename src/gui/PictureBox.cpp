@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "gui/PictureBox.h"
 
 #include <QPainter>
 

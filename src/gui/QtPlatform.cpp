@@ -1,7 +1,7 @@
-#include "QtPlatform.h"
+#include "gui/QtPlatform.h"
 
-#include "ControlView.h"
-#include "LocaleNames.h"
+#include "gui/ControlView.h"
+#include "support/LocaleNames.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "model/Platform.h"
 
 namespace kovex {
 

@@ -10,7 +10,7 @@ namespace {
 
 using help::Topic;
 
-void showTopic(Program& p, Topic topic) {
+void showTopic(Session& p, Topic topic) {
     MainForm& form = p.form1;
     // The file names are taken at the click, so the regulator-files topic
     // names the files of the callsign entered at this moment.
@@ -42,78 +42,51 @@ void showTopic(Program& p, Topic topic) {
 
 } // namespace
 
-void btnGeneralHelpClick(Program& p) {
+void btnGeneralHelpClick(Session& p) {
     showTopic(p, Topic::General);
 }
-void btnInfoInputPowerClick(Program& p) {
+void btnInfoInputPowerClick(Session& p) {
     showTopic(p, Topic::InputPower);
 }
-void btnInfoModeClick(Program& p) {
+void btnInfoModeClick(Session& p) {
     showTopic(p, Topic::Mode);
 }
-void btnInfo6minClick(Program& p) {
+void btnInfo6minClick(Session& p) {
     showTopic(p, Topic::SixMinutes);
 }
-void btnInfoFeederLossClick(Program& p) {
+void btnInfoFeederLossClick(Session& p) {
     showTopic(p, Topic::FeederLoss);
 }
-void btnInfoAddLossClick(Program& p) {
+void btnInfoAddLossClick(Session& p) {
     showTopic(p, Topic::AddLoss);
 }
-void btnInfoFrequencyClick(Program& p) {
+void btnInfoFrequencyClick(Session& p) {
     showTopic(p, Topic::Frequency);
 }
-void btnInfoAntennaTypeClick(Program& p) {
+void btnInfoAntennaTypeClick(Session& p) {
     showTopic(p, Topic::AntennaType);
 }
-void btnInfoAntennaHeightClick(Program& p) {
+void btnInfoAntennaHeightClick(Session& p) {
     showTopic(p, Topic::AntennaHeight);
 }
-void btnInfoTiltClick(Program& p) {
+void btnInfoTiltClick(Session& p) {
     showTopic(p, Topic::Tilt);
 }
-void btnInfoTestPointsClick(Program& p) {
+void btnInfoTestPointsClick(Session& p) {
     showTopic(p, Topic::TestPoints);
 }
-void btnInfoGeoCoordinatesClick(Program& p) {
+void btnInfoGeoCoordinatesClick(Session& p) {
     showTopic(p, Topic::GeoCoordinates);
 }
-void btnInfoBIPTFileClick(Program& p) {
+void btnInfoBIPTFileClick(Session& p) {
     showTopic(p, Topic::RegulatorFiles);
 }
-void btnInfoFileClick(Program& p) {
+void btnInfoFileClick(Session& p) {
     showTopic(p, Topic::TpaiFile);
 }
 
-void btnConditionsClick(Program& p) {
+void btnConditionsClick(Session& p) {
     p.platform.dialogs.information(help::conditionsText());
-}
-
-void bindHelpHandlers(EventTable& events) {
-    struct Binding {
-        const char* control;
-        void (*handler)(Program&);
-    };
-    static constexpr Binding kBindings[]{
-        {"btnGeneralHelp", btnGeneralHelpClick},
-        {"btnInfoInputPower", btnInfoInputPowerClick},
-        {"btnInfoMode", btnInfoModeClick},
-        {"btnInfo6min", btnInfo6minClick},
-        {"btnInfoFeederLoss", btnInfoFeederLossClick},
-        {"btnInfoAddLoss", btnInfoAddLossClick},
-        {"btnInfoFrequency", btnInfoFrequencyClick},
-        {"btnInfoAntennaType", btnInfoAntennaTypeClick},
-        {"btnInfoAntennaHeight", btnInfoAntennaHeightClick},
-        {"btnInfoTilt", btnInfoTiltClick},
-        {"btnInfoTestPoints", btnInfoTestPointsClick},
-        {"btnInfoGeoCoordinates", btnInfoGeoCoordinatesClick},
-        {"btnInfoBIPTFile", btnInfoBIPTFileClick},
-        {"btnInfoFile", btnInfoFileClick},
-        {"btnConditions", btnConditionsClick},
-    };
-    for (const Binding& binding : kBindings) {
-        events.bind(QString::fromLatin1(binding.control), Event::Click, binding.handler);
-    }
 }
 
 } // namespace kovex

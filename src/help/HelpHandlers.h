@@ -1,29 +1,26 @@
 #pragma once
 
-#include "Program.h"
+#include "refdata/Session.h"
 
 // The help buttons of the main window. Each shows its topic in the current
 // help language in an information box and changes nothing of the case beyond
 // the four scratch help texts.
 namespace kovex {
 
-void btnGeneralHelpClick(Program& p);
-void btnInfoInputPowerClick(Program& p);
-void btnInfoModeClick(Program& p);
-void btnInfo6minClick(Program& p);
-void btnInfoFeederLossClick(Program& p);
-void btnInfoAddLossClick(Program& p);
-void btnInfoFrequencyClick(Program& p);
-void btnInfoAntennaTypeClick(Program& p);
-void btnInfoAntennaHeightClick(Program& p);
-void btnInfoTiltClick(Program& p);
-void btnInfoTestPointsClick(Program& p);
-void btnInfoGeoCoordinatesClick(Program& p);
-void btnInfoBIPTFileClick(Program& p);
-void btnInfoFileClick(Program& p);
-void btnConditionsClick(Program& p);
-
-// Binds the click of every help button to its handler.
-void bindHelpHandlers(EventTable& events);
+void btnGeneralHelpClick(Session& p);
+void btnInfoInputPowerClick(Session& p);
+void btnInfoModeClick(Session& p);
+void btnInfo6minClick(Session& p);
+void btnInfoFeederLossClick(Session& p);
+void btnInfoAddLossClick(Session& p);
+void btnInfoFrequencyClick(Session& p);
+void btnInfoAntennaTypeClick(Session& p);
+void btnInfoAntennaHeightClick(Session& p);
+void btnInfoTiltClick(Session& p);
+void btnInfoTestPointsClick(Session& p);
+void btnInfoGeoCoordinatesClick(Session& p);
+void btnInfoBIPTFileClick(Session& p);
+void btnInfoFileClick(Session& p);
+void btnConditionsClick(Session& p);
 
 } // namespace kovex

@@ -3,7 +3,7 @@
 namespace kovex {
 
 class MainForm;
-class Program;
+class Session;
 
 // Which coordinate edits the page shows; the texts of the hidden ones stay,
 // and they are validated and written all the same.
@@ -11,20 +11,30 @@ enum class CoordinateSystem { Lambert, WGS84 };
 void showCoordinateForm(MainForm& f, CoordinateSystem system);
 
 // Leaving a field of the administrative page.
-void edtNameExit(Program& p);
-void edtFirstNameExit(Program& p);
-void edtAddressExit(Program& p);
-void edtZipCodeExit(Program& p);
-void edtCityExit(Program& p);
-void edtCallsignExit(Program& p);
-void edtAntAddressExit(Program& p);
-void edtAntCityExit(Program& p);
+void edtNameExit(Session& p);
+void edtFirstNameExit(Session& p);
+void edtAddressExit(Session& p);
+void edtZipCodeExit(Session& p);
+void edtCityExit(Session& p);
+void edtCallsignExit(Session& p);
+void edtAntAddressExit(Session& p);
+void edtAntCityExit(Session& p);
 
 // The radio pairs and the other-operators box.
-void rdbLambertClick(Program& p);
-void rdbWGS84Click(Program& p);
-void chkOtherOperatorClick(Program& p);
-void rdbExistingSiteClick(Program& p);
-void rdbNewSiteClick(Program& p);
+void rdbLambertClick(Session& p);
+void rdbWGS84Click(Session& p);
+void chkOtherOperatorClick(Session& p);
+void rdbExistingSiteClick(Session& p);
+void rdbNewSiteClick(Session& p);
+
+// The help language of the Start page, 0 French, 1 Dutch, 2 German,
+// 3 English; every change runs rdgLanguageClick, so the correspondence
+// language follows it.
+void setHelpLanguage(Session& p, int language);
+void rdgLanguageClick(Session& p);
+
+// The access and report file names and the caption of the button that
+// writes them, from the callsign as it stands.
+void setFileNamesFromCallsign(Session& p);
 
 } // namespace kovex

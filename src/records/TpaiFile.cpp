@@ -1,11 +1,11 @@
 #include "records/TpaiFile.h"
 
-#include "Cp1252.h"
-#include "KovexError.h"
-#include "MainForm.h"
-#include "NumberText.h"
-#include "Program.h"
+#include "model/MainForm.h"
 #include "records/AdministrativeRecord.h"
+#include "refdata/Session.h"
+#include "support/Cp1252.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <QDir>
 #include <QFile>
@@ -350,13 +350,13 @@ void saveInPlace(const QString& name, const QByteArray& bytes) {
         throw KovexError(QStringLiteral("I/O error 101"));
 }
 
-QString dialogFolder(const Program& p) {
+QString dialogFolder(const Session& p) {
     return p.data.dialogFolder.isEmpty() ? QDir::currentPath() : p.data.dialogFolder;
 }
 
 } // namespace
 
-void WriteTpaiFile(Program& p) {
+void WriteTpaiFile(Session& p) {
     MainForm& f = p.form1;
     const QString name = f.text(QStringLiteral("edtCallsign")) + QStringLiteral("_tpai.txt");
     if (!tpai::isAllowedFileName(name))
@@ -368,7 +368,7 @@ void WriteTpaiFile(Program& p) {
     saveInPlace(name, bytes);
 }
 
-bool ReadTpaiFile(Program& p) {
+bool ReadTpaiFile(Session& p) {
     const std::optional<QString> chosen = p.platform.dialogs.openFile(
         QStringLiteral("TestPointAdmInfo (*.txt)"), QStringLiteral("*tpai.txt"), dialogFolder(p));
     if (!chosen)

@@ -8,7 +8,7 @@
 namespace kovex {
 
 class MainForm;
-class Program;
+class Session;
 
 // The text file that keeps the test points and the administrative record
 // between runs: Windows-1252, CR LF after every line, each value behind a key
@@ -54,8 +54,8 @@ bool isAllowedFileName(const QString& name);
 } // namespace tpai
 
 // Writes callsign + "_tpai.txt" in the working directory.
-void WriteTpaiFile(Program& p);
+void WriteTpaiFile(Session& p);
 // Reads the file the user picks; false when the dialog was cancelled.
-bool ReadTpaiFile(Program& p);
+bool ReadTpaiFile(Session& p);
 
 } // namespace kovex

@@ -1,8 +1,8 @@
 #include "records/Validation.h"
 
-#include "MainForm.h"
-#include "NumberText.h"
-#include "Program.h"
+#include "model/MainForm.h"
+#include "refdata/Session.h"
+#include "support/NumberText.h"
 
 namespace kovex {
 
@@ -141,12 +141,12 @@ QString validationOutcome(const QString& errors, const QString& accessFileName) 
 }
 
 // The answer to the box changes nothing: it only shows the outcome.
-void ValidateAdministrativeData(Program& p) {
+void ValidateAdministrativeData(Session& p) {
     const QString errors = administrativeErrors(p.form1);
     p.platform.dialogs.question(validationOutcome(errors, p.form1.AccessFileName));
 }
 
-void btnValidateClick(Program& p) {
+void btnValidateClick(Session& p) {
     ValidateAdministrativeData(p);
 }
 

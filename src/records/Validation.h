@@ -5,7 +5,7 @@
 namespace kovex {
 
 class MainForm;
-class Program;
+class Session;
 
 // The characters '0'..'9' of a postal code in order, every other one dropped:
 // "B-1000" gives "1000", a code without digits gives "".
@@ -19,7 +19,7 @@ QString administrativeErrors(const MainForm& f);
 // The text of the outcome box for the errors above.
 QString validationOutcome(const QString& errors, const QString& accessFileName);
 
-void ValidateAdministrativeData(Program& p);
-void btnValidateClick(Program& p);
+void ValidateAdministrativeData(Session& p);
+void btnValidateClick(Session& p);
 
 } // namespace kovex

@@ -1,6 +1,6 @@
 #include "refdata/DataModule.h"
 
-#include "KovexError.h"
+#include "support/KovexError.h"
 
 #include <QDir>
 #include <QSqlDatabase>

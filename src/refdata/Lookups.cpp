@@ -1,6 +1,6 @@
 #include "refdata/Lookups.h"
 
-#include "Program.h"
+#include "refdata/Session.h"
 
 #include <array>
 
@@ -56,7 +56,7 @@ void showLookup(Control& list, const TableCursor& cursor, const QString& column)
 
 // The antenna record's polarization presets the polarization list; any
 // other text than "H" or "V" leaves the user's choice alone.
-void presetPolarization(Program& p) {
+void presetPolarization(Session& p) {
     const QString pol = p.form1.text("dbePol");
     if (pol == QLatin1String("H"))
         p.form1.setItemIndex("cmbPolarization", 0);
@@ -80,7 +80,7 @@ bool isLookupList(const QString& control) {
     return lookupBinding(control) != nullptr;
 }
 
-void setLookupKey(Program& p, const QString& lookup, const QString& key) {
+void setLookupKey(Session& p, const QString& lookup, const QString& key) {
     TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
     if (!cursor.isOpen())
         return;
@@ -90,42 +90,35 @@ void setLookupKey(Program& p, const QString& lookup, const QString& key) {
     showTables(p.form1, p.data);
 }
 
-void setLookupRow(Program& p, const QString& lookup, int row) {
+void setLookupRow(Session& p, const QString& lookup, int row) {
     TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
     if (cursor.isOpen() && row >= 0 && row < cursor.table->rowCount())
         cursor.row = row;
     showTables(p.form1, p.data);
 }
 
-QVariant antennaColumnValue(const Program& p, const QString& column) {
+QVariant antennaColumnValue(const Session& p, const QString& column) {
     return p.data.cursor(QStringLiteral("ADOTable4")).value(column);
 }
 
-void dblAntennaTypeEnter(Program& p) {
+void dblAntennaTypeEnter(Session& p) {
     setLookupKey(p, QStringLiteral("dblAntennaType"), QStringLiteral("1"));
 }
 
-void dblAntennaRmkEnter(Program& p) {
+void dblAntennaRmkEnter(Session& p) {
     setLookupKey(p, QStringLiteral("dblAntennaRmk"), QStringLiteral("1"));
 }
 
 // Both antenna lists stand on the one antenna table, so the other list
 // already shows the same record; only the polarization preset remains.
-void dblAntennaTypeClick(Program& p) {
+void dblAntennaTypeClick(Session& p) {
     showTables(p.form1, p.data);
     presetPolarization(p);
 }
 
-void dblAntennaRmkClick(Program& p) {
+void dblAntennaRmkClick(Session& p) {
     showTables(p.form1, p.data);
     presetPolarization(p);
-}
-
-void bindReferenceHandlers(EventTable& events) {
-    events.bind("dblAntennaType", Event::Enter, dblAntennaTypeEnter);
-    events.bind("dblAntennaRmk", Event::Enter, dblAntennaRmkEnter);
-    events.bind("dblAntennaType", Event::Click, dblAntennaTypeClick);
-    events.bind("dblAntennaRmk", Event::Click, dblAntennaRmkClick);
 }
 
 } // namespace kovex

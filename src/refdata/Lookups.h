@@ -6,9 +6,8 @@
 namespace kovex {
 
 class DataModule;
-class EventTable;
 class MainForm;
-class Program;
+class Session;
 
 // Shows the current record of every table object in the lists and fields
 // bound to it.
@@ -17,17 +16,15 @@ void showTables(MainForm& form, const DataModule& data);
 bool isLookupList(const QString& control);
 // Makes the record with that key (or at that row of the list) the current
 // record of the list's table object; an unknown key moves nothing.
-void setLookupKey(Program& p, const QString& lookup, const QString& key);
-void setLookupRow(Program& p, const QString& lookup, int row);
+void setLookupKey(Session& p, const QString& lookup, const QString& key);
+void setLookupRow(Session& p, const QString& lookup, int row);
 
 // The number behind a field bound to the antenna table, as stored.
-QVariant antennaColumnValue(const Program& p, const QString& column);
+QVariant antennaColumnValue(const Session& p, const QString& column);
 
-void dblAntennaTypeEnter(Program& p);
-void dblAntennaRmkEnter(Program& p);
-void dblAntennaTypeClick(Program& p);
-void dblAntennaRmkClick(Program& p);
-
-void bindReferenceHandlers(EventTable& events);
+void dblAntennaTypeEnter(Session& p);
+void dblAntennaRmkEnter(Session& p);
+void dblAntennaTypeClick(Session& p);
+void dblAntennaRmkClick(Session& p);
 
 } // namespace kovex

@@ -1,6 +1,6 @@
 #include "refdata/RefTable.h"
 
-#include "NumberText.h"
+#include "support/NumberText.h"
 
 namespace kovex {
 

@@ -128,7 +128,7 @@ TEST_F(ViewTest, ClickOnAButtonRunsItsHandler) {
     fake.dialogs.shown.clear();
     QTest::mouseClick(widget<QPushButton>("btnGeneralHelp"), Qt::LeftButton);
     ASSERT_EQ(fake.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fake.dialogs.shown[0].startsWith("information: "));
+    EXPECT_EQ(fake.dialogs.shown[0].kind, "information");
 }
 
 TEST_F(ViewTest, ClickOnARadioButtonChecksItInTheModel) {
@@ -183,8 +183,8 @@ TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
 
 TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
     QStringList seen;
-    program.events.bind("edtName", Event::Enter, [&](Program&) { seen << "enter edtName"; });
-    program.events.bind("edtName", Event::Exit, [&](Program&) { seen << "exit edtName"; });
+    program.events.bind("edtName", Event::Enter, [&](Session&) { seen << "enter edtName"; });
+    program.events.bind("edtName", Event::Exit, [&](Session&) { seen << "exit edtName"; });
     widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -197,7 +197,7 @@ TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
 // caused it still wins.
 TEST_F(ViewTest, TabChangeLeavesTheFocusedEditAndShowsTheNewPage) {
     int exits = 0;
-    program.events.bind("edtLengthF1", Event::Exit, [&](Program&) { ++exits; });
+    program.events.bind("edtLengthF1", Event::Exit, [&](Session&) { ++exits; });
     auto* tabs = widget<QTabWidget>("PageControl1");
     tabs->setCurrentIndex(1);
     window->activateWindow();

@@ -1,4 +1,4 @@
-#include "QtPlatform.h"
+#include "gui/QtPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DrawingWindow.h"
 #include "FakePlatform.h"
-#include "MainWindow.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "gui/DrawingWindow.h"
+#include "gui/MainWindow.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,6 +14,7 @@ namespace kovex::test {
 class ViewTest : public testing::Test {
   protected:
     void SetUp() override {
+        fake.dialogs.unqueuedAnswer = true;
         program.start();
         window = std::make_unique<MainWindow>(program);
         window->show();

@@ -1,8 +1,8 @@
 #include "ScenarioRunner.h"
 
-#include "Cp1252.h"
 #include "FakePlatform.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "support/Cp1252.h"
 
 #include <QColor>
 #include <QDir>
@@ -24,6 +24,11 @@
 namespace kovex::scenario {
 
 namespace {
+
+using test::FakeClock;
+using test::FakeDialogs;
+using test::FakeLocale;
+using test::ShownMessage;
 
 struct Failure {
     QString text;

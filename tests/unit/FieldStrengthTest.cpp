@@ -1,9 +1,9 @@
 #include "calc/FieldStrength.h"
-#include "KovexError.h"
-#include "NumberText.h"
 #include "calc/FieldLimit.h"
 #include "calc/PowerTables.h"
 #include "calc/TestPoints.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <gtest/gtest.h>
 

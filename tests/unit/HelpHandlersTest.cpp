@@ -1,7 +1,8 @@
 #include "help/HelpHandlers.h"
 #include "help/HelpTexts.h"
 
-#include "Program.h"
+#include "FakePlatform.h"
+#include "app/Program.h"
 
 #include <gtest/gtest.h>
 
@@ -12,39 +13,11 @@ using help::Topic;
 
 namespace {
 
-class RecordingDialogs : public Dialogs {
-  public:
-    void warning(const QString& text) override { otherBoxes.push_back(text); }
-    bool question(const QString& text) override {
-        otherBoxes.push_back(text);
-        return false;
-    }
-    void information(const QString& text) override { infoBoxes.push_back(text); }
-    void message(const QString& text) override { otherBoxes.push_back(text); }
-    void error(const QString& text) override { otherBoxes.push_back(text); }
-    std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return {}; }
-
-    std::vector<QString> infoBoxes;
-    std::vector<QString> otherBoxes;
-};
-
-class FixedClock : public Clock {
-  public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 1, 1), QTime(12, 0)); }
-};
-
-class EnglishLocale : public UserLocale {
-  public:
-    QString nativeLanguageName() const override { return QStringLiteral("English"); }
-    QString shortDateFormat() const override { return QStringLiteral("dd/MM/yyyy"); }
-    QString shortTimeFormat() const override { return QStringLiteral("HH:mm"); }
-};
-
 // The handlers are reached as a user's click reaches them, so a button bound
 // to the wrong handler, bound twice or not bound at all shows up here.
 class HelpHandlers : public ::testing::Test {
   protected:
-    HelpHandlers() : program(Platform{dialogs, clock, locale}) {}
+    HelpHandlers() : program(fake.platform()) {}
 
     void click(const QString& button) {
         ASSERT_EQ(program.events.handlers(button, Event::Click).size(), 1u) << button.toStdString();
@@ -53,9 +26,10 @@ class HelpHandlers : public ::testing::Test {
 
     void setLanguage(int index) { program.form1.setItemIndex(QStringLiteral("rdgLanguage"), index); }
 
-    RecordingDialogs dialogs;
-    FixedClock clock;
-    EnglishLocale locale;
+    QStringList infoBoxes() const { return fake.dialogs.texts(QStringLiteral("information")); }
+    bool onlyInfoBoxes() const { return fake.dialogs.shown.size() == std::size_t(infoBoxes().size()); }
+
+    test::FakePlatform fake;
     Program program;
 };
 
@@ -87,7 +61,7 @@ TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
         setLanguage(language);
         for (const ButtonTopic& entry : kTopicButtons) {
             SCOPED_TRACE(std::string(entry.button) + " language " + std::to_string(language));
-            dialogs.infoBoxes.clear();
+            fake.dialogs.shown.clear();
             click(QString::fromLatin1(entry.button));
 
             const help::TopicTexts expected =
@@ -98,11 +72,11 @@ TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
             EXPECT_EQ(form.HelpTextEn, expected.en);
 
             const QString* inLanguage[]{&expected.fr, &expected.nl, &expected.de, &expected.en};
-            ASSERT_EQ(dialogs.infoBoxes.size(), 1u);
-            EXPECT_EQ(dialogs.infoBoxes.front(), *inLanguage[language]);
+            ASSERT_EQ(infoBoxes().size(), 1);
+            EXPECT_EQ(infoBoxes().front(), *inLanguage[language]);
         }
     }
-    EXPECT_TRUE(dialogs.otherBoxes.empty());
+    EXPECT_TRUE(onlyInfoBoxes());
 }
 
 TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
@@ -110,15 +84,15 @@ TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
     program.form1.HelpTextEn = QStringLiteral("earlier");
     for (int language = 0; language < 4; ++language) {
         setLanguage(language);
-        dialogs.infoBoxes.clear();
+        fake.dialogs.shown.clear();
         click(QStringLiteral("btnConditions"));
-        ASSERT_EQ(dialogs.infoBoxes.size(), 1u);
-        EXPECT_EQ(dialogs.infoBoxes.front(), help::conditionsText());
+        ASSERT_EQ(infoBoxes().size(), 1);
+        EXPECT_EQ(infoBoxes().front(), help::conditionsText());
     }
     EXPECT_EQ(program.form1.HelpTextFr, QStringLiteral("earlier"));
     EXPECT_EQ(program.form1.HelpTextEn, QStringLiteral("earlier"));
     EXPECT_TRUE(program.form1.HelpTextNl.isEmpty());
-    EXPECT_TRUE(dialogs.otherBoxes.empty());
+    EXPECT_TRUE(onlyInfoBoxes());
 }
 
 // The names are read at each click, not once: a callsign entered between two
@@ -143,11 +117,11 @@ TEST_F(HelpHandlers, RegulatorFilesTopicNamesTheFilesOfTheMoment) {
         setLanguage(step.language);
         program.form1.AccessFileName = QString::fromLatin1(step.access);
         program.form1.ReportFileName = QString::fromLatin1(step.report);
-        dialogs.infoBoxes.clear();
+        fake.dialogs.shown.clear();
         click(QStringLiteral("btnInfoBIPTFile"));
-        ASSERT_EQ(dialogs.infoBoxes.size(), 1u);
-        EXPECT_TRUE(dialogs.infoBoxes.front().contains(QString::fromLatin1(step.expected)))
-            << dialogs.infoBoxes.front().toStdString();
+        ASSERT_EQ(infoBoxes().size(), 1);
+        EXPECT_TRUE(infoBoxes().front().contains(QString::fromLatin1(step.expected)))
+            << infoBoxes().front().toStdString();
     }
 }
 
@@ -156,8 +130,8 @@ TEST_F(HelpHandlers, RegulatorFilesTopicNamesTheFilesOfTheMoment) {
 TEST_F(HelpHandlers, NoChosenLanguageFallsBackToEnglish) {
     setLanguage(-1);
     click(QStringLiteral("btnInfoTilt"));
-    ASSERT_EQ(dialogs.infoBoxes.size(), 1u);
-    EXPECT_EQ(dialogs.infoBoxes.front(), program.form1.HelpTextEn);
+    ASSERT_EQ(infoBoxes().size(), 1);
+    EXPECT_EQ(infoBoxes().front(), program.form1.HelpTextEn);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "LocaleNames.h"
-#include "StartUp.h"
+#include "support/LocaleNames.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "NumberText.h"
-#include "KovexError.h"
+#include "support/NumberText.h"
+#include "support/KovexError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "calc/PowerTables.h"
-#include "KovexError.h"
-#include "NumberText.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <gtest/gtest.h>
 

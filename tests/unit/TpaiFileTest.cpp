@@ -1,8 +1,8 @@
 #include "records/TpaiFile.h"
 
-#include "Cp1252.h"
-#include "KovexError.h"
-#include "MainForm.h"
+#include "model/MainForm.h"
+#include "support/Cp1252.h"
+#include "support/KovexError.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "records/RecordHandlers.h"
 
-#include "../scenario/FakePlatform.h"
-#include "Program.h"
+#include "FakePlatform.h"
+#include "app/Program.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +16,9 @@ using namespace kovex;
 
 namespace {
 
-using scenario::FakeClock;
-using scenario::FakeDialogs;
-using scenario::FakeLocale;
+using test::FakeClock;
+using test::FakeDialogs;
+using test::FakeLocale;
 
 class TpaiSave : public ::testing::Test {
   protected:
@@ -42,7 +42,7 @@ class TpaiSave : public ::testing::Test {
 
     std::vector<std::string> shownBoxes() const {
         std::vector<std::string> boxes;
-        for (const scenario::ShownMessage& box : dialogs.shown)
+        for (const test::ShownMessage& box : dialogs.shown)
             boxes.push_back((box.kind + ": " + box.text).toStdString());
         return boxes;
     }

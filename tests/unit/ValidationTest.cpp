@@ -1,7 +1,7 @@
 #include "records/Validation.h"
 
-#include "KovexError.h"
-#include "MainForm.h"
+#include "model/MainForm.h"
+#include "support/KovexError.h"
 
 #include <gtest/gtest.h>
 

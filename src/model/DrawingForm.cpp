@@ -1,4 +1,4 @@
-#include "DrawingForm.h"
+#include "model/DrawingForm.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "support/NumberText.h"
 
-#include "KovexError.h"
+#include "support/KovexError.h"
 
 #include <charconv>
 #include <cmath>

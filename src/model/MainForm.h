@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CaseValues.h"
-#include "Control.h"
-#include "StringGrid.h"
+#include "model/CaseValues.h"
+#include "model/Control.h"
+#include "model/StringGrid.h"
 
 #include <QString>
 #include <map>

@@ -1,33 +1,36 @@
 #pragma once
 
-#include "LocaleNames.h"
-#include "Platform.h"
+#include "model/Platform.h"
+#include "support/LocaleNames.h"
 
 #include <QDir>
 #include <QLocale>
+#include <QStringList>
 #include <deque>
 
-namespace kovex::scenario {
+namespace kovex::test {
 
 struct ShownMessage {
     QString kind; // warning, question, information, error
     QString text;
 };
 
-// Message boxes are recorded for the scenario to match; questions and the
-// open-file dialog take the answers the scenario queued.
+// Message boxes are recorded for the test to match; questions and the
+// open-file dialog take the answers the test queued, and a question asked
+// beyond them takes `unqueuedAnswer`.
 class FakeDialogs : public Dialogs {
   public:
     void warning(const QString& text) override { shown.push_back({"warning", text}); }
     bool question(const QString& text) override {
         shown.push_back({"question", text});
         if (answers.empty())
-            return false;
+            return unqueuedAnswer;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
     }
     void information(const QString& text) override { shown.push_back({"information", text}); }
+    // A plain box reads as an information box: both show one text with OK.
     void message(const QString& text) override { shown.push_back({"information", text}); }
     void error(const QString& text) override { shown.push_back({"error", text}); }
     std::optional<QString> openFile(const QString&, const QString&, const QString&) override {
@@ -41,7 +44,16 @@ class FakeDialogs : public Dialogs {
     }
 
     std::deque<ShownMessage> shown;
+    QStringList texts(const QString& kind) const {
+        QStringList found;
+        for (const ShownMessage& box : shown)
+            if (box.kind == kind)
+                found << box.text;
+        return found;
+    }
+
     std::deque<bool> answers;
+    bool unqueuedAnswer = false;
     // A null text stands for a cancelled dialog.
     std::deque<QString> openResults;
 };
@@ -66,4 +78,12 @@ class FakeLocale : public UserLocale {
     QString name = QStringLiteral("en_GB");
 };
 
-} // namespace kovex::scenario
+// The three fakes as one platform, for a test that needs no particular one.
+struct FakePlatform {
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeLocale locale;
+    Platform platform() { return {dialogs, clock, locale}; }
+};
+
+} // namespace kovex::test

@@ -1,7 +1,7 @@
-#include "MainForm.h"
+#include "model/MainForm.h"
 
-#include "KovexError.h"
-#include "NumberText.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
 
 #include <stdexcept>
 

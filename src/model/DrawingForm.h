@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Control.h"
+#include "model/Control.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "StringGrid.h"
+#include "model/StringGrid.h"
 
 namespace kovex {
 

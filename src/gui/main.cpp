@@ -1,6 +1,6 @@
-#include "MainWindow.h"
-#include "Program.h"
-#include "QtPlatform.h"
+#include "app/Program.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPlatform.h"
 
 #include <QApplication>
 
