@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "calc/PowerChain.h"
+#include "model/Limits.h"
 #include "refdata/Lookups.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
@@ -133,7 +134,7 @@ void Program::showPage(const QString& pageName) {
 }
 
 // The up-down control starts from the number its edit shows and stays
-// within the antenna numbers 1 to 12.
+// within the antenna numbers.
 void Program::upDown(bool up) {
     Control& position = form1.ctl("UpDown1");
     const QString shown = form1.text("edtAntNr");
@@ -142,7 +143,7 @@ void Program::upDown(bool up) {
         current = num::toInt(shown);
     } catch (const KovexError&) {
     }
-    position.itemIndex = std::clamp(current + (up ? 1 : -1), 1, 12);
+    position.itemIndex = std::clamp(current + (up ? 1 : -1), 1, kMaxAntennas);
     form1.setText("edtAntNr", QString::number(position.itemIndex));
     fire("UpDown1", Event::Click);
 }

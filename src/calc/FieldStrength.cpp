@@ -1,6 +1,7 @@
 #include "calc/FieldStrength.h"
 
 #include "calc/AntennaResults.h"
+#include "calc/FieldLimit.h"
 #include "calc/PowerChain.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
@@ -80,9 +81,10 @@ void resetExtent(MainForm& f) {
 
 void showLegend(MainForm& f) {
     const double limit = f.FieldLimitVm;
-    f.setText("lblLevel1", "If all fields are blue, (E < " + num::fixed(limit * 0.2236, 3, 2) +
+    f.setText("lblLevel1", "If all fields are blue, (E < " + num::fixed(limit * kLegend5PercentFactor, 3, 2) +
                                " V/m ) , you do not need a terrain analysis.");
-    f.setText("lblLevel2", "If some fields are red but < " + num::fixed(limit * 0.8944, 3, 2) +
+    f.setText("lblLevel2", "If some fields are red but < " +
+                               num::fixed(limit * kLegend80PercentFactor, 3, 2) +
                                " V/m , you need to add a terrain analysis.");
     f.setText("lblLevel3", "If some fields are red and bold and < " + num::fixed(limit, 3, 2) +
                                " V/m , you need to contact the BIPT,");
@@ -94,7 +96,7 @@ void showLegend(MainForm& f) {
 // of the test points, so such a column is refused.
 void writeAntennaColumn(Session& p) {
     const std::int32_t column = p.form1.integer("edtAntNr");
-    if (column < 1 || column > 12) {
+    if (column < 1 || column > kMaxAntennas) {
         p.platform.dialogs.warning(kAntennaNumberWarning);
         return;
     }

@@ -1,5 +1,6 @@
 #include "calc/PowerTables.h"
 
+#include "model/ListTables.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
@@ -8,18 +9,6 @@
 namespace kovex {
 
 namespace {
-
-// Whole-MHz band edges. The 12 m band's upper edge is 24 and the 10 m band's
-// 30: the edges only select the field limit and the loss figures.
-constexpr std::array<std::int32_t, 14> kFreqMin{10,  14,  18,   21,   24,   28, 50,
-                                                144, 430, 1240, 2300, 5650, 14, 10};
-constexpr std::array<std::int32_t, 14> kFreqMax{10,  14,  18,   21,   24,   30, 52,
-                                                146, 440, 1300, 2450, 5850, 30, 30};
-
-constexpr std::array<double, 13> kModeFactor{0.4, 0.2, 0.5, 0.5, 1.0, 1.0, 0.3, 0.5, 0.6, 1.0, 1.0, 1.0, 1.0};
-
-// 0.8333 and 0.6666 are the stored figures, not 5/6 and 2/3.
-constexpr std::array<double, 5> kTimeFactor{1.0, 0.8333, 0.6666, 0.5, 0.5};
 
 template <typename T, std::size_t N> T at(const std::array<T, N>& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
@@ -30,19 +19,19 @@ template <typename T, std::size_t N> T at(const std::array<T, N>& table, int ind
 } // namespace
 
 std::int32_t bandFreqMinMHz(int bandIndex) {
-    return at(kFreqMin, bandIndex);
+    return at(kBands, bandIndex).freqMinMHz;
 }
 
 std::int32_t bandFreqMaxMHz(int bandIndex) {
-    return at(kFreqMax, bandIndex);
+    return at(kBands, bandIndex).freqMaxMHz;
 }
 
 double modeFactor(int modeIndex) {
-    return at(kModeFactor, modeIndex);
+    return at(kModes, modeIndex).factor;
 }
 
 double timeFactor(int timeIndex) {
-    return at(kTimeFactor, timeIndex);
+    return at(kTimes, timeIndex).factor;
 }
 
 AdditionalLossDefaults additionalLossDefaults(std::int32_t freqMinMHz) {

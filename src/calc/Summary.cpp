@@ -17,9 +17,6 @@ const QString kMaximumMessage = QStringLiteral("You have reached the maximum of 
                                                "continue, you will overwrite the antenna calculations "
                                                "nr 12.\r");
 
-constexpr int kOutputPowerRow = 28;
-constexpr int kAntennaIdRow = 35;
-
 void writeAntennaRows(const MainForm& f, StringGrid& grid, int c) {
     const QStringList rows{
         "ANT" + f.text("edtAntNr"),
@@ -116,9 +113,9 @@ void TabSheet5Enter(Session& p) {
 
 void btnNextAntennaClick(Session& p) {
     int next = p.form1.integer("edtAntNr") + 1;
-    if (next > 12) {
+    if (next > kMaxAntennas) {
         p.platform.dialogs.message(kMaximumMessage);
-        next = 12;
+        next = kMaxAntennas;
     }
     setAntennaNumber(p.form1, next);
     p.showPage(QStringLiteral("TabSheet2"));
@@ -129,7 +126,7 @@ void btnClearAllResultsClick(Session& p) {
         return;
     MainForm& f = p.form1;
     for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
-        for (int row = 1; row <= 33; ++row)
+        for (int row = kFirstAntennaRow; row <= kLastPowerRow; ++row)
             f.sgdTP.setCell(c, row, QString());
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
         f.sgdTP.setCell(kMaxFieldColumn, row, QString());

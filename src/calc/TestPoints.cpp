@@ -1,5 +1,6 @@
 #include "calc/TestPoints.h"
 
+#include "model/ListTables.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
@@ -8,24 +9,6 @@
 namespace kovex {
 
 namespace {
-
-struct WallType {
-    double belowGHzdB;
-    double aboveGHzdB;
-};
-
-constexpr std::array<WallType, 10> kWallTypes{{
-    {-2, -2},   // wall with window(s)
-    {-3, -5},   // brick wall
-    {-7, -7},   // concrete wall
-    {-12, -12}, // metal wall
-    {-6, -7.8}, // concrete ceiling
-    {-3, -3},   // car penetration
-    {0, 0},     // (none)
-    {-2, -2},   // normal roof
-    {-12, -12}, // wall corner > 40 cm (microcell)
-    {-7, -7},   // wall corner > 20 cm (microcell)
-}};
 
 void eraseSlot(MainForm& f, int k) {
     for (const char* field : {"edtD", "edtH", "edtE", "edtLocation"})
@@ -38,7 +21,7 @@ void eraseSlot(MainForm& f, int k) {
 double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
     if (wallType < 0 || wallType >= static_cast<int>(kWallTypes.size()))
         return 0;
-    const WallType& wall = kWallTypes[static_cast<std::size_t>(wallType)];
+    const WallRow& wall = kWallTypes[static_cast<std::size_t>(wallType)];
     return freqMinMHz > 1000 ? wall.aboveGHzdB : wall.belowGHzdB;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Limits.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -7,9 +9,6 @@
 namespace kovex {
 
 class Session;
-
-constexpr int kTestPointSlots = 12;
-constexpr int kNoWallType = 6; // "(none)"
 
 // Both erasing the test points and clearing the summary ask this first.
 inline const QString kEraseTableQuestion =

@@ -31,8 +31,8 @@ QLabel* findCaption(QWidget& root, const QWidget& widget) {
     return nullptr;
 }
 
-// A control the model hides keeps its place, as it did in the original
-// window, so that hiding one field never shifts the fields around it.
+// A control the model hides keeps its place, so that hiding one field never
+// shifts the fields around it.
 void keepPlaceWhenHidden(QWidget* widget) {
     if (!widget || widget->isWindow())
         return;

@@ -182,6 +182,12 @@ void MainWindow::act(const std::function<void()>& action) {
     if (m_acting)
         return;
     m_acting = true;
+    // The program's general error handler catches what a handler throws; the
+    // flag is reset all the same should anything else pass.
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_acting};
     action();
     m_acting = false;
     refresh();

@@ -1,5 +1,8 @@
 #include "model/MainForm.h"
 
+#include "model/Limits.h"
+#include "model/ListTables.h"
+
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
@@ -8,39 +11,6 @@
 namespace kovex {
 
 namespace {
-
-const QStringList kBandItems{"30 m : 10.000 - 10.150 MHz",
-                             "20 m : 14.000 - 14.350 MHz",
-                             "17 m : 18.068 - 18.168 MHz",
-                             "15 m : 21.000 - 21.450 MHz",
-                             "12 m : 24.890 - 24.990 MHz",
-                             "10 m : 28.000 - 29.700 MHz",
-                             "  6 m : 50 - 52 MHz",
-                             "  2 m : 144 - 146 MHz",
-                             "70 cm : 430 - 440 MHz",
-                             "23 cm : 1240 - 1300 MHz",
-                             "13 cm : 2300 - 2450 MHz",
-                             "  6 cm : 5650 - 5850 MHz",
-                             "3 band HF : 10 m + 15 m + 20 m",
-                             "10 + 12 + 15 + 17 + 20 + 30 m "};
-
-const QStringList kModeItems{"CW (A1A)",     "SSB (J3E)",       "SSB + compressor", "CW and SSB",
-                             "FM (F3E)",     "CW , SSB and FM", "AM (m = 100%)",    "AM (m = 50 %)",
-                             "ATV AM (C3F)", "ATV FM (F3F)",    "Packet Radio",     "Digital Mode",
-                             "any other "};
-
-const QStringList kTimeItems{"6 minutes", "5 minutes", "4 minutes", "3 minutes", "less than 3 minutes "};
-
-const QStringList kWallItems{"wall with window(s)",
-                             "brick wall",
-                             "concrete wall",
-                             "metal wall",
-                             "concrete ceiling",
-                             "car penetration",
-                             "(none)",
-                             "normal roof",
-                             "wall corner > 40 cm (microcell)",
-                             "wall corner > 20 cm (microcell)"};
 
 const QStringList kPatternColumns{"V00", "V10", "V20", "V30", "V40", "V50", "V60", "V70", "V80", "V90"};
 
@@ -89,20 +59,20 @@ void MainForm::addPowerPage() {
     withLabel(add("edtOutputPower", ControlKind::Edit, "150"), "Transmitter output power (Watts) ");
     add("lblFrequency", ControlKind::Label, "Band or Frequency ");
     Control& band = add("cmbFrequency", ControlKind::Combo);
-    band.items = kBandItems;
+    band.items = itemTexts(kBands);
     setItemIndex("cmbFrequency", 1);
     add("btnInfoInputPower", ControlKind::Button, "i?");
     add("btnInfoFrequency", ControlKind::Button, "i?");
 
     add("gpbMode", ControlKind::Group, " Step 2 : Correction for the used transmission mode(s) ");
-    add("cmbMode", ControlKind::Combo).items = kModeItems;
+    add("cmbMode", ControlKind::Combo).items = itemTexts(kModes);
     setItemIndex("cmbMode", 3);
     add("lblkMode", ControlKind::Label, "Correction = ");
     add("btnInfoMode", ControlKind::Button, "i?");
 
     add("gpbTime", ControlKind::Group,
         " Step 3 : Correction for the time of operation in any 6 minute interval ");
-    add("cmb6min", ControlKind::Combo).items = kTimeItems;
+    add("cmb6min", ControlKind::Combo).items = itemTexts(kTimes);
     setItemIndex("cmb6min", 4);
     add("lblk6min", ControlKind::Label, "Correction = ");
     add("btnInfo6min", ControlKind::Button, "i?");
@@ -191,14 +161,14 @@ void MainForm::addAntennaPage() {
 void MainForm::addTestPointsPage() {
     add("TabSheet4", ControlKind::Page, "Test points and electrical fields");
     add("lblFieldComputation", ControlKind::Label, "Field calculation for my antenna");
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
         add(slotName("edtD", k), ControlKind::Edit);
         add(slotName("edtH", k), ControlKind::Edit);
         add(slotName("edtLocation", k), ControlKind::Edit);
         Control& wall = add(slotName("cmbSA", k), ControlKind::Combo);
-        wall.items = kWallItems;
+        wall.items = itemTexts(kWallTypes);
         wall.freeText = true;
-        setItemIndex(wall.name, 6);
+        setItemIndex(wall.name, kNoWallType);
         add(slotName("lblkAS", k), ControlKind::Label, "0");
         add(slotName("edtE", k), ControlKind::Edit);
     }
@@ -226,7 +196,7 @@ void MainForm::addSummaryPage() {
     add("sgdTP", ControlKind::Grid);
     withLabel(add("edtAntNr", ControlKind::Edit, "1"), "Next analysis will be done for the antenna number ");
     Control& upDown = add("UpDown1", ControlKind::UpDown);
-    upDown.itemIndex = 1; // the position, within 1..12
+    upDown.itemIndex = 1; // the position, within 1..kMaxAntennas
     add("btnClearAllResults", ControlKind::Button, "&Clear all results ");
     add("btnNextAntenna", ControlKind::Button, "Go to &next antenna").bold = true;
 }

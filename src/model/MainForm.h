@@ -2,6 +2,7 @@
 
 #include "model/CaseValues.h"
 #include "model/Control.h"
+#include "model/Limits.h"
 #include "model/StringGrid.h"
 
 #include <QString>

@@ -119,7 +119,7 @@ std::vector<KeyedControl> keyed(std::span<const Field> fields) {
 const std::vector<KeyedControl>& slotKeys() {
     static const std::vector<KeyedControl> keys = [] {
         std::vector<KeyedControl> all;
-        for (int k = 1; k <= 12; ++k) {
+        for (int k = 1; k <= kTestPointSlots; ++k) {
             all.push_back({distanceKey(k), slotName("edtD", k)});
             all.push_back({heightKey(k), slotName("edtH", k)});
             all.push_back({descriptionKey(k), slotName("edtLocation", k)});
@@ -158,7 +158,7 @@ void addFields(std::vector<Line>& lines, const MainForm& f, const auto& fields) 
 // A slot's description travels with its height and its wall type with its
 // distance, each pair written only when its number is there.
 void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
         const QString height = f.text(slotName("edtH", k));
         if (height.isEmpty())
             continue;
@@ -166,7 +166,7 @@ void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
             {descriptionKey(k) + f.text(slotName("edtLocation", k)), slotField("Description", k)});
         lines.push_back({heightKey(k) + height, slotField("Height", k)});
     }
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
         const QString distance = f.text(slotName("edtD", k));
         if (distance.isEmpty())
             continue;

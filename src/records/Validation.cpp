@@ -103,7 +103,7 @@ bool slotPlaced(const MainForm& f, int k) {
 
 // Slots 5..12 do not make up for a gap among the first four.
 void checkTestPoints(ErrorList& e) {
-    for (int k = 1; k <= 12; ++k)
+    for (int k = 1; k <= kTestPointSlots; ++k)
         e.addIf(slotPlaced(e.f, k) && e.f.text(slotName("edtLocation", k)).isEmpty(),
                 QStringLiteral(" the description of test point nr %1 is missing").arg(k));
     bool firstFourPlaced = true;

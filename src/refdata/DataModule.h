@@ -14,6 +14,11 @@ class MainForm;
 // section) and ADOTable4 on the antenna table.
 class DataModule {
   public:
+    DataModule() = default;
+    // The table cursors point into the tables this module owns.
+    DataModule(const DataModule&) = delete;
+    DataModule& operator=(const DataModule&) = delete;
+
     // Opens cableloss.mdb and ant.mdb in `folder`, read-only. Stops at the
     // first step that fails and throws the engine's error text; what opened
     // before stays open.

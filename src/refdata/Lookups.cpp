@@ -76,10 +76,6 @@ void showTables(MainForm& form, const DataModule& data) {
                                      .value(QString::fromUtf8(binding.column))));
 }
 
-bool isLookupList(const QString& control) {
-    return lookupBinding(control) != nullptr;
-}
-
 void setLookupKey(Session& p, const QString& lookup, const QString& key) {
     TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
     if (!cursor.isOpen())

@@ -13,7 +13,6 @@ class Session;
 // bound to it.
 void showTables(MainForm& form, const DataModule& data);
 
-bool isLookupList(const QString& control);
 // Makes the record with that key (or at that row of the list) the current
 // record of the list's table object; an unknown key moves nothing.
 void setLookupKey(Session& p, const QString& lookup, const QString& key);

@@ -47,11 +47,4 @@ std::optional<QByteArray> encode(const QString& text) {
     return bytes;
 }
 
-QChar firstUnencodable(const QString& text) {
-    for (QChar c : text)
-        if (!byteOf(c))
-            return c;
-    return {};
-}
-
 } // namespace kovex::cp1252

@@ -10,7 +10,5 @@ namespace kovex::cp1252 {
 QString decode(const QByteArray& bytes);
 // Nothing when a character has no byte in the code page.
 std::optional<QByteArray> encode(const QString& text);
-// The first character of the text that has no byte, or a null QChar.
-QChar firstUnencodable(const QString& text);
 
 } // namespace kovex::cp1252

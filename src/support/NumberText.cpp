@@ -89,11 +89,6 @@ double toFloat(const QString& text) {
     return value;
 }
 
-bool isFloat(const QString& text) {
-    double value = 0;
-    return parseReal(text, value);
-}
-
 std::int32_t toInt(const QString& text) {
     std::string s = text.toStdString();
     s.erase(0, s.find_first_not_of(' '));

@@ -11,7 +11,6 @@ namespace kovex::num {
 // optional "." and an optional exponent. Throws
 // "'%s' is not a valid floating point value" otherwise (an empty text included).
 double toFloat(const QString& text);
-bool isFloat(const QString& text);
 
 // Reads a whole number strictly: optional leading blanks, optional sign, then
 // decimal digits and nothing else, within 32 bits. Throws

@@ -60,13 +60,15 @@ class TpaiSave : public ::testing::Test {
     QString previous;
 };
 
-// File permissions bind everyone but the superuser.
-#define SKIP_FOR_SUPERUSER()                                                                                 \
+// File permissions bind everyone but the superuser, so these tests run as an
+// unprivileged user: tests/run_unprivileged.sh starts them as one.
+using TpaiSaveUnprivileged = TpaiSave;
+#define REQUIRE_UNPRIVILEGED()                                                                               \
     if (geteuid() == 0)                                                                                      \
-    GTEST_SKIP() << "permissions do not bind the superuser"
+    FAIL() << "permissions do not bind the superuser: run through tests/run_unprivileged.sh"
 
-TEST_F(TpaiSave, AReadOnlyFileIsRefusedNotReplaced) {
-    SKIP_FOR_SUPERUSER();
+TEST_F(TpaiSaveUnprivileged, AReadOnlyFileIsRefusedNotReplaced) {
+    REQUIRE_UNPRIVILEGED();
     QFile::setPermissions(QStringLiteral("ON4XX_tpai.txt"), QFile::ReadOwner);
     program.click(QStringLiteral("btnSaveTPAI"));
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
@@ -75,8 +77,8 @@ TEST_F(TpaiSave, AReadOnlyFileIsRefusedNotReplaced) {
 
 // The new file is complete before it takes the old one's place, so a save
 // that cannot finish leaves the previous file whole.
-TEST_F(TpaiSave, ASaveThatCannotFinishKeepsThePreviousFile) {
-    SKIP_FOR_SUPERUSER();
+TEST_F(TpaiSaveUnprivileged, ASaveThatCannotFinishKeepsThePreviousFile) {
+    REQUIRE_UNPRIVILEGED();
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
     program.click(QStringLiteral("Button1"));
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
