@@ -65,7 +65,7 @@ void computeSlot(Session& p, int k) {
     point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz);
     const AntennaInput antenna{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
                                currentPattern(p)};
-    const double fieldVm = fieldAtPoint(antenna, point).fieldVm;
+    const double fieldVm = num::finite(fieldAtPoint(antenna, point).fieldVm);
     Control& edit = f.ctl(slotName("edtE", k));
     showFieldClass(edit, f, fieldVm);
     // Slot 9 has always shown one decimal only.

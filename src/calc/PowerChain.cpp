@@ -50,7 +50,7 @@ void ComputeFeederLosses(Session& p) {
         const double attenuation = f.number(slotName("dbeAs", k));
         const double lossdB = sectionLossdB(lengthM, attenuation, f.BandAndTilt.FreqMinMHz);
         f.setText(slotName("lblLoss", k), "= " + num::fixed2(lossdB) + " dB");
-        totaldB += lossdB;
+        totaldB = num::finite(totaldB + lossdB);
     }
     f.setText("edtFeederLoss", num::fixed2(totaldB));
 }
@@ -60,8 +60,8 @@ void ComputeAdditionalLosses(Session& p) {
     if (!f.checked("chkAddLossCalculator"))
         return;
     f.setText("edtNConnectors", QString::number(num::roundToInt(f.number("edtNConnectors"))));
-    const double totaldB = f.number("edtPWRmeter") + f.number("edtLPF") + f.number("edtATU") +
-                           f.integer("edtNConnectors") * f.number("edtdBPerConnector");
+    const double totaldB = num::finite(f.number("edtPWRmeter") + f.number("edtLPF") + f.number("edtATU") +
+                                       f.integer("edtNConnectors") * f.number("edtdBPerConnector"));
     f.setText("edtAddLoss", num::fixed2(totaldB));
 }
 
@@ -74,8 +74,8 @@ void btnPowerResultsClick(Session& p) {
     // The totals enter as shown, rounded to two decimals; the corrections
     // enter unrounded.
     const double outputPowerdBW = 10 * num::log10(f.number("edtOutputPower"));
-    const double inputPowerdBW = outputPowerdBW + f.TimeCorrectiondB + f.ModeCorrectiondB -
-                                 f.number("edtFeederLoss") - f.number("edtAddLoss");
+    const double inputPowerdBW = num::finite(outputPowerdBW + f.TimeCorrectiondB + f.ModeCorrectiondB -
+                                             f.number("edtFeederLoss") - f.number("edtAddLoss"));
     f.PowerAndGain.InputPowerdBW = inputPowerdBW;
     f.setText("lblInputPower_calc", "Input power = " + num::fixed(inputPowerdBW, 3, 2) + " dBW");
     f.InputPowerW = num::pow10(inputPowerdBW / 10);

@@ -43,7 +43,7 @@ AdditionalLossDefaults additionalLossDefaults(std::int32_t freqMinMHz) {
 }
 
 double sectionLossdB(double lengthM, double attenuationdBPer100m, std::int32_t freqMHz) {
-    return lengthM * attenuationdBPer100m * 0.01 * num::sqrt(freqMHz / 100.0);
+    return num::finite(lengthM * attenuationdBPer100m * 0.01 * num::sqrt(freqMHz / 100.0));
 }
 
 } // namespace kovex

@@ -5,6 +5,8 @@
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
+#include <cstdint>
+
 namespace kovex {
 
 using namespace summary;
@@ -112,12 +114,13 @@ void TabSheet5Enter(Session& p) {
 }
 
 void btnNextAntennaClick(Session& p) {
-    int next = p.form1.integer("edtAntNr") + 1;
+    // Counted in 64 bits, so the largest whole number typed does not wrap.
+    std::int64_t next = std::int64_t{p.form1.integer("edtAntNr")} + 1;
     if (next > kMaxAntennas) {
         p.platform.dialogs.message(kMaximumMessage);
         next = kMaxAntennas;
     }
-    setAntennaNumber(p.form1, next);
+    setAntennaNumber(p.form1, static_cast<int>(next)); // at most kMaxAntennas now
     p.showPage(QStringLiteral("TabSheet2"));
 }
 

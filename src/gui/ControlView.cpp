@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -14,6 +15,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace kovex {
@@ -137,6 +139,23 @@ std::vector<QAbstractButton*> innerButtons(const QWidget& container) {
     return buttons;
 }
 
+namespace {
+
+// Text fields are free text of any length: an edit must neither cut a text
+// the program gives it (Qt's default limit is 32767 characters) nor stop the
+// user's typing short of it.
+void takeAnyLength(QWidget* widget) {
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (!edit) {
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            edit = combo->lineEdit();
+    }
+    if (edit)
+        edit->setMaxLength(std::numeric_limits<int>::max());
+}
+
+} // namespace
+
 QString displayText(const QString& text) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -149,6 +168,7 @@ BoundControl::BoundControl(QWidget& root, const Control& control)
       m_designFont(m_widget->font()), m_designPalette(m_widget->palette()) {
     keepPlaceWhenHidden(m_widget);
     keepPlaceWhenHidden(m_caption);
+    takeAnyLength(m_widget);
 }
 
 void BoundControl::show(const Control& control) {

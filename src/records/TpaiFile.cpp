@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <algorithm>
 #include <span>
 
 namespace kovex {
@@ -248,20 +249,24 @@ QByteArray fileBytes(const std::vector<Line>& lines) {
     return bytes;
 }
 
+// The date line is for information only: a character of the user's date
+// format that the code page lacks (a right-to-left mark, "г.") is written
+// as "?" rather than refusing the save.
 QString dateStamp(const QDateTime& now, const QString& dateFormat, const QString& timeFormat) {
     const QLocale neutral = QLocale::c();
-    return neutral.toString(now, dateFormat) + QLatin1Char(' ') + neutral.toString(now, timeFormat);
+    return cp1252::replacingUnencodable(neutral.toString(now, dateFormat) + QLatin1Char(' ') +
+                                        neutral.toString(now, timeFormat));
 }
 
 namespace {
 
 // The value is whatever follows a key written at the start of the line. A
 // wall type is a whole number, and one outside the list selects no item.
-void readKeys(MainForm& f, const QString& line, const std::vector<KeyedControl>& keys) {
+void readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& keys) {
     for (const KeyedControl& keyed : keys) {
         if (!line.contains(keyed.key))
             continue;
-        const QString value = line.mid(keyed.key.size());
+        const QString value = line.mid(keyed.key.size()).toString();
         if (f.ctl(keyed.control).kind == ControlKind::Combo)
             f.setItemIndex(keyed.control, num::toInt(value));
         else
@@ -270,7 +275,7 @@ void readKeys(MainForm& f, const QString& line, const std::vector<KeyedControl>&
 }
 
 // Only the first letter of the language counts, in either case.
-void readLanguage(MainForm& f, const QString& line) {
+void readLanguage(MainForm& f, QStringView line) {
     const QString key = languageKey();
     for (int item = 0; item < languageNames().size(); ++item) {
         const QChar initial = languageNames()[item][0];
@@ -292,7 +297,7 @@ void followCoordinates(MainForm& f) {
 
 } // namespace
 
-void readLine(MainForm& f, const QString& line) {
+void readLine(MainForm& f, QStringView line) {
     readKeys(f, line, slotKeys());
     readKeys(f, line, personalKeys());
     readLanguage(f, line);
@@ -301,10 +306,20 @@ void readLine(MainForm& f, const QString& line) {
     readKeys(f, line, siteKeys());
 }
 
+// CR LF, a bare LF and a bare CR each end a line; an empty file has no line.
 void readBytes(MainForm& f, const QByteArray& bytes) {
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (const QByteArray& line : lines)
-        readLine(f, cp1252::decode(line.endsWith('\r') ? line.chopped(1) : line));
+    const QString text = cp1252::decode(bytes);
+    const auto isLineEnd = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    auto from = text.cbegin();
+    while (from != text.cend()) {
+        const auto end = std::find_if(from, text.cend(), isLineEnd);
+        readLine(f, QStringView(from, end));
+        if (end == text.cend())
+            break;
+        from = std::next(end);
+        if (*end == QLatin1Char('\r') && from != text.cend() && *from == QLatin1Char('\n'))
+            from = std::next(from);
+    }
 }
 
 // Both systems' forbidden characters are refused, so that a file written
@@ -324,13 +339,23 @@ bool isAllowedFileName(const QString& name) {
 
 namespace {
 
+// A TPAI file is a few kilobytes; a larger one is refused before anything is
+// loaded, so that a wrong choice neither floods the memory nor loads half.
+constexpr qint64 kMaxTpaiFileBytes = 1024 * 1024;
+
+// Only a regular file is opened: reading a named pipe or a device would
+// wait for ever.
 QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         throw KovexError(QStringLiteral("File not found"));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw KovexError(QStringLiteral("File access denied"));
-    QByteArray bytes = file.readAll();
+    if (file.size() > kMaxTpaiFileBytes)
+        throw KovexError(
+            QStringLiteral("The file is too large for a TPAI file (more than 1 MiB); nothing was loaded."));
+    QByteArray bytes = file.read(kMaxTpaiFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw KovexError(QStringLiteral("I/O error 100"));
     return bytes;
@@ -341,7 +366,7 @@ QByteArray readWholeFile(const QString& path) {
 // refused rather than replaced behind the user's back.
 void saveInPlace(const QString& name, const QByteArray& bytes) {
     const QFileInfo existing(name);
-    if (existing.exists() && !existing.isWritable())
+    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
         throw KovexError(QStringLiteral("File access denied"));
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))

@@ -43,8 +43,8 @@ QString dateStamp(const QDateTime& now, const QString& dateFormat, const QString
 // Every key found anywhere in the line replaces the text of the control it
 // names; the order and the tags of the file do not matter. A wall type that
 // is no whole number throws the conversion error, leaving what was read.
-void readLine(MainForm& f, const QString& line);
-// The lines of a whole file, ended by CR LF or by a bare LF.
+void readLine(MainForm& f, QStringView line);
+// The lines of a whole file, ended by CR LF, a bare LF or a bare CR.
 void readBytes(MainForm& f, const QByteArray& bytes);
 
 // A name that stays inside the working directory and that both Windows and

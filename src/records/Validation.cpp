@@ -18,9 +18,9 @@ class ErrorList {
     }
     void addIf(bool condition, const char* message) { addIf(condition, QString::fromLatin1(message)); }
     bool empty(const char* field) const { return f.text(QString::fromLatin1(field)).isEmpty(); }
-    std::int32_t whole(const char* field) const { return num::toInt(f.text(QString::fromLatin1(field))); }
+    std::int32_t whole(const char* field) const { return num::toIntStrict(f.text(QString::fromLatin1(field))); }
     std::int32_t postalCode(const char* field) const {
-        return num::toInt(postalCodeDigits(f.text(QString::fromLatin1(field))));
+        return num::toIntStrict(postalCodeDigits(f.text(QString::fromLatin1(field))));
     }
     const QString& text() const { return m_text; }
 

@@ -1,5 +1,7 @@
 #include "support/Cp1252.h"
 
+#include <QList>
+
 #include <array>
 
 namespace kovex::cp1252 {
@@ -45,6 +47,16 @@ std::optional<QByteArray> encode(const QString& text) {
         bytes += *byte;
     }
     return bytes;
+}
+
+QString replacingUnencodable(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        result += character.size() == 1 && byteOf(character[0]) ? character : QStringLiteral("?");
+    }
+    return result;
 }
 
 } // namespace kovex::cp1252

@@ -10,5 +10,7 @@ namespace kovex::cp1252 {
 QString decode(const QByteArray& bytes);
 // Nothing when a character has no byte in the code page.
 std::optional<QByteArray> encode(const QString& text);
+// The text with "?" for every character that has no byte.
+QString replacingUnencodable(const QString& text);
 
 } // namespace kovex::cp1252

@@ -11,12 +11,19 @@ namespace kovex::num {
 
 namespace {
 
+// A message quotes the start of a long text only: a box wider than the
+// screen tells the user nothing more.
+QString quoted(const QString& text) {
+    constexpr qsizetype kMaxQuoted = 80;
+    return text.size() <= kMaxQuoted ? text : text.left(kMaxQuoted) + QStringLiteral("...");
+}
+
 [[noreturn]] void notAFloat(const QString& text) {
-    throw KovexError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw KovexError(QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)));
 }
 
 [[noreturn]] void notAnInteger(const QString& text) {
-    throw KovexError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw KovexError(QStringLiteral("'%1' is not a valid integer value").arg(quoted(text)));
 }
 
 [[noreturn]] void invalidOperation() {
@@ -80,18 +87,8 @@ QString tidyExponent(std::string s) {
     return QString::fromStdString(mantissa + "E" + (negative ? "-" : "") + exponent);
 }
 
-} // namespace
-
-double toFloat(const QString& text) {
-    double value = 0;
-    if (!parseReal(text, value))
-        notAFloat(text);
-    return value;
-}
-
-std::int32_t toInt(const QString& text) {
-    std::string s = text.toStdString();
-    s.erase(0, s.find_first_not_of(' '));
+// Optional sign, then decimal digits and nothing else, within 32 bits.
+std::int32_t parseWhole(std::string s, const QString& text) {
     std::size_t digitsFrom = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
     if (s.size() == digitsFrom)
         notAnInteger(text);
@@ -107,7 +104,35 @@ std::int32_t toInt(const QString& text) {
     return value;
 }
 
+} // namespace
+
+double toFloat(const QString& text) {
+    double value = 0;
+    if (!parseReal(text, value))
+        notAFloat(text);
+    return value;
+}
+
+std::int32_t toInt(const QString& text) {
+    return parseWhole(text.trimmed().toStdString(), text);
+}
+
+std::int32_t toIntStrict(const QString& text) {
+    std::string s = text.toStdString();
+    s.erase(0, s.find_first_not_of(' '));
+    return parseWhole(std::move(s), text);
+}
+
+double finite(double value) {
+    if (std::isnan(value))
+        invalidOperation();
+    if (std::isinf(value))
+        throw KovexError(QStringLiteral("Floating point overflow"));
+    return value;
+}
+
 QString fixed(double value, int width, int decimals) {
+    finite(value);
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -120,7 +145,7 @@ QString fixed(double value, int width, int decimals) {
 }
 
 QString shortest(double value) {
-    if (value == 0)
+    if (finite(value) == 0)
         return QStringLiteral("0");
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

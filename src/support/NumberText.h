@@ -12,10 +12,18 @@ namespace kovex::num {
 // "'%s' is not a valid floating point value" otherwise (an empty text included).
 double toFloat(const QString& text);
 
-// Reads a whole number strictly: optional leading blanks, optional sign, then
-// decimal digits and nothing else, within 32 bits. Throws
+// Reads a whole number strictly: blanks at either end ignored, optional sign,
+// then decimal digits and nothing else, within 32 bits. Throws
 // "'%s' is not a valid integer value" otherwise.
 std::int32_t toInt(const QString& text);
+// The same with leading blanks only: the administrative checks refuse a
+// trailing blank.
+std::int32_t toIntStrict(const QString& text);
+
+// An infinite or undefined result is an arithmetic fault, never a number to
+// show or store: throws "Floating point overflow" or "Invalid floating point
+// operation", and returns the value otherwise.
+double finite(double value);
 
 // printf-style fixed notation: at least `width` characters, right-aligned,
 // exactly `decimals` decimals ("%5.2f" is fixed(v, 5, 2)).
@@ -23,6 +31,8 @@ QString fixed(double value, int width, int decimals);
 inline QString fixed2(double value) {
     return fixed(value, 0, 2);
 }
+
+// Both formats throw as `finite` does for a value that is not finite.
 
 // The shortest decimal form of up to 15 significant digits, no trailing zeros.
 QString shortest(double value);

@@ -181,6 +181,22 @@ TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
     EXPECT_EQ(program.form1.itemIndex("cmbSA2"), -1);
 }
 
+// Text fields are free text of any length: no widget shortens a text of the
+// model, nor stops the user's typing at its own limit.
+TEST_F(ViewTest, EditsShowAndTakeTextsOfAnyLength) {
+    const QString note(40000, QLatin1Char('n'));
+    program.form1.setText("edtName", note);
+    program.form1.setText("cmbSA2", note);
+    window->refresh();
+    EXPECT_EQ(widget<QLineEdit>("edtName")->text(), note);
+    EXPECT_EQ(widget<QComboBox>("cmbSA2")->currentText(), note);
+    widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    auto* name = widget<QLineEdit>("edtName");
+    name->setCursorPosition(note.size());
+    QTest::keyClicks(name, "x");
+    EXPECT_EQ(program.form1.text("edtName"), note + "x");
+}
+
 TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
     QStringList seen;
     program.events.bind("edtName", Event::Enter, [&](Session&) { seen << "enter edtName"; });

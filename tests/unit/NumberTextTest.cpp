@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using namespace kovex;
 
@@ -42,11 +43,35 @@ TEST(NumberText, ReadsWholeNumbersStrictly) {
     EXPECT_EQ(num::toInt("12"), 12);
     EXPECT_EQ(num::toInt("  -7"), -7);
     EXPECT_EQ(num::toInt("+3"), 3);
-    EXPECT_EQ(num::toInt("2147483647"), 2147483647);
-    for (const char* text : {"", "1.5", "4,5", "150000.5", "12 ", "1e3", "-", "2147483648", " + 1"})
-        EXPECT_EQ(errorOf([&] { num::toInt(QString::fromUtf8(text)); }),
-                  QString("'%1' is not a valid integer value").arg(QString::fromUtf8(text)))
-            << text;
+    EXPECT_EQ(num::toInt("2 "), 2);
+    EXPECT_EQ(num::toInt(" 2147483647 "), 2147483647);
+    EXPECT_EQ(num::toIntStrict("  -7"), -7);
+    for (const char* text : {"", "1.5", "4,5", "150000.5", "1e3", "-", "2147483648", " + 1", "1 2"})
+        for (auto read : {num::toInt, num::toIntStrict})
+            EXPECT_EQ(errorOf([&] { read(QString::fromUtf8(text)); }),
+                      QString("'%1' is not a valid integer value").arg(QString::fromUtf8(text)))
+                << text;
+    EXPECT_EQ(errorOf([] { num::toIntStrict("12 "); }), "'12 ' is not a valid integer value");
+}
+
+// A long text is quoted by its start only, so the box stays readable.
+TEST(NumberText, QuotesTheStartOfALongText) {
+    const QString longText(100000, QLatin1Char('7'));
+    EXPECT_EQ(errorOf([&] { num::toFloat(longText + "x"); }),
+              "'" + longText.left(80) + "...' is not a valid floating point value");
+    EXPECT_EQ(errorOf([&] { num::toInt(longText); }),
+              "'" + longText.left(80) + "...' is not a valid integer value");
+}
+
+TEST(NumberText, ANumberThatIsNotFiniteIsAnArithmeticFault) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(errorOf([&] { num::finite(inf); }), "Floating point overflow");
+    EXPECT_EQ(errorOf([&] { num::finite(-inf); }), "Floating point overflow");
+    EXPECT_EQ(errorOf([&] { num::finite(nan); }), "Invalid floating point operation");
+    EXPECT_EQ(errorOf([&] { num::fixed(inf, 5, 2); }), "Floating point overflow");
+    EXPECT_EQ(errorOf([&] { num::shortest(nan); }), "Invalid floating point operation");
+    EXPECT_EQ(num::finite(1e308), 1e308);
 }
 
 TEST(NumberText, FormatsFixedLikePrintf) {

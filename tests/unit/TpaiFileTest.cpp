@@ -98,6 +98,23 @@ TEST(TpaiDate, FollowsTheFormatsButNotTheProcessLocale) {
               QStringLiteral("07/12/26 9:05 PM"));
 }
 
+// Some locales' short formats hold characters the code page lacks; the
+// date line only informs, so they become "?" and never refuse the save.
+TEST(TpaiDate, WritesCharactersTheCodePageLacksAsQuestionMarks) {
+    const QDateTime when(QDate(2026, 12, 7), QTime(21, 5));
+    EXPECT_EQ(tpai::dateStamp(when, QString::fromUtf8("d.MM.yyyy \u0433."), QStringLiteral("H:mm")),
+              QStringLiteral("7.12.2026 ?. 21:05"));
+    EXPECT_EQ(tpai::dateStamp(when, QString::fromUtf8("d\u200F/M\u200F/yyyy"), QStringLiteral("HH:mm")),
+              QStringLiteral("7?/12?/2026 21:05"));
+    for (const char* name : {"ar_EG", "bg_BG", "fa_IR", "he_IL"}) {
+        const QLocale locale(QString::fromLatin1(name));
+        MainForm form;
+        const QString stamp = tpai::dateStamp(when, locale.dateFormat(QLocale::ShortFormat),
+                                              locale.timeFormat(QLocale::ShortFormat));
+        EXPECT_NO_THROW(tpai::fileBytes(tpai::fileLines(form, stamp))) << name;
+    }
+}
+
 QString thrownText(const std::function<void()>& work) {
     try {
         work();
@@ -227,6 +244,14 @@ TEST(TpaiRead, ABareLineFeedEndsALineLikeCrLf) {
         expectSameControls(fromCrLf, other);
     }
     EXPECT_TRUE(fromCrLf.checked(QStringLiteral("rdbWGS84")));
+
+    // A bare CR ends a line too, instead of running every value on to the
+    // end of the file.
+    QByteArray cr = crLf;
+    cr.replace("\r\n", "\r");
+    MainForm fromCr;
+    tpai::readBytes(fromCr, cr);
+    expectSameControls(fromCrLf, fromCr);
 }
 
 std::set<QString> controlsNamedByKeys() {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -83,6 +84,32 @@ TEST_F(TpaiSaveUnprivileged, ASaveThatCannotFinishKeepsThePreviousFile) {
     program.click(QStringLiteral("Button1"));
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
     EXPECT_EQ(savedBytes(), QByteArray("previous save\r\n"));
+}
+
+// Reading stops at what no TPAI file can be: a file far too large, a named
+// pipe (which would wait for a writer for ever), a folder.
+TEST_F(TpaiSave, OnlyASmallRegularFileIsRead) {
+    program.form1.setText(QStringLiteral("edtName"), QStringLiteral("before"));
+    QFile large(QStringLiteral("large_tpai.txt"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    large.write("kovex_name        =after\r\n");
+    large.write(QByteArray(1024 * 1024, 'x'));
+    large.close();
+    ASSERT_EQ(mkfifo("pipe_tpai.txt", 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder_tpai.txt")));
+    const std::vector<std::pair<QString, std::string>> cases{
+        {"large_tpai.txt",
+         "error: The file is too large for a TPAI file (more than 1 MiB); nothing was loaded."},
+        {"pipe_tpai.txt", "error: File access denied"},
+        {"folder_tpai.txt", "error: File access denied"},
+    };
+    for (const auto& [name, box] : cases) {
+        dialogs.shown.clear();
+        dialogs.openResults.push_back(QDir::current().absoluteFilePath(name));
+        program.click(QStringLiteral("btnLoadTP"));
+        EXPECT_EQ(shownBoxes(), std::vector<std::string>{box}) << name.toStdString();
+    }
+    EXPECT_EQ(program.form1.text(QStringLiteral("edtName")), QStringLiteral("before"));
 }
 
 TEST_F(TpaiSave, AWritableFileIsReplaced) {
