@@ -22,6 +22,13 @@ const std::vector<Handler>& EventTable::handlers(const QString& control, Event e
     return found == m_handlers.end() ? none : found->second;
 }
 
+std::vector<std::pair<QString, Event>> EventTable::bound() const {
+    std::vector<std::pair<QString, Event>> all;
+    for (const auto& entry : m_handlers)
+        all.push_back(entry.first);
+    return all;
+}
+
 Program::Program(Platform platform) : Session(platform) {
     bindAllHandlers(events);
 }

@@ -26,6 +26,8 @@ class EventTable {
   public:
     void bind(const QString& control, Event event, Handler handler);
     const std::vector<Handler>& handlers(const QString& control, Event event) const;
+    // Every control and event that has a handler, in a fixed order.
+    std::vector<std::pair<QString, Event>> bound() const;
 
   private:
     std::map<std::pair<QString, Event>, std::vector<Handler>> m_handlers;
