@@ -33,9 +33,14 @@ Program::Program(Platform platform) : Session(platform) {
     bindAllHandlers(events);
 }
 
-void Program::start() {
+void Program::start(const QString& referenceFolder) {
     guarded([this] { FormCreate(*this); });
-    guarded([this] { data.open(QDir::currentPath()); });
+    guarded([&] {
+        data.open(referenceFolder.isEmpty() ? QDir::currentPath() : referenceFolder);
+        // The TPAI files lie in the working folder, wherever the reference
+        // databases were read from.
+        data.dialogFolder = QDir::currentPath();
+    });
     showTables(form1, data);
 }
 

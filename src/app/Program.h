@@ -42,8 +42,9 @@ class Program : public Session {
     explicit Program(Platform platform);
 
     // The program entry up to the message loop: the main window's creation,
-    // the drawing window, the data module. `firstShow` follows.
-    void start();
+    // the drawing window, the data module. `firstShow` follows. The reference
+    // databases open from `referenceFolder`, by default the working folder.
+    void start(const QString& referenceFolder = QString());
     void firstShow();
 
     // User actions.
