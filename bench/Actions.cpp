@@ -1,0 +1,139 @@
+// Each user action timed as the user takes it: through the program's own
+// actions (click, type, select, show), on a case typed in the same way.
+#include "StationCase.h"
+
+#include <QDir>
+#include <benchmark/benchmark.h>
+
+namespace kovex::bench {
+
+namespace {
+
+// A handler still missing from the program cannot be timed.
+bool bound(benchmark::State& state, const Program& p, const QString& control) {
+    if (!p.events.handlers(control, Event::Click).empty())
+        return true;
+    state.SkipWithError(qPrintable(control + " is not bound to a handler"));
+    return false;
+}
+
+// The program model made, its databases opened and its first show done.
+void Action_StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        auto running = std::make_unique<RunningProgram>();
+        state.PauseTiming();
+        const bool succeeded = onlyInformationShown(state, running->fake.dialogs);
+        running.reset();
+        state.ResumeTiming();
+        if (!succeeded)
+            break;
+    }
+}
+BENCHMARK(Action_StartUp)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// "Compute fields" with all twelve test points in use.
+void Action_FieldResults12Points(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    computeAntenna(p, 3);
+    for (auto _ : state)
+        p.click("btnFieldResults");
+    onlyInformationShown(state, running.fake.dialogs);
+}
+BENCHMARK(Action_FieldResults12Points)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// A whole case: twelve antennas, each chosen, computed and followed by "Next
+// antenna", then the Summary page.
+void Action_Case12Antennas(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    for (auto _ : state)
+        computeCase(p, 12);
+    onlyInformationShown(state, running.fake.dialogs);
+}
+BENCHMARK(Action_Case12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// Entering the Summary page of a full case: the maximum of every point.
+void Action_TabSheet5Enter(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    computeCase(p, 12);
+    for (auto _ : state)
+        p.focus("TabSheet5");
+    onlyInformationShown(state, running.fake.dialogs);
+}
+BENCHMARK(Action_TabSheet5Enter)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// The TPAI file saved, then loaded back through the open-file dialog.
+void Action_TpaiWriteRead(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeTwelveTestPoints(p);
+    typeAdministrativeRecord(p);
+    const QString file = QDir::current().absoluteFilePath("ON4XX_tpai.txt");
+    for (auto _ : state) {
+        p.click("btnSaveTPAI");
+        running.fake.dialogs.openResults.push_back(file);
+        p.click("btnLoadTPAI");
+        if (!onlyInformationShown(state, running.fake.dialogs))
+            break;
+    }
+}
+BENCHMARK(Action_TpaiWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// "Show Diagram": the field computation, then the picture painted offscreen.
+void Action_ShowDiagram(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    computeCase(p, 1);
+    if (!bound(state, p, "btnShowDiagram"))
+        return;
+    for (auto _ : state) {
+        p.click("btnShowDiagram");
+        if (!onlyInformationShown(state, running.fake.dialogs))
+            break;
+    }
+    if (p.form2.imgPH.isNull())
+        state.SkipWithError("no picture was painted");
+}
+BENCHMARK(Action_ShowDiagram)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// The access file and the report saved for a case of `antennas` antennas
+// over twelve test points.
+void saveAccessFile(benchmark::State& state, int antennas) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    typeAdministrativeRecord(p);
+    computeCase(p, antennas);
+    if (!bound(state, p, "btnSaveMDB"))
+        return;
+    for (auto _ : state) {
+        p.click("btnSaveMDB");
+        if (!onlyInformationShown(state, running.fake.dialogs))
+            break;
+    }
+}
+
+void Action_SaveAccess1Antenna(benchmark::State& state) {
+    saveAccessFile(state, 1);
+}
+BENCHMARK(Action_SaveAccess1Antenna)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void Action_SaveAccess12Antennas(benchmark::State& state) {
+    saveAccessFile(state, 12);
+}
+BENCHMARK(Action_SaveAccess12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+} // namespace kovex::bench

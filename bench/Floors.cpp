@@ -1,0 +1,109 @@
+// The floors: the least work each user action cannot do without, measured in
+// the same run as the actions, so that every figure reads as a ratio.
+#include "calc/FieldStrength.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+kovex::AntennaInput beamAntenna(int number) {
+    kovex::AntennaInput antenna;
+    antenna.inputPowerdBW = 20;
+    antenna.heightM = 6 + number;
+    antenna.tiltDeg = number % 3;
+    antenna.pattern.gaindBi = {6, 5, 3, 0, -3, -6, -9, -12, -15, -20};
+    antenna.pattern.backdBi = -25;
+    return antenna;
+}
+
+// The pure field formula for `antennas` antennas over twelve points each:
+// the arithmetic of "Compute fields" without reading or writing a control.
+void fieldFormula(benchmark::State& state, int antennas) {
+    std::vector<kovex::AntennaInput> station;
+    for (int a = 1; a <= antennas; ++a)
+        station.push_back(beamAntenna(a));
+    for (auto _ : state) {
+        double total = 0;
+        for (const kovex::AntennaInput& antenna : station)
+            for (int k = 1; k <= 12; ++k)
+                total += kovex::fieldAtPoint(antenna, {2.5 * k, 1.5 * (k % 5) - 1.5, -3}).fieldVm;
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void Floor_FieldFormula12Points(benchmark::State& state) {
+    fieldFormula(state, 1);
+}
+BENCHMARK(Floor_FieldFormula12Points);
+
+void Floor_FieldFormula144Points(benchmark::State& state) {
+    fieldFormula(state, 12);
+}
+BENCHMARK(Floor_FieldFormula144Points);
+
+// Reads `source` whole and writes it to `target` with one fsync, as plainly
+// as the system allows; false when a step fails.
+bool copyWithOneFsync(const char* source, const char* target, std::vector<char>& buffer) {
+    const int in = ::open(source, O_RDONLY);
+    if (in < 0)
+        return false;
+    const ssize_t size = ::read(in, buffer.data(), buffer.size());
+    ::close(in);
+    const int out = ::open(target, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (size < 0 || out < 0)
+        return false;
+    const bool written = ::write(out, buffer.data(), static_cast<size_t>(size)) == size;
+    const bool synced = ::fsync(out) == 0;
+    return ::close(out) == 0 && written && synced;
+}
+
+// The floor of the save: the template copied as it stands, once synced.
+void Floor_TemplateCopyFsync(benchmark::State& state) {
+    std::vector<char> buffer(16 * 1024 * 1024);
+    for (auto _ : state) {
+        if (!copyWithOneFsync("NOCALL_kovex.mdb", "floor_copy.mdb", buffer)) {
+            state.SkipWithError("the template NOCALL_kovex.mdb could not be copied");
+            break;
+        }
+    }
+    ::unlink("floor_copy.mdb");
+}
+BENCHMARK(Floor_TemplateCopyFsync)->UseRealTime();
+
+// The floor of the TPAI file: a file of its size written with one fsync and
+// read back.
+void Floor_SmallFileFsyncWriteRead(benchmark::State& state) {
+    std::vector<char> bytes(4096, 'x');
+    std::vector<char> back(bytes.size());
+    for (auto _ : state) {
+        const int out = ::open("floor_small.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const bool written = out >= 0 && ::write(out, bytes.data(), bytes.size()) == ssize_t(bytes.size()) &&
+                             ::fsync(out) == 0 && ::close(out) == 0;
+        const int in = ::open("floor_small.txt", O_RDONLY);
+        const bool read = in >= 0 && ::read(in, back.data(), back.size()) == ssize_t(back.size());
+        if (in >= 0)
+            ::close(in);
+        if (!written || !read) {
+            state.SkipWithError("the small file could not be written and read");
+            break;
+        }
+    }
+    ::unlink("floor_small.txt");
+}
+BENCHMARK(Floor_SmallFileFsyncWriteRead)->UseRealTime();
+
+// The floor of the diagram: its empty picture, made and filled once.
+void Floor_ImageFill1009x657(benchmark::State& state) {
+    for (auto _ : state) {
+        QImage picture(1009, 657, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+BENCHMARK(Floor_ImageFill1009x657)->UseRealTime();
+
+} // namespace
