@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kovex {
 
@@ -57,15 +58,19 @@ void widenExtent(MainForm& f, const TestPointInput& point) {
         f.MinTestPointHeightM = std::min(f.MinTestPointHeightM, point.heightM);
 }
 
-void computeSlot(Session& p, int k) {
+// The antenna is read from its record once per computation, when the first
+// filled slot needs it: every slot sees the same record, and a slot's own
+// conversion errors still come before a missing pattern value.
+void computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
     MainForm& f = p.form1;
     TestPointInput point;
     point.distanceM = f.number(slotName("edtD", k));
     point.heightM = f.number(slotName("edtH", k));
     point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz);
-    const AntennaInput antenna{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
+    if (!antenna)
+        antenna = AntennaInput{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
                                currentPattern(p)};
-    const double fieldVm = num::finite(fieldAtPoint(antenna, point).fieldVm);
+    const double fieldVm = num::finite(fieldAtPoint(*antenna, point).fieldVm);
     Control& edit = f.ctl(slotName("edtE", k));
     showFieldClass(edit, f, fieldVm);
     // Slot 9 has always shown one decimal only.
@@ -136,9 +141,10 @@ void btnFieldResultsClick(Session& p) {
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)
         f.setText(slotName("edtE", k), QString());
+    std::optional<AntennaInput> antenna;
     for (int k = 1; k <= kTestPointSlots; ++k)
         if (!f.text(slotName("edtD", k)).isEmpty() && !f.text(slotName("edtH", k)).isEmpty())
-            computeSlot(p, k);
+            computeSlot(p, antenna, k);
     showLegend(f);
     writeAntennaColumn(p);
 }

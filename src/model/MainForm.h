@@ -6,7 +6,7 @@
 #include "model/StringGrid.h"
 
 #include <QString>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace kovex {
@@ -53,7 +53,8 @@ class MainForm : public CaseValues {
     void addSummaryPage();
     void addAdministrativePage();
 
-    std::map<QString, Control> m_controls;
+    // Looked up by name many times per action: hashed, not ordered.
+    std::unordered_map<QString, Control> m_controls;
     std::vector<QString> m_order;
 };
 
