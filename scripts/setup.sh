@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     googletest libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core sqlite3
+    nec2c
     desktop-file-utils appstream dpkg-dev file
 )
 if [ "${1:-}" = "--display" ]; then
