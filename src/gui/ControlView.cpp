@@ -26,13 +26,6 @@ template <class T> bool is(const QWidget& widget) {
     return qobject_cast<const T*>(&widget) != nullptr;
 }
 
-QLabel* findCaption(QWidget& root, const QWidget& widget) {
-    for (QLabel* label : root.findChildren<QLabel*>())
-        if (label->buddy() == &widget)
-            return label;
-    return nullptr;
-}
-
 // A control the model hides keeps its place, so that hiding one field never
 // shifts the fields around it.
 void keepPlaceWhenHidden(QWidget* widget) {
@@ -116,11 +109,52 @@ bool widgetFits(ControlKind kind, const QWidget& widget) {
     return false;
 }
 
+WidgetIndex::WidgetIndex(QWidget& root) : m_root(root) {
+    addChildren(root);
+    addCaptions(root);
+}
+
+// findChild looks at all children of an object before it descends into the
+// first of them, so the first widget of a name is the one found that way.
+void WidgetIndex::addChildren(const QObject& parent) {
+    for (QObject* child : parent.children())
+        if (child->isWidgetType())
+            m_byName.try_emplace(child->objectName(), static_cast<QWidget*>(child));
+    for (const QObject* child : parent.children())
+        addChildren(*child);
+}
+
+// findChildren lists a label before the objects inside it, and those before
+// the label's next sibling; the first label with a buddy captions it.
+void WidgetIndex::addCaptions(const QObject& parent) {
+    for (QObject* child : parent.children()) {
+        if (auto* label = qobject_cast<QLabel*>(child); label && label->buddy())
+            m_captions.try_emplace(label->buddy(), label);
+        addCaptions(*child);
+    }
+}
+
+QWidget* WidgetIndex::named(const QString& name) const {
+    if (m_root.objectName() == name)
+        return &m_root;
+    const auto found = m_byName.find(name);
+    return found == m_byName.end() ? nullptr : found->second;
+}
+
+QLabel* WidgetIndex::captionOf(const QWidget& widget) const {
+    const auto found = m_captions.find(&widget);
+    return found == m_captions.end() ? nullptr : found->second;
+}
+
 QWidget& findControlWidget(QWidget& root, const Control& control) {
-    QWidget* widget = root.objectName() == control.name ? &root : root.findChild<QWidget*>(control.name);
+    return findControlWidget(WidgetIndex(root), control);
+}
+
+QWidget& findControlWidget(const WidgetIndex& index, const Control& control) {
+    QWidget* widget = index.named(control.name);
     if (!widget)
-        throw std::logic_error("the form " + root.objectName().toStdString() + " has no widget named " +
-                               control.name.toStdString());
+        throw std::logic_error("the form " + index.root().objectName().toStdString() +
+                               " has no widget named " + control.name.toStdString());
     if (!widgetFits(control.kind, *widget))
         throw std::logic_error("the widget " + control.name.toStdString() + " is a " +
                                widget->metaObject()->className() + ", not a " + widgetClassFor(control.kind));
@@ -164,7 +198,10 @@ QString displayText(const QString& text) {
 }
 
 BoundControl::BoundControl(QWidget& root, const Control& control)
-    : m_widget(&findControlWidget(root, control)), m_caption(findCaption(root, *m_widget)),
+    : BoundControl(WidgetIndex(root), control) {}
+
+BoundControl::BoundControl(const WidgetIndex& index, const Control& control)
+    : m_widget(&findControlWidget(index, control)), m_caption(index.captionOf(*m_widget)),
       m_designFont(m_widget->font()), m_designPalette(m_widget->palette()) {
     keepPlaceWhenHidden(m_widget);
     keepPlaceWhenHidden(m_caption);

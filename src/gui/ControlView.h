@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QStringList>
+#include <unordered_map>
 #include <vector>
 
 class QAbstractButton;
@@ -17,10 +18,34 @@ namespace kovex {
 const char* widgetClassFor(ControlKind kind);
 bool widgetFits(ControlKind kind, const QWidget& widget);
 
+// The widgets of a window by object name and the captions by the widget they
+// label, gathered in one pass in the order QObject::findChild and
+// findChildren search: binding hundreds of controls then costs one walk over
+// the window, not one per control.
+class WidgetIndex {
+  public:
+    explicit WidgetIndex(QWidget& root);
+
+    QWidget& root() const { return m_root; }
+    // The first widget of that name, the root included; nullptr if none.
+    QWidget* named(const QString& name) const;
+    // The first label whose buddy the widget is; nullptr if none.
+    QLabel* captionOf(const QWidget& widget) const;
+
+  private:
+    void addChildren(const QObject& parent);
+    void addCaptions(const QObject& parent);
+
+    QWidget& m_root;
+    std::unordered_map<QString, QWidget*> m_byName;
+    std::unordered_map<const QWidget*, QLabel*> m_captions;
+};
+
 // The widget of `root` named like the control. A form that lacks it, or holds
 // it as a widget of another class, cannot show the model: that is a fault of
 // the build, thrown as std::logic_error naming the control.
 QWidget& findControlWidget(QWidget& root, const Control& control);
+QWidget& findControlWidget(const WidgetIndex& index, const Control& control);
 
 // The buttons inside a radio group or an up-down control, in the order of
 // their object names (item 0 first, the up arrow before the down arrow).
@@ -33,6 +58,7 @@ QString displayText(const QString& text);
 class BoundControl {
   public:
     BoundControl(QWidget& root, const Control& control);
+    BoundControl(const WidgetIndex& index, const Control& control);
 
     QWidget* widget() const { return m_widget; }
     // The label whose buddy the widget is: the caption of a labelled edit.

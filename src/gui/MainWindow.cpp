@@ -62,9 +62,10 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
                    Qt::WindowCloseButtonHint);
 
     m_bound.reserve(program.form1.controlNames().size());
+    const WidgetIndex widgets(*this);
     for (const QString& name : program.form1.controlNames()) {
         const Control& control = program.form1.ctl(name);
-        m_bound.emplace_back(name, BoundControl(*this, control));
+        m_bound.emplace_back(name, BoundControl(widgets, control));
         connectControl(control, m_bound.back().second.widget());
     }
     const std::map<QString, PictureBox::Painter> illustrations{
