@@ -1,6 +1,9 @@
 // The floors: the least work each user action cannot do without, measured in
 // the same run as the actions, so that every figure reads as a ratio.
+#include "StationCase.h"
 #include "calc/FieldStrength.h"
+
+#include <QFile>
 
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -72,29 +75,44 @@ void Floor_TemplateCopyFsync(benchmark::State& state) {
     }
     ::unlink("floor_copy.mdb");
 }
-BENCHMARK(Floor_TemplateCopyFsync)->UseRealTime();
+BENCHMARK(Floor_TemplateCopyFsync)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
-// The floor of the TPAI file: a file of its size written with one fsync and
-// read back.
-void Floor_SmallFileFsyncWriteRead(benchmark::State& state) {
-    std::vector<char> bytes(4096, 'x');
-    std::vector<char> back(bytes.size());
+// The floor of the TPAI file: the very bytes the program writes for the
+// benchmark's case, written with one fsync and read back.
+void Floor_TpaiBytesFsyncWriteRead(benchmark::State& state) {
+    QByteArray bytes;
+    {
+        kovex::bench::RunningProgram running;
+        kovex::bench::typeTwelveTestPoints(*running.program);
+        kovex::bench::typeAdministrativeRecord(*running.program);
+        running.program->click("btnSaveTPAI");
+        QFile written(QStringLiteral("ON4XX_tpai.txt"));
+        if (written.open(QIODevice::ReadOnly))
+            bytes = written.readAll();
+    }
+    if (bytes.isEmpty()) {
+        state.SkipWithError("the program wrote no TPAI file");
+        return;
+    }
+    std::vector<char> back(static_cast<std::size_t>(bytes.size()));
     for (auto _ : state) {
-        const int out = ::open("floor_small.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const bool written = out >= 0 && ::write(out, bytes.data(), bytes.size()) == ssize_t(bytes.size()) &&
+        const int out = ::open("floor_tpai.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const bool written = out >= 0 &&
+                             ::write(out, bytes.constData(), back.size()) == ssize_t(back.size()) &&
                              ::fsync(out) == 0 && ::close(out) == 0;
-        const int in = ::open("floor_small.txt", O_RDONLY);
+        const int in = ::open("floor_tpai.txt", O_RDONLY);
         const bool read = in >= 0 && ::read(in, back.data(), back.size()) == ssize_t(back.size());
         if (in >= 0)
             ::close(in);
         if (!written || !read) {
-            state.SkipWithError("the small file could not be written and read");
+            state.SkipWithError("the TPAI bytes could not be written and read");
             break;
         }
     }
-    ::unlink("floor_small.txt");
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+    ::unlink("floor_tpai.txt");
 }
-BENCHMARK(Floor_SmallFileFsyncWriteRead)->UseRealTime();
+BENCHMARK(Floor_TpaiBytesFsyncWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // The floor of the diagram: its empty picture, made and filled once.
 void Floor_ImageFill1009x657(benchmark::State& state) {
@@ -104,6 +122,6 @@ void Floor_ImageFill1009x657(benchmark::State& state) {
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(Floor_ImageFill1009x657)->UseRealTime();
+BENCHMARK(Floor_ImageFill1009x657)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
