@@ -36,23 +36,24 @@ double largestOf(const std::vector<double>& values, int first, int last) {
     return *std::max_element(values.begin() + first, values.begin() + last + 1);
 }
 
-// Raises the lower end of each segment where the straight line between two
-// samples would pass below the profile.
+// Raises the smaller of the two samples of a segment wherever the straight
+// line between them would pass below the profile; raising a sample only lifts
+// the lines through it, so one pass over the segments is enough.
 void coverWithStraightLines(std::array<double, sampleCount>& gain, const std::vector<double>& profile,
                             double floordBi) {
     for (int segment = 0; segment + 1 < sampleCount; ++segment) {
-        double& low = gain[static_cast<std::size_t>(segment)];
-        double& high = gain[static_cast<std::size_t>(segment + 1)];
+        double& start = gain[static_cast<std::size_t>(segment)];
+        double& end = gain[static_cast<std::size_t>(segment + 1)];
         for (int step = 1; step < stepDeg; ++step) {
             const double need =
                 std::max(profile[static_cast<std::size_t>(segment * stepDeg + step)], floordBi);
             const double t = static_cast<double>(step) / stepDeg;
-            if (low + (high - low) * t >= need)
+            if (start + (end - start) * t >= need)
                 continue;
-            if (low <= high)
-                low = (need - high * t) / (1.0 - t);
+            if (start <= end)
+                start = (need - end * t) / (1.0 - t);
             else
-                high = (need - low * (1.0 - t)) / t;
+                end = (need - start * (1.0 - t)) / t;
         }
     }
 }
