@@ -3,7 +3,9 @@
 # its process start to its main window mapped, and its peak memory (VmHWM)
 # once the window is up, beside the same two figures for an empty Qt Widgets
 # window of the same size built here. Each is started several times (9 by
-# default, after one unmeasured start) and the medians are compared.
+# default, after one unmeasured start) and the medians are compared. The same
+# window with one label is measured too, for the share of fonts and text in
+# the difference; the targets are held against the empty window.
 #
 #     bash bench/startup.sh [runs]
 set -euo pipefail
@@ -106,16 +108,18 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 series kovex "$build/src/gui/kovex"
 read -r _ _ width height < <(tail -n1 "$scratch/kovex")
 series empty "$build/bench/kovex-empty-window" "$width" "$height"
+series label "$build/bench/kovex-empty-window" "$width" "$height" "Start"
 
 report() {
     local name=$1 label=$2
-    printf "%-14s window after %7.1f ms, peak memory %6.1f MiB  (median of %d; times: %s)\n" "$label" \
+    printf "%-13s window after %7.1f ms, peak memory %6.1f MiB  (median of %d; times: %s)\n" "$label" \
         "$(cut -d' ' -f1 "$scratch/$name" | median)" \
         "$(cut -d' ' -f2 "$scratch/$name" | median | awk '{ print $1 / 1024 }')" \
         "$runs" "$(cut -d' ' -f1 "$scratch/$name" | tr '\n' ' ')"
 }
 report kovex "kovex"
 report empty "empty window"
+report label "one label"
 echo "window size: ${width} x ${height}"
 awk -v kt="$(cut -d' ' -f1 "$scratch/kovex" | median)" -v et="$(cut -d' ' -f1 "$scratch/empty" | median)" \
     -v km="$(cut -d' ' -f2 "$scratch/kovex" | median)" -v em="$(cut -d' ' -f2 "$scratch/empty" | median)" 'BEGIN {
