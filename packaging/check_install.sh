@@ -32,6 +32,11 @@ if [ "$actual" != "$wanted" ]; then
 fi
 
 [ -x "$prefix/bin/kovex" ] || { echo "bin/kovex is not executable" >&2; exit 1; }
+# A package must not make the loader search beside the program.
+if readelf -d "$prefix/bin/kovex" | grep -qE 'RPATH|RUNPATH'; then
+    echo "bin/kovex carries a library search path" >&2
+    exit 1
+fi
 for database in "$prefix"/share/kovex/*.mdb; do
     cmp "$database" "$build/data/$(basename "$database")"
 done
