@@ -2,7 +2,7 @@
 # Measures the real program from outside, on a virtual display: the time from
 # its process start to its main window mapped, and its peak memory (VmHWM)
 # once the window is up, beside the same two figures for an empty Qt Widgets
-# window of the same size built here. Each is started several times (9 by
+# window of the same size built here. Each is started several times (15 by
 # default, after one unmeasured start) and the medians are compared. The same
 # window with one label is measured too, for the share of fonts and text in
 # the difference; the targets are held against the empty window.
@@ -12,7 +12,7 @@ set -euo pipefail
 export LC_ALL=C
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
-runs=${1:-9}
+runs=${1:-15}
 
 if [ "${2:-}" != "--on-virtual-display" ]; then
     # What the measurement needs beyond the build: the virtual display and
@@ -24,7 +24,7 @@ if [ "${2:-}" != "--on-virtual-display" ]; then
         else sudo apt-get install -y -qq --no-install-recommends x11-utils; fi
     fi
     cmake -S "$root" -B "$build" -DKOVEX_BENCH=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j2 --target kovex kovex_refdata
+    cmake --build "$build" -j"$(nproc)" --target kovex kovex_refdata kovex-startup-phases
     mkdir -p "$build/bench"
     # shellcheck disable=SC2046
     g++ -std=c++17 -O2 -fPIC "$root/bench/EmptyWindow.cpp" -o "$build/bench/kovex-empty-window" \
@@ -92,23 +92,24 @@ median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# Measures one program `runs` times after one unmeasured start; leaves the
-# runs in $scratch/<name>.
-series() {
-    local name=$1
-    shift
-    measure "$@" >/dev/null
-    : >"$scratch/$name"
-    for _ in $(seq "$runs"); do
-        measure "$@" >>"$scratch/$name"
-    done
-}
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
+    "load $(cut -d' ' -f1-3 /proc/loadavg)"
 
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load $(cut -d' ' -f1-3 /proc/loadavg)"
-series kovex "$build/src/gui/kovex"
-read -r _ _ width height < <(tail -n1 "$scratch/kovex")
-series empty "$build/bench/kovex-empty-window" "$width" "$height"
-series label "$build/bench/kovex-empty-window" "$width" "$height" "Start"
+# The programs take turns, run after run, so that a slower spell of a shared
+# machine falls on all of them alike. One unmeasured start each goes first; the
+# program's gives the size of the empty windows.
+: >"$scratch/kovex"
+: >"$scratch/empty"
+: >"$scratch/label"
+read -r _ _ width height < <(measure "$build/src/gui/kovex")
+empty=("$build/bench/kovex-empty-window" "$width" "$height")
+measure "${empty[@]}" >/dev/null
+measure "${empty[@]}" "Start" >/dev/null
+for _ in $(seq "$runs"); do
+    measure "$build/src/gui/kovex" >>"$scratch/kovex"
+    measure "${empty[@]}" >>"$scratch/empty"
+    measure "${empty[@]}" "Start" >>"$scratch/label"
+done
 
 report() {
     local name=$1 label=$2
@@ -121,6 +122,19 @@ report kovex "kovex"
 report empty "empty window"
 report label "one label"
 echo "window size: ${width} x ${height}"
+
+# The program's entry again, step by step, counted from the launch: where the
+# time goes before the window is shown.
+work="$scratch/phases-work"
+mkdir -p "$work"
+cp "$build"/data/*.mdb "$work"/
+for _ in $(seq "$runs"); do
+    (cd "$work" && exec "$build/bench/kovex-startup-phases" "$EPOCHREALTIME") 2>/dev/null
+done >"$scratch/phases"
+echo "kovex, each step ended after (median of $runs):"
+for step in main-entered QApplication-made databases-read window-built window-shown; do
+    printf "  %-18s %6.1f ms\n" "$step" "$(awk -v s="$step" '$1 == s { print $2 }' "$scratch/phases" | median)"
+done
 awk -v kt="$(cut -d' ' -f1 "$scratch/kovex" | median)" -v et="$(cut -d' ' -f1 "$scratch/empty" | median)" \
     -v km="$(cut -d' ' -f2 "$scratch/kovex" | median)" -v em="$(cut -d' ' -f2 "$scratch/empty" | median)" 'BEGIN {
     printf "ratio to the empty window: time %.2f x, memory %.2f x (targets: 1.5 x each): %s\n", kt / et, km / em,
