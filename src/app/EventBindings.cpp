@@ -7,6 +7,7 @@
 #include "calc/TestPoints.h"
 #include "help/HelpHandlers.h"
 #include "model/MainForm.h"
+#include "records/AccessSave.h"
 #include "records/AdministrativeRecord.h"
 #include "records/RecordHandlers.h"
 #include "records/Validation.h"
@@ -91,6 +92,7 @@ constexpr Binding kBindings[]{
     {"btnSaveTPAI", Event::Click, btnSaveTPAIClick},
     {"btnLoadTP", Event::Click, btnLoadTPClick},
     {"btnLoadTPAI", Event::Click, btnLoadTPAIClick},
+    {"btnSaveMDB", Event::Click, btnSaveMDBClick},
 };
 
 } // namespace

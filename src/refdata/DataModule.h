@@ -1,5 +1,6 @@
 #pragma once
 
+#include "refdata/AccessConnection.h"
 #include "refdata/RefTable.h"
 
 #include <QString>
@@ -32,6 +33,9 @@ class DataModule {
 
     RefTable cableTable;
     RefTable patternTable;
+
+    // The access file written for the regulator.
+    AccessConnection ADOConnection3;
 
   private:
     std::map<QString, TableCursor> m_cursors{

@@ -1,0 +1,317 @@
+#include "records/AccessDatabase.h"
+
+#include "calc/SummaryGrid.h"
+#include "calc/TestPoints.h"
+#include "model/MainForm.h"
+#include "support/AsciiText.h"
+#include "support/KovexError.h"
+#include "support/NumberText.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace kovex::access {
+
+namespace {
+
+// An empty field is stored as an empty text, never as a missing value.
+QVariant text(const QString& value) {
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+QVariant text(const char* value) {
+    return text(QString::fromUtf8(value));
+}
+// Yes/no columns hold 0 or 1.
+QVariant flag(bool value) {
+    return QVariant(value ? 1 : 0);
+}
+
+QString control(const MainForm& f, const char* name) {
+    return f.text(QString::fromLatin1(name));
+}
+
+class CaseReader {
+  public:
+    explicit CaseReader(const MainForm& f) : m_f(f) {}
+
+    QString cell(int column, int row) const { return m_f.sgdTP.cell(column, row); }
+    double number(int column, int row) const { return num::toFloat(cell(column, row)); }
+    // An input power in dBW as dBm.
+    double dBm(int column, int row) const { return num::finite(number(column, row) + 30); }
+
+    // Antennas are the summary columns up to the first without a type.
+    int antennaCount() const {
+        int c = 0;
+        while (c < summary::kLastAntennaColumn && !cell(c + 1, summary::kTypeRow).isEmpty())
+            ++c;
+        return c;
+    }
+
+    // Test points are the rows up to the first without a field of antenna 1.
+    int testPointCount() const {
+        int k = 0;
+        while (k < kTestPointSlots && !cell(1, summary::kFirstTestPointRow + k).isEmpty())
+            ++k;
+        return k;
+    }
+
+  private:
+    const MainForm& m_f;
+};
+
+Table file1Table(const MainForm& f) {
+    return {"File1Table",
+            {{{"File1PK", kCaseKey},
+              {"AA01NameApplicant", text(control(f, "edtName") + "  " + control(f, "edtFirstName"))},
+              {"AA02AddressApplicant", text(control(f, "edtAddress"))},
+              {"AA03ZipCodeApplicant", text(control(f, "edtZipCode"))},
+              {"AA03CityApplicant", text(control(f, "edtCity"))},
+              {"AA04NameContactApplicant", text("")},
+              {"AA05TelContactApplicant", text(control(f, "edtPhoneNr"))},
+              {"AA06EmailContactApplicant", text(control(f, "edtEmail"))},
+              {"AA07RefApplicant", text(control(f, "edtCallsign"))},
+              {"AA08RefBIPTApplicant", text(" ")},
+              {"AA09InfoApplicant", text(control(f, "edtNote"))},
+              {"AA10ReceiptAttestAntennasDescription", text(" ")}}}};
+}
+
+Table file2Table(const MainForm& f) {
+    const bool shared = f.checked(QStringLiteral("chkOtherOperator"));
+    TableRow row{{"File2PK", kCaseKey},
+                 {"BI01SiteDescription", text("RADIOAMATEUR")},
+                 {"BS01SiteShareable", flag(shared)},
+                 {"AO01OtherExploitant", shared ? text(control(f, "edtOtherOperator")) : text(" ")}};
+    for (int i = 2; i <= 8; ++i)
+        row.push_back({QStringLiteral("AO0%1OtherExploitant").arg(i), text("")});
+    return {"File2Table", {row}};
+}
+
+// A coordinate is a whole number, set only when its field holds one.
+void addCoordinate(TableRow& row, const MainForm& f, const char* column, const char* field) {
+    const QString value = control(f, field);
+    if (!value.isEmpty())
+        row.push_back({QString::fromLatin1(column), num::toInt(value)});
+}
+
+Table file3Table(const MainForm& f) {
+    TableRow row{{"File3PK", kCaseKey},
+                 {"ES01NameOwnerSite", text("")},
+                 {"ES02AddressOwnerSite", text("")},
+                 {"ES03ZipCodeOwnerSite", text("")},
+                 {"ES03CityOwnerSite", text("")},
+                 {"ES04TelephoneOwnerSite", text("")},
+                 {"ES05InfoOwnerSite", text(" ")},
+                 {"LS01DescriptionLocationSite", text("")},
+                 {"LS02AddressSite", text(control(f, "edtAntAddress"))},
+                 {"LS03ZipCodeSite", text(control(f, "edtAntZipCode"))},
+                 {"LS03CitySite", text(control(f, "edtAntCity"))}};
+    addCoordinate(row, f, "LS04XCoordinateSiteDeg", "edtLONdeg");
+    addCoordinate(row, f, "LS04XCoordinateSiteMin", "edtLONmin");
+    addCoordinate(row, f, "LS04XCoordinateSiteSec", "edtLONsec");
+    addCoordinate(row, f, "LS05YCoordinateSiteDeg", "edtLATdeg");
+    addCoordinate(row, f, "LS05YCoordinateSiteMin", "edtLATmin");
+    addCoordinate(row, f, "LS05YCoordinateSiteSec", "edtLATsec");
+    row.push_back({"LS06InfoSite", text(" ")});
+    row.push_back({"AS04SiteExists", flag(f.checked(QStringLiteral("rdbExistingSite")))});
+    row.push_back({"AS05InfoSituationSite", text(control(f, "edtNoteSite"))});
+    addCoordinate(row, f, "LS07XLambertCoordinates", "edtLambertX");
+    addCoordinate(row, f, "LS07YLambertCoordinates", "edtLambertY");
+    return {"File3Table", {row}};
+}
+
+// A radio amateur's site offers none of the listed services.
+Table file4Table() {
+    TableRow row{{"File4PK", kCaseKey}};
+    for (const char* service : {"ST01GSM900", "ST01GSM1800", "ST01UMTS", "ST01PMR", "ST01WLL",
+                                "ST01FMBroadcast", "ST01TVBroadcast", "ST01FX", "ST01TETRA"})
+        row.push_back({QString::fromLatin1(service), flag(false)});
+    row.push_back({"ST01Other10MHHz10GHz", text("RADIOAMATEUR")});
+    row.push_back({"ST01Outside10MHz10GHz", text(" ")});
+    row.push_back({"ST01ERMES", flag(false)});
+    return {"File4Table", {row}};
+}
+
+TableRow antennaRow(const CaseReader& sgd, int c) {
+    return {{"AntennaPK", c},
+            {"FileFK", kCaseKey},
+            {"AntennaNr", c},
+            {"DefaultAntennaFK", c},
+            {"AntennaName", text(sgd.cell(c, 1))},
+            {"AntennaType", text(sgd.cell(c, 2))},
+            {"AntennaPositionHeight", sgd.number(c, 3)},
+            {"AntennaAzimut", num::toInt(sgd.cell(c, 4))},
+            {"AntennaTilt", sgd.number(c, 6)},
+            {"AntennaElectricalTilt", 0.0},
+            {"AntennaMechanicalTilt", sgd.number(c, 6)},
+            {"AntennaEntryPowerdBm", sgd.dBm(c, 10)},
+            {"AntennaFrequency", sgd.number(c, 8)},
+            {"AntennaHorizontalOpening", sgd.number(c, 5)},
+            {"AntennaVerticalOpening", sgd.number(c, 7)},
+            {"AntennaFromFrequency", sgd.number(c, 8)},
+            {"AntennaToFrequency", sgd.number(c, 9)},
+            {"AntennaGaindB", sgd.number(c, 11)},
+            {"AntennaGainRef", text("I")},
+            {"AntennaEIRPdBW", sgd.number(c, 12)},
+            {"AntennaPolarization", text(sgd.cell(c, 13))},
+            {"AntennaNumberOfTransmitters", 1},
+            {"AntennaDefaultTxPowerdBm", 0.0},
+            {"PagingAntenna", flag(false)},
+            {"AIRAntenna", flag(false)},
+            {"CeilingOrHorizonMounted", flag(false)},
+            {"InverseMounted", flag(false)}};
+}
+
+Table file4BTable(const CaseReader& sgd) {
+    Table table{"File4BTable", {}};
+    for (int c = 1; c <= sgd.antennaCount(); ++c)
+        table.rows.push_back(antennaRow(sgd, c));
+    return table;
+}
+
+// The height and the highest field over all antennas come from the
+// summary; the distance is not written.
+TableRow pointRow(const MainForm& f, const CaseReader& sgd, int k) {
+    const int row = 14 + k;
+    const int wallType = f.itemIndex(slotName("cmbSA", k));
+    return {{"PointPK", k},
+            {"FileFK", kCaseKey},
+            {"PointNr", k},
+            {"PointDescription", text(UpperCaseAscii(f.text(slotName("edtLocation", k))))},
+            {"PointHeight", sgd.number(summary::kHeightColumn, row)},
+            {"MeasuredFieldApplicant", sgd.number(summary::kMaxFieldColumn, row)},
+            {"AttenuationdB", WallAttenuationdB(wallType, f.BandAndTilt.FreqMinMHz)},
+            {"CanadianCalculation", flag(false)},
+            {"AttenuationTypeFK", wallType + 1}};
+}
+
+Table file5BTable(const MainForm& f, const CaseReader& sgd) {
+    Table table{"File5BTable", {}};
+    for (int k = 1; k <= sgd.testPointCount(); ++k)
+        table.rows.push_back(pointRow(f, sgd, k));
+    return table;
+}
+
+// The language the regulator answers in; none when the list shows none.
+Table file5Table() {
+    return {"File5Table", {TableRow{{"File5PK", kCaseKey}}}};
+}
+
+Table fileTable(const MainForm& f) {
+    TableRow row{{"FilePK", kCaseKey}};
+    const int language = f.itemIndex(QStringLiteral("cmbLanguage"));
+    if (language >= 0 && language < 3)
+        row.push_back({"FileLanguage", text(QStringList{"F", "N", "D"}[language])});
+    return {"FileTable", {row}};
+}
+
+TableRow defaultAntennaRow(const CaseReader& sgd, int c) {
+    return {{"DefaultAntennaPK", c},
+            {"DefaultAntennaType", text(sgd.cell(c, 2))},
+            {"DefaultAntennaTilt", sgd.number(c, 6)},
+            {"DefaultAntennaHorizontalBeamWidth", 360.0},
+            {"DefaultAntennaVerticalBeamWidth", 0.0},
+            {"DefaultAntennaGaindB", sgd.number(c, 11)},
+            {"ApertureAntenna", flag(false)},
+            {"DefaultAntennaPolarisation", text(sgd.cell(c, 13))},
+            {"DefaultAntennaFrequencyMHz", sgd.number(c, 8)},
+            {"DefaultAntennaPowerdBm", sgd.dBm(c, 10)},
+            {"CircularAntenna", flag(false)}};
+}
+
+TableRow diagramRow(const QString& keyColumn, int key, int c, double from, double to, double gaindB) {
+    return {
+        {keyColumn, key}, {"DefaultAntennaFK", c}, {"FromAngle", from}, {"ToAngle", to}, {"GaindB", gaindB}};
+}
+
+// The horizontal pattern is taken as omnidirectional.
+Table horizontalDiagramTable(const CaseReader& sgd) {
+    Table table{"DefaultAntennaHorizontalDiagramEntryTable", {}};
+    for (int c = 1; c <= sgd.antennaCount(); ++c)
+        table.rows.push_back(diagramRow("DefaultAntennaHorizontalDiagramEntryPK", c, c, -180.5, 180.5, 0.0));
+    return table;
+}
+
+// Twenty ranges of elevation per antenna, gains relative to the one at 0
+// degrees: the 0-degree range twice, then for every 10-degree step the range
+// below the horizon and its mirror above. One key counts over the table.
+Table verticalDiagramTable(const CaseReader& sgd) {
+    const QString keyColumn = QStringLiteral("DefaultAntennaVerticalDiagramEntryPK");
+    Table table{"DefaultAntennaVerticalDiagramEntryTable", {}};
+    int key = 0;
+    for (int c = 1; c <= sgd.antennaCount(); ++c) {
+        const double horizontaldBi = sgd.number(c, summary::kFirstPatternRow);
+        for (int repeat = 0; repeat < 2; ++repeat)
+            table.rows.push_back(diagramRow(keyColumn, ++key, c, -5, 5, 0.0));
+        for (int step = 1; step <= 9; ++step) {
+            const double gaindB =
+                num::finite(sgd.number(c, summary::kFirstPatternRow + step) - horizontaldBi);
+            const double inner = 10.0 * step - 5;
+            const double outer = 10.0 * step + 5;
+            table.rows.push_back(diagramRow(keyColumn, ++key, c, -outer, -inner, gaindB));
+            table.rows.push_back(diagramRow(keyColumn, ++key, c, inner, outer, gaindB));
+        }
+    }
+    return table;
+}
+
+Table defaultAntennaTable(const CaseReader& sgd) {
+    Table table{"DefaultAntennaTable", {}};
+    for (int c = 1; c <= sgd.antennaCount(); ++c)
+        table.rows.push_back(defaultAntennaRow(sgd, c));
+    return table;
+}
+
+QString quotedName(const QString& name) {
+    return '"' + name + '"';
+}
+
+[[noreturn]] void engineFailure(const QSqlError& error) {
+    throw KovexError(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+void exec(QSqlQuery& query, const QString& statement) {
+    if (!query.exec(statement))
+        engineFailure(query.lastError());
+}
+
+void appendRow(QSqlQuery& query, const QString& table, const TableRow& row) {
+    QStringList columns;
+    QStringList marks;
+    for (const ColumnValue& value : row) {
+        columns << quotedName(value.column);
+        marks << QStringLiteral("?");
+    }
+    if (!query.prepare("INSERT INTO " + quotedName(table) + " (" + columns.join(", ") + ") VALUES (" +
+                       marks.join(", ") + ")"))
+        engineFailure(query.lastError());
+    for (int i = 0; i < static_cast<int>(row.size()); ++i)
+        query.bindValue(i, row[static_cast<std::size_t>(i)].value);
+    if (!query.exec())
+        engineFailure(query.lastError());
+}
+
+} // namespace
+
+std::vector<Table> fileTables(const MainForm& f) {
+    const CaseReader sgd(f);
+    return {file1Table(f),    file2Table(f), file3Table(f),       file4Table(),
+            file4BTable(sgd), file5Table(),  file5BTable(f, sgd), fileTable(f)};
+}
+
+std::vector<Table> defaultAntennaTables(const MainForm& f) {
+    const CaseReader sgd(f);
+    return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
+}
+
+void writeTables(const QSqlDatabase& db, const std::vector<Table>& tables) {
+    QSqlQuery query(db);
+    for (const Table& table : tables) {
+        exec(query, "DELETE FROM " + quotedName(table.name));
+        for (const TableRow& row : table.rows)
+            appendRow(query, table.name, row);
+    }
+}
+
+} // namespace kovex::access

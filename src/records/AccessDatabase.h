@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+class QSqlDatabase;
+
+namespace kovex {
+
+class MainForm;
+
+// The tables of the access file for the regulator, filled with one case.
+namespace access {
+
+// Every row that stands for the case carries this key.
+inline constexpr int kCaseKey = 61;
+
+struct ColumnValue {
+    QString column;
+    // An int, a double, a bool or a text; a column not listed stays unset.
+    QVariant value;
+};
+using TableRow = std::vector<ColumnValue>;
+
+struct Table {
+    QString name;
+    std::vector<TableRow> rows;
+};
+
+// The rows of the eight "File" tables and of the three "DefaultAntenna"
+// tables, in the order they are written, from the form and the summary as
+// they stand. A number that does not convert throws the conversion error.
+std::vector<Table> fileTables(const MainForm& f);
+std::vector<Table> defaultAntennaTables(const MainForm& f);
+
+// Empties each table and appends its rows, values bound as parameters.
+// Throws the engine's text on the first statement that fails.
+void writeTables(const QSqlDatabase& db, const std::vector<Table>& tables);
+
+} // namespace access
+
+} // namespace kovex

@@ -1,0 +1,292 @@
+#include "records/ReportFile.h"
+
+#include "calc/SummaryGrid.h"
+#include "model/MainForm.h"
+#include "records/TpaiFile.h"
+#include "refdata/Session.h"
+#include "support/AsciiText.h"
+#include "support/Cp1252.h"
+#include "support/KovexError.h"
+
+#include <QFile>
+
+namespace kovex {
+
+namespace report {
+
+namespace {
+
+// Most keys are 14 characters with "=" the last; the summary keys of the
+// highest fields are 21.
+constexpr int kKeyWidth = 14;
+constexpr int kSummaryKeyWidth = 21;
+
+QString key(const QString& name, int width = kKeyWidth) {
+    return name.leftJustified(width - 1, QLatin1Char(' ')) + QLatin1Char('=');
+}
+
+// Slot k is "1".."9", then "a".."c" in the test-point section and "A".."C"
+// in the summary section.
+QChar slotCode(int k) {
+    return k <= 9 ? QChar(u'0' + k) : QChar(u'a' + (k - 10));
+}
+QChar upperSlotCode(int k) {
+    return k <= 9 ? QChar(u'0' + k) : QChar(u'A' + (k - 10));
+}
+
+class Writer {
+  public:
+    explicit Writer(const MainForm& f) : m_f(f) {}
+
+    std::vector<Line> lines(const QString& dateStamp) {
+        head(dateStamp);
+        operatorSection();
+        sharingSection();
+        locationSection();
+        tag("<FILE_TABLE_4>");
+        fixed(key("kovex_ST01") + " RADIOAMATEUR");
+        tag("</FILE_TABLE_4>");
+        antennaSection();
+        testPointSection();
+        powerSection();
+        highestFieldSection();
+        tag("<TAIL>");
+        tag("</TAIL>");
+        return std::move(m_lines);
+    }
+
+  private:
+    QString text(const char* control) const { return m_f.text(QString::fromLatin1(control)); }
+    QString cell(int column, int row) const { return m_f.sgdTP.cell(column, row); }
+    QString height(int k) const { return m_f.text(slotName("edtH", k)); }
+
+    void tag(const char* tag) { m_lines.push_back({QString::fromLatin1(tag), {}}); }
+    void fixed(const QString& line) { m_lines.push_back({line, {}}); }
+    void value(const QString& key, const QString& value, const QString& field) {
+        m_lines.push_back({key + value, field});
+    }
+    void control(const char* name, const char* control, const char* field) {
+        value(key(QString::fromLatin1(name)), text(control), QString::fromLatin1(field));
+    }
+
+    // The summary cell of an antenna, named after its row heading.
+    QString cellField(int column, int row) const {
+        return cell(0, row).trimmed() + QStringLiteral(" of antenna ") + QString::number(column) +
+               QStringLiteral(" in the summary");
+    }
+    QString pointField(int k, int column) const {
+        return cell(column, 0) + QStringLiteral(" of test point ") + QString::number(k) +
+               QStringLiteral(" in the summary");
+    }
+
+    void head(const QString& dateStamp) {
+        tag("<HEAD>");
+        value(key("kovex_date"), dateStamp, QStringLiteral("Date"));
+        control("kovex_aa07", "edtCallsign", "Callsign");
+        static const char* const kLanguages[]{"Français", "Nederlands", "Deutsch"};
+        const int language = m_f.itemIndex(QStringLiteral("cmbLanguage"));
+        if (language >= 0 && language < 3)
+            fixed(key("kovex_lang") + QString::fromUtf8(kLanguages[language]));
+        tag("</HEAD>");
+    }
+
+    void operatorSection() {
+        tag("<FILE_TABLE_1>");
+        value(key("kovex_AA01"), text("edtName") + "  " + text("edtFirstName"), QStringLiteral("Name"));
+        control("kovex_AA02", "edtAddress", "Address");
+        value(key("kovex_AA03"), text("edtZipCode") + "  " + text("edtCity"), QStringLiteral("City"));
+        fixed(key("kovex_AA04"));
+        control("kovex_AA05", "edtPhoneNr", "Phone number");
+        control("kovex_AA06", "edtEmail", "E-mail");
+        control("kovex_AA07", "edtCallsign", "Callsign");
+        fixed(key("kovex_AA08"));
+        control("kovex_AA09", "edtNote", "Note");
+        tag("</FILE_TABLE_1>");
+    }
+
+    // The shared-site key is one blank shorter than the others.
+    void sharingSection() {
+        tag("<FILE_TABLE_2>");
+        fixed(key("kovex_BI01") + "RADIOAMATEUR");
+        if (m_f.checked(QStringLiteral("chkOtherOperator"))) {
+            fixed(QStringLiteral("kovex_BS01  =The site is shared."));
+            control("kovex_AO01", "edtOtherOperator", "Name of the operators");
+        } else {
+            fixed(key("kovex_BS01") + "The site is NOT shared.");
+            fixed(key("kovex_AO01") + " ");
+        }
+        tag("</FILE_TABLE_2>");
+    }
+
+    QString degrees(const char* deg, const char* min, const char* sec) const {
+        return text(deg) + " deg  " + text(min) + " min  " + text(sec) + " sec";
+    }
+
+    // Both coordinate forms go in, whichever the page shows.
+    void locationSection() {
+        tag("<FILE_TABLE_3>");
+        fixed(key("kovex_LS01"));
+        control("kovex_LS02", "edtAntAddress", "Antenna address");
+        value(key("kovex_LS03"), text("edtAntZipCode") + " " + text("edtAntCity"),
+              QStringLiteral("Antenna city"));
+        value(key("kovex_LS04"), degrees("edtLONdeg", "edtLONmin", "edtLONsec"), QStringLiteral("Longitude"));
+        value(key("kovex_LS05"), degrees("edtLATdeg", "edtLATmin", "edtLATsec"), QStringLiteral("Latitude"));
+        fixed(key("kovex_LS06"));
+        control("kovex_LS07LX", "edtLambertX", "Lambert X");
+        control("kovex_LS07LY", "edtLambertY", "Lambert Y");
+        if (m_f.checked(QStringLiteral("rdbExistingSite")))
+            fixed(key("kovex_AS04") + "YES : there are already antennas on this site");
+        else
+            fixed(key("kovex_AS04") + "NO : there are NO antennas on this site");
+        control("kovex_AS05", "edtNoteSite", "Note about the site");
+        tag("</FILE_TABLE_3>");
+    }
+
+    // The antennas are the summary columns up to the first without a type:
+    // a later column after a gap is not reported.
+    int antennaCount() const {
+        int n = 0;
+        while (n < summary::kLastAntennaColumn && !cell(n + 1, summary::kTypeRow).isEmpty())
+            ++n;
+        return n;
+    }
+
+    void antennaLine(int n, int j, const QString& text, const QString& field = {}) {
+        value("kovex_A" + QString::number(n) + QString::number(j).rightJustified(2, QLatin1Char('0')) +
+                  "   =",
+              text, field);
+    }
+
+    // Line j of antenna n is summary row j for j = 2..13, with its unit.
+    void antennaSection() {
+        static const char* const kUnitOfRow[]{"",          "",     "",     " M",   " DEG", " DEG",
+                                              " DEG",      " DEG", " MHZ", " MHZ", " DBW", " DB ISOTROPE",
+                                              " DBW EIRP", ""};
+        tag("<FILE_TABLE_4B>");
+        for (int n = 1; n <= antennaCount(); ++n) {
+            antennaLine(n, 1, QString::number(n));
+            for (int row = summary::kTypeRow; row <= summary::kLastAntennaRow; ++row)
+                antennaLine(n, row, cell(n, row) + QString::fromLatin1(kUnitOfRow[row]), cellField(n, row));
+            antennaLine(n, 14, QStringLiteral("1"));
+        }
+        tag("</FILE_TABLE_4B>");
+    }
+
+    // Every slot with a height, in slot order; slot 5's unit has no blank.
+    void testPointSection() {
+        tag("<FILE_TABLE_5B>");
+        for (int k = 1; k <= kTestPointSlots; ++k) {
+            if (height(k).isEmpty())
+                continue;
+            const QString slot = QStringLiteral("kovex_m") + slotCode(k);
+            value(key(slot + "01"), UpperCaseAscii(m_f.text(slotName("edtLocation", k))),
+                  "Description of test point " + QString::number(k));
+            value(key(slot + "02"), height(k) + (k == 5 ? "M" : " M"),
+                  "Height of test point " + QString::number(k));
+            value(key(slot + "04"), cell(summary::kMaxFieldColumn, 14 + k) + " V/M",
+                  pointField(k, summary::kMaxFieldColumn));
+        }
+        tag("</FILE_TABLE_5B>");
+    }
+
+    void powerLine(int n, const char* tail, int row, const char* unit) {
+        value("kovex_P" + QString::number(n) + QString::fromLatin1(tail),
+              cell(n, row) + QString::fromLatin1(unit), cellField(n, row));
+    }
+
+    // The power chain and the vertical pattern of 0 to 90 degrees; the value
+    // beyond 90 degrees is not reported.
+    void powerSection() {
+        tag("<POWER_AND_ANTENNA>");
+        for (int n = 1; n <= antennaCount(); ++n) {
+            fixed("kovex_P" + QString::number(n) + "01 antenna =" + QString::number(n));
+            powerLine(n, "02 output  =", 28, " W");
+            powerLine(n, "03 kmode   =", 29, "");
+            powerLine(n, "04 ktime   =", 30, "");
+            powerLine(n, "05 feeder  =", 31, " DB");
+            powerLine(n, "06 add     =", 32, " DB");
+            powerLine(n, "07 input   =", 33, " W");
+            powerLine(n, "08 ant ID  =", summary::kAntennaIdRow, "");
+            for (int step = 0; step <= 9; ++step) {
+                const int row = summary::kFirstPatternRow + step;
+                value("kovex_V" + QString::number(n) + "_" + QString::number(step) + "0        =",
+                      cell(n, row) + " DBI", cellField(n, row));
+            }
+        }
+        tag("</POWER_AND_ANTENNA>");
+    }
+
+    void highestFieldSection() {
+        tag("<MAX_FIELDS_SUMMARY>");
+        for (int k = 1; k <= kTestPointSlots; ++k) {
+            if (height(k).isEmpty())
+                continue;
+            const QString slot = QStringLiteral("kovex_m") + upperSlotCode(k) + "04";
+            const int row = 14 + k;
+            const auto summaryLine = [&](const char* tail, int column, const char* unit) {
+                value(key(slot + QString::fromLatin1(tail), kSummaryKeyWidth),
+                      cell(column, row) + QString::fromLatin1(unit), pointField(k, column));
+            };
+            summaryLine("", summary::kMaxFieldColumn, " V/M");
+            summaryLine("_by", summary::kFromAntennaColumn, "");
+            summaryLine("_distance", summary::kDistanceColumn, " m");
+            summaryLine("_height", summary::kHeightColumn, " m");
+        }
+        tag("</MAX_FIELDS_SUMMARY>");
+    }
+
+    const MainForm& m_f;
+    std::vector<Line> m_lines;
+};
+
+QString codePoint(char32_t c) {
+    return QStringLiteral("U+") +
+           QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+[[noreturn]] void refuseField(const QString& field, const QString& problem) {
+    throw KovexError("Nothing was saved: the field \"" + field + "\" holds " + problem + '.');
+}
+
+QByteArray encodedLine(const Line& line) {
+    if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
+        refuseField(line.field, QStringLiteral("a line break, which would split its line of the report"));
+    for (char32_t c : line.text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        if (!cp1252::encode(character))
+            refuseField(line.field, "the character \"" + character + "\" (" + codePoint(c) +
+                                        "), which the report's code page Windows-1252 lacks");
+    }
+    return *cp1252::encode(line.text);
+}
+
+} // namespace
+
+std::vector<Line> fileLines(const MainForm& f, const QString& dateStamp) {
+    return Writer(f).lines(dateStamp);
+}
+
+QByteArray fileBytes(const std::vector<Line>& lines) {
+    QByteArray bytes;
+    for (const Line& line : lines)
+        bytes += encodedLine(line) + "\r\n";
+    return bytes;
+}
+
+} // namespace report
+
+void WriteReportFile(Session& p, const QString& fileName) {
+    const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
+                                          p.platform.locale.shortTimeFormat());
+    const QByteArray bytes = report::fileBytes(report::fileLines(p.form1, stamp));
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw KovexError(QStringLiteral("File access denied"));
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throw KovexError(QStringLiteral("I/O error 101"));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw KovexError(QStringLiteral("I/O error 101"));
+}
+
+} // namespace kovex
