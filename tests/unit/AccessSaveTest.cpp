@@ -1,0 +1,207 @@
+#include "records/AccessSave.h"
+
+#include "FakePlatform.h"
+#include "app/Program.h"
+#include "support/KovexError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace kovex;
+
+namespace {
+
+QByteArray fileBytes(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeBytes(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+std::string copyFailure(const QString& source, const QString& destination) {
+    try {
+        CopyFileInBlocks(source, destination);
+    } catch (const KovexError& error) {
+        return error.text().toStdString();
+    }
+    return "copied";
+}
+
+class InFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!previous.isEmpty())
+            QDir::setCurrent(previous);
+    }
+
+    QTemporaryDir folder;
+    QString previous;
+};
+
+using CopyInBlocks = InFolder;
+
+// Sizes around the block of 2048 bytes: the last block is short or empty.
+TEST_F(CopyInBlocks, CopiesEveryByteAndNothingMore) {
+    for (const qsizetype size : {0, 1, 2047, 2048, 2049, 5000}) {
+        QByteArray bytes(size, '\0');
+        for (char& byte : bytes)
+            byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
+        writeBytes(QStringLiteral("source"), bytes);
+        writeBytes(QStringLiteral("copy"), QByteArray(6000, 'x'));
+        CopyFileInBlocks(QStringLiteral("source"), QStringLiteral("copy"));
+        EXPECT_EQ(fileBytes(QStringLiteral("copy")), bytes) << size;
+    }
+}
+
+TEST_F(CopyInBlocks, AFileThatCannotBeOpenedIsAnError) {
+    writeBytes(QStringLiteral("source"), "abc");
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder")));
+    EXPECT_EQ(copyFailure(QStringLiteral("missing"), QStringLiteral("copy")), "File not found");
+    EXPECT_EQ(copyFailure(QStringLiteral("folder"), QStringLiteral("copy")), "File access denied");
+    EXPECT_EQ(copyFailure(QStringLiteral("source"), QStringLiteral("no/such/folder/copy")),
+              "File access denied");
+    EXPECT_FALSE(QFile::exists(QStringLiteral("copy")));
+}
+
+// A save of the case in a folder holding the template and the files of an
+// earlier save.
+class AccessSave : public InFolder {
+  protected:
+    AccessSave() : program(fake.platform()) {}
+
+    void SetUp() override {
+        InFolder::SetUp();
+        ASSERT_TRUE(
+            QFile::copy(QDir(QString::fromUtf8(KOVEX_DATA_DIR)).filePath(QStringLiteral("NOCALL_kovex.mdb")),
+                        QStringLiteral("NOCALL_kovex.mdb")));
+        QFile::setPermissions(QStringLiteral("NOCALL_kovex.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+        program.start(QString::fromUtf8(KOVEX_DATA_DIR));
+        program.firstShow();
+        program.form1.setText(QStringLiteral("edtCallsign"), QStringLiteral("ON4XX"));
+        program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("earlier save"));
+        save();
+        EXPECT_EQ(shownBoxes(), std::vector<std::string>{
+                                    "warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
+        earlierAccessFile = fileBytes(QStringLiteral("ON4XX_kovex.mdb"));
+        earlierReport = fileBytes(QStringLiteral("ON4XX_report.txt"));
+        program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
+    }
+
+    void save() {
+        fake.dialogs.shown.clear();
+        program.click(QStringLiteral("btnSaveMDB"));
+    }
+
+    std::vector<std::string> shownBoxes() const {
+        std::vector<std::string> boxes;
+        for (const test::ShownMessage& box : fake.dialogs.shown)
+            boxes.push_back((box.kind + ": " + box.text).toStdString());
+        return boxes;
+    }
+
+    // The earlier files as they were, and no other file beside them.
+    void expectEarlierFilesOnly() {
+        EXPECT_EQ(
+            QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+            (QStringList{"NOCALL_kovex.mdb", "ON4XX_kovex.mdb", "ON4XX_report.txt"}));
+        EXPECT_TRUE(fileBytes(QStringLiteral("ON4XX_kovex.mdb")) == earlierAccessFile);
+        EXPECT_TRUE(fileBytes(QStringLiteral("ON4XX_report.txt")) == earlierReport);
+    }
+
+    test::FakePlatform fake;
+    Program program;
+    QByteArray earlierAccessFile;
+    QByteArray earlierReport;
+};
+
+// The connection stays on the file saved, which holds the case.
+TEST_F(AccessSave, TheConnectionStaysOnTheFileSaved) {
+    EXPECT_TRUE(program.data.ADOConnection3.isOpen());
+    EXPECT_EQ(program.data.ADOConnection3.fileName(), QDir::current().absoluteFilePath("ON4XX_kovex.mdb"));
+    QSqlQuery query(program.data.ADOConnection3.database());
+    ASSERT_TRUE(query.exec(QStringLiteral("SELECT AA09InfoApplicant FROM File1Table")));
+    ASSERT_TRUE(query.next());
+    EXPECT_EQ(query.value(0).toString(), QStringLiteral("earlier save"));
+}
+
+// Each failure comes once, at a different step: in the summary read for
+// the tables, in the report, in the database.
+TEST_F(AccessSave, AFailedSaveLeavesTheEarlierFilesAndNothingElse) {
+    program.form1.sgdTP.setCell(1, 2, QStringLiteral("Flat"));
+    program.form1.sgdTP.setCell(1, 3, QStringLiteral("ten"));
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: 'ten' is not a valid floating point value"});
+    expectEarlierFilesOnly();
+    program.form1.sgdTP.setCell(1, 2, QString());
+
+    program.form1.setText(QStringLiteral("edtNote"), QString::fromUtf8("\xd7\x90"));
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: Nothing was saved: the field \"Note\" holds the "
+                                                     "character \"\xd7\x90\" (U+05D0), which the report's "
+                                                     "code page Windows-1252 lacks."});
+    expectEarlierFilesOnly();
+    program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("template"));
+        db.setDatabaseName(QStringLiteral("NOCALL_kovex.mdb"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("ALTER TABLE FileTable DROP COLUMN FileLanguage"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("template"));
+    program.select(QStringLiteral("rdgLanguage"), 0);
+    const QByteArray changedTemplate = fileBytes(QStringLiteral("NOCALL_kovex.mdb"));
+    save();
+    EXPECT_EQ(shownBoxes(),
+              std::vector<std::string>{"error: table FileTable has no column named FileLanguage"});
+    EXPECT_TRUE(fileBytes(QStringLiteral("NOCALL_kovex.mdb")) == changedTemplate);
+    expectEarlierFilesOnly();
+    EXPECT_FALSE(program.data.ADOConnection3.isOpen());
+}
+
+// File permissions bind everyone but the superuser, so these tests run as an
+// unprivileged user: tests/run_unprivileged.sh starts them as one.
+using AccessSaveUnprivileged = AccessSave;
+#define REQUIRE_UNPRIVILEGED()                                                                               \
+    if (geteuid() == 0)                                                                                      \
+    FAIL() << "permissions do not bind the superuser: run through tests/run_unprivileged.sh"
+
+// A read-only earlier file is refused rather than replaced behind the
+// user's back, and its partner is not replaced alone.
+TEST_F(AccessSaveUnprivileged, AReadOnlyEarlierFileIsRefusedNotReplaced) {
+    REQUIRE_UNPRIVILEGED();
+    QFile::setPermissions(QStringLiteral("ON4XX_report.txt"), QFile::ReadOwner);
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
+    expectEarlierFilesOnly();
+}
+
+TEST_F(AccessSaveUnprivileged, AFolderThatCannotBeWrittenLeavesTheEarlierFiles) {
+    REQUIRE_UNPRIVILEGED();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
+    expectEarlierFilesOnly();
+}
+
+} // namespace
