@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <algorithm>
 
 namespace kovex::access {
 
@@ -276,16 +277,32 @@ void exec(QSqlQuery& query, const QString& statement) {
         engineFailure(query.lastError());
 }
 
-void appendRow(QSqlQuery& query, const QString& table, const TableRow& row) {
+QString insertStatement(const QString& table, const TableRow& row) {
     QStringList columns;
     QStringList marks;
     for (const ColumnValue& value : row) {
         columns << quotedName(value.column);
         marks << QStringLiteral("?");
     }
-    if (!query.prepare("INSERT INTO " + quotedName(table) + " (" + columns.join(", ") + ") VALUES (" +
-                       marks.join(", ") + ")"))
-        engineFailure(query.lastError());
+    return "INSERT INTO " + quotedName(table) + " (" + columns.join(", ") + ") VALUES (" + marks.join(", ") +
+           ")";
+}
+
+bool sameColumns(const TableRow& a, const TableRow& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ColumnValue& x, const ColumnValue& y) { return x.column == y.column; });
+}
+
+// Rows with the same columns as the row before share its prepared statement:
+// preparing is the engine's costliest step, and a table's rows mostly have
+// the same columns.
+void appendRow(QSqlQuery& query, const TableRow*& prepared, const QString& table, const TableRow& row) {
+    if (!prepared || !sameColumns(*prepared, row)) {
+        prepared = nullptr;
+        if (!query.prepare(insertStatement(table, row)))
+            engineFailure(query.lastError());
+        prepared = &row;
+    }
     for (int i = 0; i < static_cast<int>(row.size()); ++i)
         query.bindValue(i, row[static_cast<std::size_t>(i)].value);
     if (!query.exec())
@@ -307,10 +324,12 @@ std::vector<Table> defaultAntennaTables(const MainForm& f) {
 
 void writeTables(const QSqlDatabase& db, const std::vector<Table>& tables) {
     QSqlQuery query(db);
+    QSqlQuery insert(db);
     for (const Table& table : tables) {
         exec(query, "DELETE FROM " + quotedName(table.name));
+        const TableRow* prepared = nullptr;
         for (const TableRow& row : table.rows)
-            appendRow(query, table.name, row);
+            appendRow(insert, prepared, table.name, row);
     }
 }
 

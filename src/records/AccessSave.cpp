@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <array>
 #include <cstdio>
 
@@ -79,12 +80,18 @@ class PendingFile {
 
 // The copied template is filled in one transaction, so that a failure
 // leaves no table half written; the connection is closed after it either
-// way, before the file is renamed.
+// way, before the file is renamed. The file is a temporary one, removed
+// whenever the save fails, so it needs no rollback journal: without one the
+// commit writes and syncs the file itself only.
 void fillTables(Session& p, const QString& path) {
     AccessConnection& connection = p.data.ADOConnection3;
     connection.open(path);
     try {
         QSqlDatabase db = connection.database();
+        QSqlQuery withoutJournal(db);
+        if (!withoutJournal.exec(QStringLiteral("PRAGMA journal_mode = OFF")))
+            throw KovexError(withoutJournal.lastError().text());
+        withoutJournal.finish();
         if (!db.transaction())
             throw KovexError(db.lastError().text());
         try {

@@ -251,6 +251,10 @@ QString codePoint(char32_t c) {
 QByteArray encodedLine(const Line& line) {
     if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
         refuseField(line.field, QStringLiteral("a line break, which would split its line of the report"));
+    // A line the code page holds is encoded at once; only one it does not is
+    // searched, character by character, for the one to name.
+    if (const std::optional<QByteArray> bytes = cp1252::encode(line.text))
+        return *bytes;
     for (char32_t c : line.text.toUcs4()) {
         const QString character = QString::fromUcs4(&c, 1);
         if (!cp1252::encode(character))
