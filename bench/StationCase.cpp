@@ -67,9 +67,9 @@ void computeCase(Program& p, int antennas) {
     p.showPage("TabSheet5");
 }
 
-bool onlyInformationShown(benchmark::State& state, test::FakeDialogs& dialogs) {
+bool onlyInformationShown(benchmark::State& state, test::FakeDialogs& dialogs, const QStringList& expected) {
     for (const test::ShownMessage& box : dialogs.shown) {
-        if (box.kind != QLatin1String("information")) {
+        if (box.kind != QLatin1String("information") && !expected.contains(box.text)) {
             state.SkipWithError(qPrintable("the action showed a " + box.kind + " box: " + box.text));
             dialogs.shown.clear();
             return false;

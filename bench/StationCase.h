@@ -35,8 +35,10 @@ void computeCase(Program& p, int antennas);
 
 // A benchmark is only valid while every action succeeds: an error box or an
 // unexpected warning means it timed a failure. Information boxes (a file
-// saved, a file loaded) are part of the action and are discarded.
-bool onlyInformationShown(benchmark::State& state, test::FakeDialogs& dialogs);
+// saved, a file loaded) and the boxes of `expected` texts are part of the
+// action and are discarded.
+bool onlyInformationShown(benchmark::State& state, test::FakeDialogs& dialogs,
+                          const QStringList& expected = {});
 
 // Makes the databases built with the program the working folder's, as the
 // run command seeds them, in a fresh folder that becomes the current one.
