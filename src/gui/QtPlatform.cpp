@@ -1,12 +1,16 @@
 #include "gui/QtPlatform.h"
 
 #include "gui/ControlView.h"
+#include "support/KovexError.h"
 #include "support/LocaleNames.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinterInfo>
 
 namespace kovex {
 
@@ -53,6 +57,60 @@ std::optional<QString> QtDialogs::openFile(const QString& filterDescription, con
 
 QDateTime QtClock::now() const {
     return QDateTime::currentDateTime();
+}
+
+QtPrinter::QtPrinter(const QString& pdfFile) : m_printer(QPrinter::HighResolution) {
+    if (pdfFile.isEmpty())
+        return;
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(pdfFile);
+    m_toFile = true;
+}
+
+// Without a printer Qt would print to a PDF file of no name; the user is
+// told instead.
+void QtPrinter::requirePrinter() const {
+    if (!m_toFile && QPrinterInfo::availablePrinterNames().isEmpty())
+        throw KovexError(QStringLiteral("There is no printer installed"));
+}
+
+PageOrientation QtPrinter::orientation() const {
+    return m_printer.pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                          : PageOrientation::Portrait;
+}
+
+void QtPrinter::setOrientation(PageOrientation orientation) {
+    m_printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
+}
+
+bool QtPrinter::pageSetupDialog() {
+    requirePrinter();
+    QPageSetupDialog dialog(&m_printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The device's own size is its printable part, where a painter on it starts.
+QSize QtPrinter::pageSize() const {
+    return {m_printer.width(), m_printer.height()};
+}
+
+void QtPrinter::printPicture(const QImage& picture, const QRect& target) {
+    requirePrinter();
+    QPainter painter;
+    if (!painter.begin(&m_printer))
+        throw KovexError(QStringLiteral("Printing aborted"));
+    painter.drawImage(target, picture);
+    if (!painter.end())
+        throw KovexError(QStringLiteral("Printing aborted"));
+}
+
+void QtBusyCursor::show() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtBusyCursor::restore() {
+    QApplication::restoreOverrideCursor();
 }
 
 // The language alone counts, not its regional variant: Qt names Flemish

@@ -2,6 +2,8 @@
 
 #include "model/Platform.h"
 
+#include <QPrinter>
+
 namespace kovex {
 
 // Modal message boxes over the active window and the open-file dialog.
@@ -19,6 +21,33 @@ class QtDialogs : public Dialogs {
 class QtClock : public Clock {
   public:
     QDateTime now() const override;
+};
+
+// The system's default printer, or a PDF file when one is named (a system
+// without a printer, the tests).
+class QtPrinter : public Printer {
+  public:
+    explicit QtPrinter(const QString& pdfFile = QString());
+    PageOrientation orientation() const override;
+    void setOrientation(PageOrientation orientation) override;
+    bool pageSetupDialog() override;
+    QSize pageSize() const override;
+    void printPicture(const QImage& picture, const QRect& target) override;
+    // Paper, orientation and margins as they stand.
+    QPageLayout pageLayout() const { return m_printer.pageLayout(); }
+
+  private:
+    void requirePrinter() const;
+
+    QPrinter m_printer;
+    bool m_toFile = false;
+};
+
+// The hourglass over every window of the program.
+class QtBusyCursor : public BusyCursor {
+  public:
+    void show() override;
+    void restore() override;
 };
 
 class QtUserLocale : public UserLocale {

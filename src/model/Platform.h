@@ -1,12 +1,18 @@
 #pragma once
 
+#include "support/KovexError.h"
+
 #include <QDateTime>
+#include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <optional>
 
 // What a handler needs from outside the program: modal boxes, the open-file
-// dialog, the clock and the user's locale. The widgets implement these for the
-// real window; the scenario runner and the unit tests fake them.
+// dialog, the clock, the user's locale, the printer and the busy cursor. The
+// widgets implement these for the real window; the scenario runner and the
+// unit tests fake them.
 namespace kovex {
 
 class Dialogs {
@@ -38,10 +44,67 @@ class UserLocale {
     virtual QString shortTimeFormat() const = 0;
 };
 
+enum class PageOrientation { Portrait, Landscape };
+
+// The printer and its page set-up dialog, which changes the printer's own
+// settings.
+class Printer {
+  public:
+    virtual ~Printer() = default;
+    virtual PageOrientation orientation() const = 0;
+    virtual void setOrientation(PageOrientation orientation) = 0;
+    // The page set-up dialog on the printer's current settings; it may change
+    // the printer, the paper and the orientation. False when cancelled.
+    virtual bool pageSetupDialog() = 0;
+    // The printable part of the page, in device pixels.
+    virtual QSize pageSize() const = 0;
+    // A document of one page: the picture stretched into `target` (device
+    // pixels), each axis on its own.
+    virtual void printPicture(const QImage& picture, const QRect& target) = 0;
+};
+
+class BusyCursor {
+  public:
+    virtual ~BusyCursor() = default;
+    virtual void show() = 0;
+    virtual void restore() = 0;
+};
+
+// Where no printer is attached (the command-line tools), printing fails as on
+// a system without one, and the cursor is nobody's.
+class NoPrinter : public Printer {
+  public:
+    PageOrientation orientation() const override { return PageOrientation::Portrait; }
+    void setOrientation(PageOrientation) override {}
+    bool pageSetupDialog() override { throw KovexError(QStringLiteral("There is no printer installed")); }
+    QSize pageSize() const override { return {}; }
+    void printPicture(const QImage&, const QRect&) override {
+        throw KovexError(QStringLiteral("There is no printer installed"));
+    }
+};
+
+class NoBusyCursor : public BusyCursor {
+  public:
+    void show() override {}
+    void restore() override {}
+};
+
+inline Printer& noPrinter() {
+    static NoPrinter printer;
+    return printer;
+}
+
+inline BusyCursor& noBusyCursor() {
+    static NoBusyCursor cursor;
+    return cursor;
+}
+
 struct Platform {
     Dialogs& dialogs;
     const Clock& clock;
     const UserLocale& locale;
+    Printer& printer = noPrinter();
+    BusyCursor& cursor = noBusyCursor();
 };
 
 } // namespace kovex

@@ -78,12 +78,70 @@ class FakeLocale : public UserLocale {
     QString name = QStringLiteral("en_GB");
 };
 
-// The three fakes as one platform, for a test that needs no particular one.
+struct PrintedPage {
+    PageOrientation orientation = PageOrientation::Portrait;
+    QRect target;
+    QImage picture;
+};
+
+// A printer of pages whose printable part is 4800 x 6800 device pixels. Its
+// page set-up dialog takes the answers the test queued and is cancelled when
+// there is none; an answer may change the orientation.
+class FakePrinter : public Printer {
+  public:
+    struct SetupAnswer {
+        bool confirmed = false;
+        std::optional<PageOrientation> orientation;
+    };
+
+    PageOrientation orientation() const override { return current; }
+    void setOrientation(PageOrientation orientation) override { current = orientation; }
+    bool pageSetupDialog() override {
+        ++setupDialogsShown;
+        if (setupAnswers.empty())
+            return false;
+        const SetupAnswer answer = setupAnswers.front();
+        setupAnswers.pop_front();
+        current = answer.orientation.value_or(current);
+        return answer.confirmed;
+    }
+    QSize pageSize() const override {
+        return current == PageOrientation::Portrait ? QSize(4800, 6800) : QSize(6800, 4800);
+    }
+    void printPicture(const QImage& picture, const QRect& target) override {
+        if (fails)
+            throw KovexError(QStringLiteral("Printing aborted"));
+        printed.push_back({current, target, picture});
+    }
+
+    PageOrientation current = PageOrientation::Portrait;
+    std::deque<SetupAnswer> setupAnswers;
+    int setupDialogsShown = 0;
+    std::deque<PrintedPage> printed;
+    bool fails = false;
+};
+
+// Counts how often the hourglass was shown and how many are still up.
+class FakeBusyCursor : public BusyCursor {
+  public:
+    void show() override {
+        ++shown;
+        ++busy;
+    }
+    void restore() override { --busy; }
+
+    int shown = 0;
+    int busy = 0;
+};
+
+// The fakes as one platform, for a test that needs no particular one.
 struct FakePlatform {
     FakeDialogs dialogs;
     FakeClock clock;
     FakeLocale locale;
-    Platform platform() { return {dialogs, clock, locale}; }
+    FakePrinter printer;
+    FakeBusyCursor cursor;
+    Platform platform() { return {dialogs, clock, locale, printer, cursor}; }
 };
 
 } // namespace kovex::test
