@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     googletest libgtest-dev libbenchmark-dev
-    locales fonts-dejavu-core sqlite3
+    locales fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
     nec2c
     desktop-file-utils appstream dpkg-dev file
 )

@@ -5,6 +5,8 @@
 #include "calc/PowerChain.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
+#include "drawing/DrawingHandlers.h"
+#include "drawing/PictureOutput.h"
 #include "help/HelpHandlers.h"
 #include "model/MainForm.h"
 #include "records/AccessSave.h"
@@ -58,6 +60,11 @@ constexpr Binding kBindings[]{
     {"TabSheet5", Event::Enter, TabSheet5Enter},
     {"btnNextAntenna", Event::Click, btnNextAntennaClick},
     {"btnClearAllResults", Event::Click, btnClearAllResultsClick},
+    // Drawing window
+    {"btnShowDiagram", Event::Click, btnShowDiagramClick},
+    {"btnReturn", Event::Click, btnReturnClick},
+    {"btnSaveDrawing", Event::Click, btnSaveDrawingClick},
+    {"btnPrintDrawing", Event::Click, btnPrintDrawingClick},
     // Administrative page, TPAI file and help
     {"btnGeneralHelp", Event::Click, btnGeneralHelpClick},
     {"btnInfoInputPower", Event::Click, btnInfoInputPowerClick},

@@ -39,14 +39,8 @@ QWidget* DrawingWindow::controlWidget(const QString& name) const {
     return nullptr;
 }
 
-// Until the program handles "&Return" itself, the view closes the window on
-// its behalf.
 void DrawingWindow::click(const QString& name) {
-    m_act([&] {
-        m_program.click(name);
-        if (name == QLatin1String("btnReturn") && m_program.events.handlers(name, Event::Click).empty())
-            m_program.form2.visible = false;
-    });
+    m_act([&] { m_program.click(name); });
 }
 
 void DrawingWindow::refresh() {

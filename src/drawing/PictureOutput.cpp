@@ -1,0 +1,106 @@
+#include "drawing/PictureOutput.h"
+
+#include "records/TpaiFile.h"
+#include "refdata/Session.h"
+#include "support/KovexError.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+namespace kovex {
+
+namespace {
+
+// The print rectangle leaves room above the picture for notes by hand.
+constexpr int kPrintMarginPx = 50;
+constexpr int kPrintTopPx = 230;
+
+// The hourglass for as long as the object lives, errors included.
+class BusyCursorShown {
+  public:
+    explicit BusyCursorShown(BusyCursor& cursor) : m_cursor(cursor) { m_cursor.show(); }
+    ~BusyCursorShown() { m_cursor.restore(); }
+    BusyCursorShown(const BusyCursorShown&) = delete;
+    BusyCursorShown& operator=(const BusyCursorShown&) = delete;
+
+  private:
+    BusyCursor& m_cursor;
+};
+
+// Puts the printer back to the orientation it had, whatever happened in
+// between.
+class OrientationKept {
+  public:
+    explicit OrientationKept(Printer& printer) : m_printer(printer), m_orientation(printer.orientation()) {}
+    ~OrientationKept() {
+        try {
+            m_printer.setOrientation(m_orientation);
+        } catch (const std::exception&) {
+            // The error that ended the printing is the one to show.
+        }
+    }
+    OrientationKept(const OrientationKept&) = delete;
+    OrientationKept& operator=(const OrientationKept&) = delete;
+
+  private:
+    Printer& m_printer;
+    PageOrientation m_orientation;
+};
+
+// The bitmap goes to a temporary file that takes the name only once it is
+// complete, so a failed save never leaves half a picture under it.
+void writeBitmap(const QString& name, const QImage& picture) {
+    const QFileInfo existing(name);
+    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
+        throw KovexError(QStringLiteral("File access denied"));
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        throw KovexError(QStringLiteral("File access denied"));
+    // 32-bit pixels are written as a 24-bit bitmap.
+    if (!picture.convertToFormat(QImage::Format_RGB32).save(&file, "BMP") || !file.commit())
+        throw KovexError(QStringLiteral("I/O error 101"));
+}
+
+bool noDrawingYet(Session& p) {
+    if (!p.form2.imgPH.isNull())
+        return false;
+    p.platform.dialogs.information(kNoDrawingYet);
+    return true;
+}
+
+} // namespace
+
+QString drawingFileName(const MainForm& f) {
+    return f.text("edtCallsign") + QLatin1Char('_') + f.text("edtAntNr") + QStringLiteral(".jpeg");
+}
+
+void btnSaveDrawingClick(Session& p) {
+    if (noDrawingYet(p))
+        return;
+    const QString name = drawingFileName(p.form1);
+    if (!tpai::isAllowedFileName(name))
+        throw KovexError(QStringLiteral("Invalid filename"));
+    {
+        const BusyCursorShown busy(p.platform.cursor);
+        writeBitmap(name, p.form2.imgPH);
+    }
+    p.platform.dialogs.message(name + QStringLiteral(" saved !"));
+}
+
+// A cancelled page set-up cancels the printing.
+void btnPrintDrawingClick(Session& p) {
+    if (noDrawingYet(p))
+        return;
+    Printer& printer = p.platform.printer;
+    const OrientationKept kept(printer);
+    printer.setOrientation(PageOrientation::Landscape);
+    if (!printer.pageSetupDialog())
+        return;
+    const QSize page = printer.pageSize();
+    printer.printPicture(
+        p.form2.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
+                             QPoint(page.width() - kPrintMarginPx - 1, page.height() - kPrintMarginPx - 1)));
+}
+
+} // namespace kovex
