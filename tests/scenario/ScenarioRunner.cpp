@@ -25,9 +25,11 @@ namespace kovex::scenario {
 
 namespace {
 
+using test::FakeBusyCursor;
 using test::FakeClock;
 using test::FakeDialogs;
 using test::FakeLocale;
+using test::FakePrinter;
 using test::ShownMessage;
 
 struct Failure {
@@ -56,6 +58,14 @@ QString colourName(QRgb rgb) {
         return "red";
     case 0x000000:
         return "black";
+    case 0xffffff:
+        return "white";
+    case 0x00ff00:
+        return "green";
+    case 0xffff00:
+        return "yellow";
+    case 0xc0c0c0:
+        return "silver";
     default:
         return QColor(rgb).name();
     }
@@ -70,10 +80,25 @@ QRgb parseColour(const QString& word) {
         return 0xff000000;
     if (word == "white")
         return 0xffffffff;
+    // The pure green of the drawing, not the web's darker one.
+    if (word == "green")
+        return 0xff00ff00;
     const QColor colour(word);
     if (!colour.isValid())
         fail("a colour, not " + word);
     return colour.rgb();
+}
+
+PageOrientation parseOrientation(const QString& word) {
+    if (word == "portrait")
+        return PageOrientation::Portrait;
+    if (word == "landscape")
+        return PageOrientation::Landscape;
+    fail("portrait or landscape, not " + word);
+}
+
+QString orientationName(PageOrientation orientation) {
+    return orientation == PageOrientation::Portrait ? "portrait" : "landscape";
 }
 
 bool parseBool(const QString& word) {
@@ -176,6 +201,7 @@ class Runner {
             outcome.line = m_lines.size();
             noUnmatchedMessage();
             noUnusedAnswer();
+            noUnmatchedPrint();
         } catch (const Failure& failure) {
             outcome.passed = false;
             outcome.failure = failure.text;
@@ -220,6 +246,19 @@ class Runner {
             fail("every queued answer used by a question box, found one left");
         if (!m_dialogs.openResults.empty())
             fail("every queued open-file result used by a dialog, found one left");
+        if (!m_printer.setupAnswers.empty())
+            fail("every queued page set-up answer used by a dialog, found one left");
+    }
+
+    void noUnmatchedPrint() {
+        if (!m_printer.printed.empty())
+            fail("no more printed pages, found one");
+    }
+
+    // Every action ends with the normal cursor, failed ones too.
+    void noBusyCursor(const QString& action) {
+        if (m_cursor.busy != 0)
+            fail("the normal cursor after " + action + ", found the busy cursor");
     }
 
     // The lines of a block up to "end": "| text" verbatim, "|" an empty line,
@@ -271,11 +310,17 @@ class Runner {
             {"expect-no-file", [&] { expectNoFile(arg(w, 1)); }},
             {"expect-query", [&] { expectQuery(arg(w, 1), arg(w, 2)); }},
             {"expect-pixel", [&] { expectPixel(w); }},
+            {"printer", [&] { setPrinter(w); }},
+            {"page-setup", [&] { queuePageSetup(w); }},
+            {"expect-printed", [&] { expectPrinted(w); }},
+            {"expect-printer", [&] { compare(orientationName(m_printer.current), arg(w, 1)); }},
         };
         auto found = commands.find(command);
         if (found == commands.end())
             fail("a known command, found " + command);
         found->second();
+        if (actions.contains(command))
+            noBusyCursor(command);
     }
 
     static QString arg(const QStringList& words, int index) {
@@ -294,7 +339,7 @@ class Runner {
     void start() {
         if (m_program)
             fail("a single start");
-        m_program = std::make_unique<Program>(Platform{m_dialogs, m_clock, m_locale});
+        m_program = std::make_unique<Program>(Platform{m_dialogs, m_clock, m_locale, m_printer, m_cursor});
         m_program->start();
         m_program->firstShow();
     }
@@ -534,12 +579,53 @@ class Runner {
             fail(arg(w, 4) + " at " + QString("(%1, %2)").arg(x).arg(y) + ", found " + colourName(found));
     }
 
+    // "printer portrait|landscape [failing]": the orientation the printer
+    // has, and whether its printing fails.
+    void setPrinter(const QStringList& w) {
+        m_printer.current = parseOrientation(arg(w, 1));
+        m_printer.fails = w.size() > 2 && arg(w, 2) == "failing";
+    }
+
+    // "page-setup ok|cancel [portrait|landscape]": the answer to the next
+    // page set-up dialog.
+    void queuePageSetup(const QStringList& w) {
+        const QString answer = arg(w, 1);
+        if (answer != "ok" && answer != "cancel")
+            fail("ok or cancel, not " + answer);
+        FakePrinter::SetupAnswer queued{answer == "ok", std::nullopt};
+        if (w.size() > 2)
+            queued.orientation = parseOrientation(arg(w, 2));
+        m_printer.setupAnswers.push_back(queued);
+    }
+
+    // "expect-printed orientation left top right bottom": the next printed
+    // page, the drawing window's picture stretched into that rectangle (right
+    // and bottom just outside it).
+    void expectPrinted(const QStringList& w) {
+        if (m_printer.printed.empty())
+            fail("a printed page, found none");
+        const test::PrintedPage page = m_printer.printed.front();
+        m_printer.printed.pop_front();
+        const QRect& t = page.target;
+        const QString found = QString("%1 %2 %3 %4 %5")
+                                  .arg(orientationName(page.orientation))
+                                  .arg(t.left())
+                                  .arg(t.top())
+                                  .arg(t.left() + t.width())
+                                  .arg(t.top() + t.height());
+        compare(found, QStringList(w.mid(1)).join(' '));
+        if (page.picture != program().form2.imgPH)
+            fail("the drawing window's picture printed, found another");
+    }
+
     QStringList m_lines;
     QString m_dataFolder;
     int m_next = 0;
     FakeDialogs m_dialogs;
     FakeClock m_clock;
     FakeLocale m_locale;
+    FakePrinter m_printer;
+    FakeBusyCursor m_cursor;
     std::unique_ptr<Program> m_program;
 };
 
