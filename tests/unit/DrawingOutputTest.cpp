@@ -133,15 +133,6 @@ TEST_F(DrawingOutput, FailedSaveRestoresTheCursor) {
     EXPECT_TRUE(QFileInfo("ON4XX_2.jpeg").isDir());
 }
 
-TEST_F(DrawingOutput, FailedPrintRestoresTheOrientation) {
-    DrawingFormShow(program);
-    fake.printer.fails = true;
-    fake.printer.setupAnswers.push_back({true, std::nullopt});
-    program.click("btnPrintDrawing");
-    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: Printing aborted"});
-    EXPECT_EQ(fake.printer.current, PageOrientation::Portrait);
-}
-
 // The footnote belongs to the window: once a bracketed label was drawn it is
 // written on every later drawing of the run.
 TEST_F(DrawingOutput, FootnoteStaysForTheRun) {

@@ -208,21 +208,6 @@ TEST(ZonePicture, PixelsAtComputedPositions) {
     EXPECT_TRUE(flag);
 }
 
-// The footnote explains bracketed labels; once one was drawn it stays for
-// every later picture, brackets or not.
-TEST(ZonePicture, FootnoteStaysOnceABracketWasDrawn) {
-    const QRect footnote(40, 629, 500, 25);
-    ZonePictureInput in = beamStation();
-    in.testPoints[1].behindWall = false;
-    bool flag = false;
-    EXPECT_EQ(darkPixels(painted(in, flag), footnote), 0);
-    EXPECT_FALSE(flag);
-    painted(beamStation(), flag);
-    EXPECT_TRUE(flag);
-    EXPECT_GT(darkPixels(painted(in, flag), footnote), 100);
-    EXPECT_TRUE(flag);
-}
-
 TEST(ZonePicture, TitleTexts) {
     const ZonePictureInput in = beamStation();
     EXPECT_EQ(powerLine(in),
