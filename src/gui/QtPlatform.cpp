@@ -59,12 +59,18 @@ QDateTime QtClock::now() const {
     return QDateTime::currentDateTime();
 }
 
-QtPrinter::QtPrinter(const QString& pdfFile) : m_printer(QPrinter::HighResolution) {
+QtPrinter::QtPrinter(const QString& pdfFile) {
     if (pdfFile.isEmpty())
         return;
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(pdfFile);
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(pdfFile);
     m_toFile = true;
+}
+
+QPrinter& QtPrinter::printer() const {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 // Without a printer Qt would print to a PDF file of no name; the user is
@@ -75,30 +81,30 @@ void QtPrinter::requirePrinter() const {
 }
 
 PageOrientation QtPrinter::orientation() const {
-    return m_printer.pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+    return printer().pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
                                                                           : PageOrientation::Portrait;
 }
 
 void QtPrinter::setOrientation(PageOrientation orientation) {
-    m_printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+    printer().setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);
 }
 
 bool QtPrinter::pageSetupDialog() {
     requirePrinter();
-    QPageSetupDialog dialog(&m_printer, QApplication::activeWindow());
+    QPageSetupDialog dialog(&printer(), QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 
 // The device's own size is its printable part, where a painter on it starts.
 QSize QtPrinter::pageSize() const {
-    return {m_printer.width(), m_printer.height()};
+    return {printer().width(), printer().height()};
 }
 
 void QtPrinter::printPicture(const QImage& picture, const QRect& target) {
     requirePrinter();
     QPainter painter;
-    if (!painter.begin(&m_printer))
+    if (!painter.begin(&printer()))
         throw KovexError(QStringLiteral("Printing aborted"));
     painter.drawImage(target, picture);
     if (!painter.end())

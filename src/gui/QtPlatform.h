@@ -3,6 +3,7 @@
 #include "model/Platform.h"
 
 #include <QPrinter>
+#include <memory>
 
 namespace kovex {
 
@@ -34,12 +35,15 @@ class QtPrinter : public Printer {
     QSize pageSize() const override;
     void printPicture(const QImage& picture, const QRect& target) override;
     // Paper, orientation and margins as they stand.
-    QPageLayout pageLayout() const { return m_printer.pageLayout(); }
+    QPageLayout pageLayout() const { return printer().pageLayout(); }
 
   private:
     void requirePrinter() const;
+    // Made when first needed: making it loads the print system, which costs
+    // the start of the program several milliseconds and megabytes.
+    QPrinter& printer() const;
 
-    QPrinter m_printer;
+    mutable std::unique_ptr<QPrinter> m_printer;
     bool m_toFile = false;
 };
 
