@@ -41,12 +41,14 @@ int main(int argc, char* argv[]) {
     kovex::QtDialogs dialogs;
     kovex::QtClock clock;
     kovex::QtUserLocale locale;
+    kovex::QtPrinter printer;
+    kovex::QtBusyCursor cursor;
     const kovex::WorkingFolder folder = kovex::enterWorkingFolder(
         dialogs,
         {QDir::currentPath(),
          kovex::userWorkingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
          kovex::installedDataFolder(QApplication::applicationDirPath())});
-    kovex::Program program({dialogs, clock, locale});
+    kovex::Program program({dialogs, clock, locale, printer, cursor});
     program.start(folder.referenceFolder);
     step("databases-read");
     kovex::MainWindow window(program);
