@@ -12,6 +12,15 @@ LC_ALL=C.UTF-8 ctest --output-on-failure -j"$(nproc)"
 
 LC_ALL=fr_BE.UTF-8 ctest --output-on-failure -j"$(nproc)" -R '^scenario\.'
 
+# The whole suite again in the AddressSanitizer and UndefinedBehaviorSanitizer
+# build, where any report stops the test that made it. Leak reports are off:
+# Qt keeps global objects alive until the process ends.
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVEX_WERROR=ON \
+    -DKOVEX_SANITIZE=ON >/dev/null
+cmake --build "$root/build-asan" -j"$(nproc)"
+(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LC_ALL=C.UTF-8 ctest --output-on-failure -j"$(nproc)")
+
 scenarios=("$root"/tests/scenarios/*.scn)
 LC_ALL=C.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-C.txt || true
 LC_ALL=fr_BE.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-fr_BE.txt || true
