@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
@@ -50,6 +51,19 @@ int headingWidth(const QTableWidget& table, const StringGrid& grid) {
     for (int row = 0; row < grid.rowCount(); ++row)
         widest = std::max(widest, table.fontMetrics().horizontalAdvance(grid.cell(0, row)));
     return widest + 8;
+}
+
+// A cell narrower or lower than its text cuts it; the cell then shows its
+// whole text as a tooltip, its size staying the one the program gave it.
+bool cutsText(const QTableWidget& table, int row, int column, const QString& text) {
+    if (text.isEmpty())
+        return false;
+    const QFontMetrics metrics(table.font());
+    // The item draws its text inside the grid line and a margin each side.
+    const int gridLine = table.showGrid() ? 1 : 0;
+    const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
+    return metrics.horizontalAdvance(text) + 2 * margin + gridLine > table.columnWidth(column) ||
+           metrics.height() + gridLine > table.rowHeight(row);
 }
 
 } // namespace
@@ -240,6 +254,9 @@ void MainWindow::showGrid() {
             const QString text = grid.cell(column, row);
             if (item->text() != text)
                 item->setText(text);
+            const QString tip = cutsText(*table, row, column, text) ? text : QString();
+            if (item->toolTip() != tip)
+                item->setToolTip(tip);
         }
     }
 }
