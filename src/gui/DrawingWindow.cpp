@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "gui/PictureBox.h"
+#include "gui/WindowFit.h"
 #include "ui_DrawingWindow.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,10 @@ DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
             painter.fillRect(area, Qt::white);
             painter.drawImage(0, 0, m_program.form2.imgPH);
         });
-    setFixedSize(sizeHint());
+    // The picture keeps its size; on a screen too small for it, it scrolls.
+    scrollWhenCramped(*controlWidget("imgPH"));
+    fitWindowToContent(*this);
+    keepMinimumSize(*this);
 }
 
 DrawingWindow::~DrawingWindow() = default;

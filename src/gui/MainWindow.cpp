@@ -4,6 +4,7 @@
 #include "drawing/Illustration.h"
 #include "gui/DrawingWindow.h"
 #include "gui/PictureBox.h"
+#include "gui/WindowFit.h"
 #include "ui_AdministrativePage.h"
 #include "ui_AntennaPage.h"
 #include "ui_MainWindow.h"
@@ -22,16 +23,26 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace kovex {
 
 namespace {
 
-// Each page is a form of its own, laid onto its tab page of the main form.
+// Each page is a form of its own, laid onto its tab page of the main form
+// inside a scroll area: a page that the screen cannot hold whole (large
+// fonts, a high scale factor) scrolls rather than squeezing its controls.
 template <class Form> void layOut(QWidget* page) {
+    auto* content = new QWidget;
     Form form;
-    form.setupUi(page);
+    form.setupUi(content);
+    content->setObjectName(page->objectName() + QStringLiteral("Content"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new WholeContentScrollArea(page);
+    scroll->setContent(content);
+    layout->addWidget(scroll);
 }
 
 bool isTextEntry(ControlKind kind) {
@@ -93,7 +104,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     m_drawing = std::make_unique<DrawingWindow>(
         program, [this](const std::function<void()>& action) { act(action); }, this);
     refresh();
-    setFixedSize(sizeHint());
+    fitWindowToContent(*this);
+    keepMinimumSize(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -259,6 +271,15 @@ void MainWindow::showGrid() {
                 item->setToolTip(tip);
         }
     }
+}
+
+// A text that needs more room than the window has makes the window grow, as
+// far as the screen allows; the pages scroll beyond that.
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        fitWindowToContent(*this);
+    return handled;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

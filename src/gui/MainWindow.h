@@ -35,6 +35,7 @@ class MainWindow : public QWidget {
     DrawingWindow& drawingWindow() const { return *m_drawing; }
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

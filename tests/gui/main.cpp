@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 // The widgets need an application; the offscreen platform needs no display.
-// The program opens its reference databases in the working directory, so the
-// tests run where the build puts them.
+// Its screen is one of 1600 x 1000 pixels, so that windows are bounded as on
+// a real screen. The program opens its reference databases in the working
+// directory, so the tests run where the build puts them.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KOVEX_TEST_SCREEN);
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(KOVEX_DATA_DIR));
