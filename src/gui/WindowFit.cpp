@@ -18,6 +18,9 @@ WholeContentScrollArea::WholeContentScrollArea(QWidget* parent) : QScrollArea(pa
 void WholeContentScrollArea::setContent(QWidget* content) {
     m_formMinimum = content->minimumSize();
     setWidget(content);
+    // What lies behind shows through, as the tab page's own colour.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
 }
 
 // The content's preferred size, with the height its width then needs.
