@@ -117,9 +117,13 @@ void writeText(const QString& path, const QString& text) {
 }
 
 void runNec2c(const NecProgram& program, const QString& input, const QString& output, const QString& name) {
+    // nec2c refuses file names longer than a few dozen characters, so it
+    // runs in the work folder and gets the bare names.
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program.executable, {"-i" + input, "-o" + output});
+    process.setWorkingDirectory(QFileInfo(input).absolutePath());
+    process.start(program.executable,
+                  {"-i" + QFileInfo(input).fileName(), "-o" + QFileInfo(output).fileName()});
     if (!process.waitForFinished(nec2cTimeoutMs) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         const QString said = QString::fromLocal8Bit(process.readAll()).trimmed();
