@@ -2,6 +2,7 @@
 #include "app/StartUp.h"
 #include "calc/AntennaResults.h"
 #include "calc/FieldStrength.h"
+#include "calc/KeptInputs.h"
 #include "calc/PowerChain.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
@@ -11,6 +12,7 @@
 #include "model/MainForm.h"
 #include "records/AccessSave.h"
 #include "records/AdministrativeRecord.h"
+#include "records/CaseFile.h"
 #include "records/RecordHandlers.h"
 #include "records/Validation.h"
 #include "refdata/Lookups.h"
@@ -60,6 +62,7 @@ constexpr Binding kBindings[]{
     {"TabSheet5", Event::Enter, TabSheet5Enter},
     {"btnNextAntenna", Event::Click, btnNextAntennaClick},
     {"btnClearAllResults", Event::Click, btnClearAllResultsClick},
+    {"btnRecallAntenna", Event::Click, btnRecallAntennaClick},
     // Drawing window
     {"btnShowDiagram", Event::Click, btnShowDiagramClick},
     {"btnReturn", Event::Click, btnReturnClick},
@@ -100,6 +103,10 @@ constexpr Binding kBindings[]{
     {"btnLoadTP", Event::Click, btnLoadTPClick},
     {"btnLoadTPAI", Event::Click, btnLoadTPAIClick},
     {"btnSaveMDB", Event::Click, btnSaveMDBClick},
+    // The case file
+    {"mnuOpenCase", Event::Click, mnuOpenCaseClick},
+    {"mnuSaveCase", Event::Click, mnuSaveCaseClick},
+    {"mnuSaveCaseAs", Event::Click, mnuSaveCaseAsClick},
 };
 
 } // namespace

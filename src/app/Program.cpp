@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "calc/PowerChain.h"
 #include "model/Limits.h"
+#include "records/CaseFile.h"
 #include "refdata/Lookups.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
@@ -46,6 +47,8 @@ void Program::start(const QString& referenceFolder) {
 
 void Program::firstShow() {
     guarded([this] { FormShow(*this); });
+    // The case as the program starts it is a new one, with nothing to save.
+    startNewCase(*this);
 }
 
 bool Program::guarded(const std::function<void()>& work) {

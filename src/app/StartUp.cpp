@@ -3,6 +3,7 @@
 #include "calc/PowerChain.h"
 #include "calc/SummaryGrid.h"
 #include "records/AdministrativeRecord.h"
+#include "records/CaseFile.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/LocaleNames.h"
@@ -32,8 +33,11 @@ void TabSheet4Show(Session& p) {
     headingWithAntennaNumber(p, "lblFieldComputation", "Field calculation for my Antenna n° ");
 }
 
+// Unsaved changes of the case are offered for saving first; the program
+// stays when that save is cancelled.
 void btnCloseClick(Session& p) {
-    p.mainWindowClosed = true;
+    if (mayLeaveCase(p))
+        p.mainWindowClosed = true;
 }
 
 void FormCreate(Session& p) {

@@ -2,6 +2,7 @@
 
 #include "calc/AntennaResults.h"
 #include "calc/FieldLimit.h"
+#include "calc/KeptInputs.h"
 #include "calc/PowerChain.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
@@ -107,6 +108,8 @@ void writeAntennaColumn(Session& p) {
     }
     p.form1.SummaryAntennaColumn = column;
     WriteSummaryColumn(p, column);
+    // The inputs behind the column are kept beside it.
+    keepAntennaInputs(p, column);
 }
 
 } // namespace

@@ -137,6 +137,8 @@ void btnClearAllResultsClick(Session& p) {
     }
     setAntennaNumber(f, 1);
     f.DrawingAntennaNumber = 1;
+    // The inputs kept beside the columns go with them.
+    f.keptAntennas.clear();
 }
 
 } // namespace kovex

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,6 +71,10 @@ const char* widgetClassFor(ControlKind kind) {
         return "QWidget with two QToolButtons";
     case ControlKind::Image:
         return "kovex::PictureBox";
+    case ControlKind::Menu:
+        return "QMenu";
+    case ControlKind::MenuItem:
+        return "QAction";
     }
     return "QWidget";
 }
@@ -105,6 +110,10 @@ bool widgetFits(ControlKind kind, const QWidget& widget) {
         return widget.findChildren<QToolButton*>().size() == 2;
     case ControlKind::Image:
         return is<PictureBox>(widget);
+    case ControlKind::Menu:
+        return is<QMenu>(widget);
+    case ControlKind::MenuItem: // an action, which is no widget
+        return false;
     }
     return false;
 }
@@ -286,6 +295,8 @@ void BoundControl::showContent(const Control& control) {
     case ControlKind::Page:
     case ControlKind::Grid:
     case ControlKind::UpDown:
+    case ControlKind::Menu:
+    case ControlKind::MenuItem:
         break;
     }
 }

@@ -14,11 +14,16 @@
 #include "ui_TestPointsPage.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -101,6 +106,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     for (const auto& [name, painter] : illustrations)
         static_cast<PictureBox*>(controlWidget(name))->setPainter(painter);
 
+    buildMenuBar();
+
     m_drawing = std::make_unique<DrawingWindow>(
         program, [this](const std::function<void()>& action) { act(action); }, this);
     refresh();
@@ -117,6 +124,28 @@ void MainWindow::loadPages() {
     layOut<Ui::TestPointsPage>(m_ui->TabSheet4);
     layOut<Ui::SummaryPage>(m_ui->TabSheet5);
     layOut<Ui::AdministrativePage>(m_ui->TabSheet6);
+}
+
+// The menu bar as the model lists it: each item belongs to the menu before
+// it, and choosing it is a click on its control.
+void MainWindow::buildMenuBar() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    layout()->setMenuBar(bar);
+    QMenu* menu = nullptr;
+    for (const QString& name : m_program.form1.menuNames()) {
+        const Control& control = m_program.form1.ctl(name);
+        if (control.kind == ControlKind::Menu) {
+            menu = bar->addMenu(control.text);
+            menu->setObjectName(name);
+            continue;
+        }
+        QAction* action = menu->addAction(control.text);
+        action->setObjectName(name);
+        action->setShortcut(QKeySequence(control.shortcut));
+        connect(action, &QAction::triggered, this, [this, name] { act([&] { m_program.click(name); }); });
+        m_menuItems.emplace_back(name, action);
+    }
 }
 
 QWidget* MainWindow::controlWidget(const QString& name) const {
@@ -166,6 +195,8 @@ void MainWindow::connectControl(const Control& control, QWidget* widget) {
     case ControlKind::DbField:
     case ControlKind::Grid:
     case ControlKind::Image:
+    case ControlKind::Menu: // the menu bar is built on its own
+    case ControlKind::MenuItem:
         break;
     }
 }
@@ -226,7 +257,22 @@ void MainWindow::refresh() {
     for (auto& [name, bound] : m_bound)
         bound.show(m_program.form1.ctl(name));
     showGrid();
+    for (const auto& [name, action] : m_menuItems)
+        action->setText(m_program.form1.text(name));
+    showCaseFileInTitle();
     m_drawing->refresh();
+}
+
+// The name of the case file goes before the title the window was given
+// (the program's caption, and the working folder where it is named).
+void MainWindow::showCaseFileInTitle() {
+    if (windowTitle() != m_shownTitle)
+        m_baseTitle = windowTitle();
+    const QString path = m_program.form1.caseFile.path;
+    m_shownTitle =
+        path.isEmpty() ? m_baseTitle : QFileInfo(path).fileName() + QStringLiteral(" - ") + m_baseTitle;
+    if (windowTitle() != m_shownTitle)
+        setWindowTitle(m_shownTitle);
 }
 
 // The summary grid: the model's cells and sizes; row 0 and column 0 are its
@@ -290,8 +336,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     act([this] { m_program.firstShow(); });
 }
 
-// Closing the main window ends the program, the drawing window with it.
+// Closing the main window ends the program, the drawing window with it. The
+// window's close box does what the Close button does, which first offers
+// to save unsaved changes of the case; the button has done so already.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_program.mainWindowClosed) {
+        m_program.click(QStringLiteral("btnClose"));
+        refresh();
+        if (!m_program.mainWindowClosed) {
+            event->ignore();
+            return;
+        }
+    }
     m_drawing->hide();
     QWidget::closeEvent(event);
 }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+class QAction;
+
 namespace Ui {
 class MainWindow;
 }
@@ -47,6 +49,8 @@ class MainWindow : public QWidget {
     void connectList(const QString& name, QWidget* widget);
     void connectPages(QWidget* widget);
     void showGrid();
+    void buildMenuBar();
+    void showCaseFileInTitle();
     // Runs one user action of the program, then shows the models again. An
     // action that opens a modal box may see focus changes meanwhile; they
     // are no actions of their own.
@@ -56,6 +60,10 @@ class MainWindow : public QWidget {
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::vector<std::pair<QString, BoundControl>> m_bound;
     std::unique_ptr<DrawingWindow> m_drawing;
+    std::vector<std::pair<QString, QAction*>> m_menuItems;
+    // The title given from outside, and the one shown with the case file's name before it.
+    QString m_baseTitle;
+    QString m_shownTitle;
     bool m_acting = false;
     bool m_firstShown = false;
 };

@@ -55,6 +55,21 @@ std::optional<QString> QtDialogs::openFile(const QString& filterDescription, con
     return path;
 }
 
+// A name typed without the extension of the pattern ("*.kovex") gets it,
+// and the dialog asks before it replaces a file of that name.
+std::optional<QString> QtDialogs::saveFile(const QString& filterDescription, const QString& pattern,
+                                           const QString& suggested) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), suggested,
+                       QStringLiteral("%1 (%2)").arg(filterDescription, pattern));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (pattern.startsWith(QLatin1String("*.")))
+        dialog.setDefaultSuffix(pattern.mid(2));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 QDateTime QtClock::now() const {
     return QDateTime::currentDateTime();
 }

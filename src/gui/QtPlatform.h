@@ -7,7 +7,7 @@
 
 namespace kovex {
 
-// Modal message boxes over the active window and the open-file dialog.
+// Modal message boxes over the active window and the file dialogs.
 class QtDialogs : public Dialogs {
   public:
     void warning(const QString& text) override;
@@ -17,6 +17,8 @@ class QtDialogs : public Dialogs {
     void error(const QString& text) override;
     std::optional<QString> openFile(const QString& filterDescription, const QString& pattern,
                                     const QString& folder) override;
+    std::optional<QString> saveFile(const QString& filterDescription, const QString& pattern,
+                                    const QString& suggested) override;
 };
 
 class QtClock : public Clock {

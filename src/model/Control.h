@@ -21,6 +21,8 @@ enum class ControlKind {
     Grid,       // the summary grid; its cells live in StringGrid
     UpDown,     // the up-down control beside an edit
     Image,      // a picture drawn by the program
+    Menu,       // a menu of the menu bar; text is its title
+    MenuItem,   // an item of the menu before it; text is the caption
 };
 
 inline constexpr QRgb kBlack = 0xff000000;
@@ -42,6 +44,8 @@ struct Control {
     // A list whose text may be typed over to something no item holds; the
     // others refuse such text and keep their item.
     bool freeText = false;
+    // The key sequence of a menu item, as "Ctrl+O".
+    QString shortcut;
 };
 
 } // namespace kovex

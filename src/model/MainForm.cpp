@@ -30,6 +30,7 @@ MainForm::MainForm() {
     addTestPointsPage();
     addSummaryPage();
     addAdministrativePage();
+    addMenuBar();
 }
 
 Control& MainForm::add(const QString& name, ControlKind kind, const QString& text) {
@@ -197,6 +198,7 @@ void MainForm::addSummaryPage() {
     withLabel(add("edtAntNr", ControlKind::Edit, "1"), "Next analysis will be done for the antenna number ");
     Control& upDown = add("UpDown1", ControlKind::UpDown);
     upDown.itemIndex = 1; // the position, within 1..kMaxAntennas
+    add("btnRecallAntenna", ControlKind::Button, "&Recall antenna");
     add("btnClearAllResults", ControlKind::Button, "&Clear all results ");
     add("btnNextAntenna", ControlKind::Button, "Go to &next antenna").bold = true;
 }
@@ -256,6 +258,22 @@ void MainForm::addAdministrativePage() {
     add("btnInfoFile", ControlKind::Button, "i?");
     add("btnClose", ControlKind::Button, "&Close");
     add("btnSendEmail2BIPT", ControlKind::Button, "Send E-mail to the BIPT").visible = false;
+}
+
+// The menu bar keeps the station's case in a file.
+void MainForm::addMenuBar() {
+    const auto item = [this](const char* name, ControlKind kind, const QString& text, const char* shortcut) {
+        Control& control = m_controls[QString::fromLatin1(name)];
+        control.name = QString::fromLatin1(name);
+        control.kind = kind;
+        control.text = text;
+        control.shortcut = QString::fromLatin1(shortcut);
+        m_menuOrder.push_back(control.name);
+    };
+    item("mnuFile", ControlKind::Menu, "&File", "");
+    item("mnuOpenCase", ControlKind::MenuItem, QString::fromUtf8("&Open case…"), "Ctrl+O");
+    item("mnuSaveCase", ControlKind::MenuItem, "&Save case", "Ctrl+S");
+    item("mnuSaveCaseAs", ControlKind::MenuItem, QString::fromUtf8("Save case &as…"), "Ctrl+Shift+S");
 }
 
 bool MainForm::hasControl(const QString& name) const {

@@ -2,6 +2,7 @@
 
 #include "model/CaseValues.h"
 #include "model/Control.h"
+#include "model/KeptAntennas.h"
 #include "model/Limits.h"
 #include "model/StringGrid.h"
 
@@ -43,6 +44,12 @@ class MainForm : public CaseValues {
     void setActivePage(int index);
 
     StringGrid sgdTP;
+    // The inputs behind each summary column, and the case file of the station.
+    KeptAntennas keptAntennas;
+    CaseFileState caseFile;
+
+    // The menu bar's menus and items, in order; not among the pages' controls.
+    const std::vector<QString>& menuNames() const { return m_menuOrder; }
 
   private:
     Control& add(const QString& name, ControlKind kind, const QString& text = {});
@@ -52,10 +59,12 @@ class MainForm : public CaseValues {
     void addTestPointsPage();
     void addSummaryPage();
     void addAdministrativePage();
+    void addMenuBar();
 
     // Looked up by name many times per action: hashed, not ordered.
     std::unordered_map<QString, Control> m_controls;
     std::vector<QString> m_order;
+    std::vector<QString> m_menuOrder;
 };
 
 // The name of control `base` of test-point slot k (1..12), "edtD" -> "edtD7".

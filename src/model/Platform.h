@@ -10,7 +10,7 @@
 #include <optional>
 
 // What a handler needs from outside the program: modal boxes, the open-file
-// dialog, the clock, the user's locale, the printer and the busy cursor. The
+// and save-file dialogs, the clock, the user's locale, the printer and the busy cursor. The
 // widgets implement these for the real window; the scenario runner and the
 // unit tests fake them.
 namespace kovex {
@@ -26,6 +26,10 @@ class Dialogs {
     // The open-file dialog; nothing when the user cancels.
     virtual std::optional<QString> openFile(const QString& filterDescription, const QString& pattern,
                                             const QString& folder) = 0;
+    // The save-file dialog, starting at `suggested` (a path); it confirms
+    // replacing an existing file itself. Nothing when the user cancels.
+    virtual std::optional<QString> saveFile(const QString& filterDescription, const QString& pattern,
+                                            const QString& suggested) = 0;
 };
 
 class Clock {

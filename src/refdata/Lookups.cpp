@@ -93,6 +93,10 @@ void setLookupRow(Session& p, const QString& lookup, int row) {
     showTables(p.form1, p.data);
 }
 
+QString lookupKey(const Session& p, const QString& lookup) {
+    return displayText(p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject)).value(kKeyColumn));
+}
+
 QVariant antennaColumnValue(const Session& p, const QString& column) {
     return p.data.cursor(QStringLiteral("ADOTable4")).value(column);
 }

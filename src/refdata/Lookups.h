@@ -17,6 +17,8 @@ void showTables(MainForm& form, const DataModule& data);
 // record of the list's table object; an unknown key moves nothing.
 void setLookupKey(Session& p, const QString& lookup, const QString& key);
 void setLookupRow(Session& p, const QString& lookup, int row);
+// The key of the record the list shows; empty when it shows none.
+QString lookupKey(const Session& p, const QString& lookup);
 
 // The number behind a field bound to the antenna table, as stored.
 QVariant antennaColumnValue(const Session& p, const QString& column);

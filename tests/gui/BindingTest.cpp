@@ -1,5 +1,6 @@
 #include "ViewFixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -275,6 +277,38 @@ TEST_F(ViewTest, DrawingWindowFollowsTheModelAndReturnHidesIt) {
 TEST_F(ViewTest, CloseButtonEndsTheWindow) {
     widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
     QTest::mouseClick(widget<QPushButton>("btnClose"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The menu items are the model's, with their shortcuts; choosing one runs
+// its handler, and the title names the case's file once there is one.
+TEST_F(ViewTest, MenuItemsRunTheirHandlersAndTheTitleNamesTheCaseFile) {
+    const QString title = window->windowTitle();
+    auto* saveAs = window->findChild<QAction*>("mnuSaveCaseAs");
+    ASSERT_NE(saveAs, nullptr);
+    EXPECT_EQ(saveAs->text(), program.form1.text("mnuSaveCaseAs"));
+    EXPECT_EQ(window->findChild<QAction*>("mnuOpenCase")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(window->findChild<QAction*>("mnuSaveCase")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(saveAs->shortcut(), QKeySequence("Ctrl+Shift+S"));
+
+    QTemporaryDir folder;
+    fake.dialogs.saveResults.push_back(folder.filePath("station"));
+    saveAs->trigger();
+    EXPECT_TRUE(QFile::exists(folder.filePath("station.kovex")));
+    EXPECT_EQ(window->windowTitle(), "station.kovex - " + title);
+}
+
+// The window's close box offers unsaved changes for saving as the Close
+// button does; a cancelled save keeps the window open.
+TEST_F(ViewTest, ClosingWithUnsavedChangesCanBeCancelled) {
+    program.type("edtName", "Dupont");
+    fake.dialogs.answers.push_back(true);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(fake.dialogs.texts("question").size(), 1);
+
+    fake.dialogs.answers.push_back(false);
+    window->close();
     EXPECT_FALSE(window->isVisible());
 }
 

@@ -165,6 +165,7 @@ QVariant caseValue(const MainForm& f, QString name) {
         {"MinTestPointHeightM", [&] { return f.MinTestPointHeightM; }},
         {"SummaryAntennaColumn", [&] { return f.SummaryAntennaColumn; }},
         {"TpaiFileName", [&] { return f.TpaiFileName; }},
+        {"CaseFileName", [&] { return QFileInfo(f.caseFile.path).fileName(); }},
         {"HelpTextFr", [&] { return f.HelpTextFr; }},
         {"HelpTextNl", [&] { return f.HelpTextNl; }},
         {"HelpTextDe", [&] { return f.HelpTextDe; }},
@@ -246,6 +247,8 @@ class Runner {
             fail("every queued answer used by a question box, found one left");
         if (!m_dialogs.openResults.empty())
             fail("every queued open-file result used by a dialog, found one left");
+        if (!m_dialogs.saveResults.empty())
+            fail("every queued save-file result used by a dialog, found one left");
         if (!m_printer.setupAnswers.empty())
             fail("every queued page set-up answer used by a dialog, found one left");
     }
@@ -281,8 +284,8 @@ class Runner {
 
     void execute(const QStringList& w) {
         const QString& command = w[0];
-        static const QStringList actions{"start", "type",  "select", "click",
-                                         "leave", "focus", "show",   "updown"};
+        static const QStringList actions{"start", "restart", "type", "select", "click",
+                                         "leave", "focus",   "show", "updown"};
         if (actions.contains(command))
             noUnmatchedMessage();
         const std::map<QString, std::function<void()>> commands{
@@ -291,7 +294,12 @@ class Runner {
             {"without", [&] { QFile::remove(arg(w, 1)); }},
             {"sql", [&] { runSql(arg(w, 1), arg(w, 2)); }},
             {"start", [&] { start(); }},
+            {"restart", [&] { restart(); }},
             {"file", [&] { writeFile(arg(w, 1)); }},
+            {"copy-file", [&] { copyFile(arg(w, 1), arg(w, 2)); }},
+            {"make-folder", [&] { makeFolder(arg(w, 1)); }},
+            {"replace-in-file", [&] { replaceInFile(arg(w, 1), arg(w, 2), arg(w, 3)); }},
+            {"cut-file", [&] { cutFile(arg(w, 1), parseInt(arg(w, 2))); }},
             {"type", [&] { program().type(arg(w, 1), arg(w, 2)); }},
             {"select", [&] { selectItem(arg(w, 1), arg(w, 2)); }},
             {"click", [&] { program().click(arg(w, 1)); }},
@@ -300,7 +308,8 @@ class Runner {
             {"show", [&] { program().showPage(arg(w, 1)); }},
             {"updown", [&] { program().upDown(arg(w, 1) == "up"); }},
             {"answer", [&] { m_dialogs.answers.push_back(parseBool(arg(w, 1))); }},
-            {"open-file", [&] { queueOpenFile(arg(w, 1)); }},
+            {"open-file", [&] { queueFile(m_dialogs.openResults, arg(w, 1)); }},
+            {"save-file", [&] { queueFile(m_dialogs.saveResults, arg(w, 1)); }},
             {"set", [&] { setProperty(arg(w, 1), arg(w, 2)); }},
             {"expect", [&] { expectProperty(arg(w, 1), arg(w, 2)); }},
             {"expect-value", [&] { expectValue(w); }},
@@ -308,6 +317,7 @@ class Runner {
             {"expect-message-containing", [&] { expectMessage(arg(w, 1), arg(w, 2), true); }},
             {"expect-file", [&] { expectFile(arg(w, 1)); }},
             {"expect-no-file", [&] { expectNoFile(arg(w, 1)); }},
+            {"expect-same-file", [&] { expectSameFile(arg(w, 1), arg(w, 2)); }},
             {"expect-query", [&] { expectQuery(arg(w, 1), arg(w, 2)); }},
             {"expect-pixel", [&] { expectPixel(w); }},
             {"printer", [&] { setPrinter(w); }},
@@ -344,6 +354,16 @@ class Runner {
         m_program->firstShow();
     }
 
+    // Closes the program as the Close button does, which may ask to save the
+    // case first, and starts a new one in the same working folder.
+    void restart() {
+        program().click("btnClose");
+        if (!m_program->mainWindowClosed)
+            fail("the program closed by restart, it stayed open");
+        m_program.reset();
+        start();
+    }
+
     void selectItem(const QString& name, const QString& item) {
         Program& p = program();
         if (item.startsWith("key=")) {
@@ -360,11 +380,11 @@ class Runner {
         p.select(name, index);
     }
 
-    void queueOpenFile(const QString& name) {
+    static void queueFile(std::deque<QString>& results, const QString& name) {
         if (name == "cancel")
-            m_dialogs.openResults.push_back(QString());
+            results.push_back(QString());
         else
-            m_dialogs.openResults.push_back(QDir::current().absoluteFilePath(name));
+            results.push_back(QDir::current().absoluteFilePath(name));
     }
 
     Control& control(const QString& name) {
@@ -483,6 +503,54 @@ class Runner {
         QFile file(name);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             fail("a written file " + name);
+    }
+
+    static QByteArray fileBytes(const QString& name) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            fail("a file named " + name);
+        return file.readAll();
+    }
+
+    static void writeBytes(const QString& name, const QByteArray& bytes) {
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            fail("a written file " + name);
+    }
+
+    static void makeFolder(const QString& name) {
+        if (!QDir::current().mkpath(name))
+            fail("a folder made as " + name);
+    }
+
+    static void copyFile(const QString& from, const QString& to) { writeBytes(to, fileBytes(from)); }
+
+    // Edits a file as a user's text editor would: the UTF-8 text `from`,
+    // found exactly once, becomes `to`.
+    static void replaceInFile(const QString& name, const QString& from, const QString& to) {
+        QByteArray bytes = fileBytes(name);
+        if (bytes.count(from.toUtf8()) != 1)
+            fail(quoted(from) + " once in " + name);
+        writeBytes(name, bytes.replace(from.toUtf8(), to.toUtf8()));
+    }
+
+    // Keeps the first `size` bytes, as a save cut short would.
+    static void cutFile(const QString& name, int size) {
+        const QByteArray bytes = fileBytes(name);
+        if (size < 0 || size > bytes.size())
+            fail(QString("at most %1 bytes to keep of %2").arg(bytes.size()).arg(name));
+        writeBytes(name, bytes.left(size));
+    }
+
+    static void expectSameFile(const QString& name, const QString& other) {
+        const QByteArray bytes = fileBytes(name);
+        const QByteArray otherBytes = fileBytes(other);
+        if (bytes == otherBytes)
+            return;
+        qsizetype at = 0;
+        while (at < bytes.size() && at < otherBytes.size() && bytes[at] == otherBytes[at])
+            ++at;
+        fail(QString("%1 the same as %2, found a difference at byte %3").arg(name, other).arg(at));
     }
 
     void expectFile(const QString& name) {

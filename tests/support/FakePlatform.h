@@ -16,8 +16,9 @@ struct ShownMessage {
 };
 
 // Message boxes are recorded for the test to match; questions and the
-// open-file dialog take the answers the test queued, and a question asked
-// beyond them takes `unqueuedAnswer`.
+// file dialogs take the answers the test queued, and a question asked
+// beyond them takes `unqueuedAnswer`. A dialog with no answer queued is
+// cancelled.
 class FakeDialogs : public Dialogs {
   public:
     void warning(const QString& text) override { shown.push_back({"warning", text}); }
@@ -43,6 +44,16 @@ class FakeDialogs : public Dialogs {
         return chosen;
     }
 
+    std::optional<QString> saveFile(const QString&, const QString&, const QString&) override {
+        if (saveResults.empty())
+            return std::nullopt;
+        const QString chosen = saveResults.front();
+        saveResults.pop_front();
+        if (chosen.isNull())
+            return std::nullopt;
+        return chosen;
+    }
+
     std::deque<ShownMessage> shown;
     QStringList texts(const QString& kind) const {
         QStringList found;
@@ -56,6 +67,7 @@ class FakeDialogs : public Dialogs {
     bool unqueuedAnswer = false;
     // A null text stands for a cancelled dialog.
     std::deque<QString> openResults;
+    std::deque<QString> saveResults;
 };
 
 class FakeClock : public Clock {

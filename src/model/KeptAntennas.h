@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/Limits.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <map>
+#include <optional>
+
+namespace kovex {
+
+// One input control as the user left it: the text of an edit, the check of
+// a box, the item and text of a list, and for a list of a reference table
+// the key of the record it shows.
+struct KeptControl {
+    QString text;
+    int itemIndex = -1;
+    bool checked = false;
+    QString key;
+
+    bool operator==(const KeptControl&) const = default;
+};
+
+// Input controls by name.
+using KeptControls = std::map<QString, KeptControl>;
+
+// The inputs of every antenna whose fields were computed, kept beside the
+// summary column that computation wrote, so that an antenna can be put back
+// on the pages and the whole station saved.
+class KeptAntennas {
+  public:
+    // Antenna numbers outside 1..kMaxAntennas name no summary column and
+    // keep nothing.
+    void keep(int antenna, KeptControls inputs) {
+        if (!inRange(antenna))
+            return;
+        m_antennas[static_cast<std::size_t>(antenna - 1)] = std::move(inputs);
+        m_last = antenna;
+    }
+    const KeptControls* find(int antenna) const {
+        if (!inRange(antenna))
+            return nullptr;
+        const auto& kept = m_antennas[static_cast<std::size_t>(antenna - 1)];
+        return kept ? &*kept : nullptr;
+    }
+    void clear() {
+        m_antennas = {};
+        m_last = 0;
+    }
+    // The antenna computed last, 0 when none is kept.
+    int last() const { return m_last; }
+    void setLast(int antenna) { m_last = find(antenna) ? antenna : 0; }
+
+    bool operator==(const KeptAntennas&) const = default;
+
+  private:
+    static bool inRange(int antenna) { return antenna >= 1 && antenna <= kMaxAntennas; }
+
+    std::array<std::optional<KeptControls>, kMaxAntennas> m_antennas;
+    int m_last = 0;
+};
+
+// The file the case was last saved in or opened from, and what the program
+// wrote or read there, to tell whether the case has changed since.
+struct CaseFileState {
+    QString path; // empty for a case never saved
+    QByteArray savedBytes;
+    // The pages' inputs when the program started: what a case that keeps no
+    // antenna shows when it is opened.
+    KeptControls startInputs;
+};
+
+} // namespace kovex

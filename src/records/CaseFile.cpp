@@ -1,0 +1,534 @@
+#include "records/CaseFile.h"
+
+#include "calc/KeptInputs.h"
+#include "calc/SummaryGrid.h"
+#include "records/AdministrativeRecord.h"
+#include "refdata/Session.h"
+#include "support/KovexError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+namespace kovex {
+
+namespace casefile {
+
+namespace {
+
+using namespace summary;
+
+// A case of twelve antennas is some 100 kB; anything far larger is no case,
+// and is refused before it fills the memory.
+constexpr qint64 kMaxCaseFileBytes = 16 * 1024 * 1024;
+
+const QString kFormatKey = QStringLiteral("format");
+const QString kVersionKey = QStringLiteral("version");
+const QString kAdministrativeKey = QStringLiteral("administrative");
+const QString kAntennaNumberKey = QStringLiteral("antennaNumber");
+const QString kLastComputedKey = QStringLiteral("lastComputedAntenna");
+const QString kSummaryKey = QStringLiteral("summary");
+const QString kAntennasKey = QStringLiteral("antennas");
+
+const QString kItemKey = QStringLiteral("item");
+const QString kTextKey = QStringLiteral("text");
+const QString kRecordKey = QStringLiteral("key");
+
+std::vector<int> summaryColumnNumbers() {
+    std::vector<int> columns;
+    for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
+        columns.push_back(c);
+    for (int c = kMaxFieldColumn; c <= kFromAntennaColumn; ++c)
+        columns.push_back(c);
+    return columns;
+}
+
+constexpr int kSummaryRows = kRows - 1; // rows 1..46; row 0 holds the headings
+
+// ---- writing
+
+QJsonValue controlValue(const Control& control, const KeptControl& kept) {
+    switch (control.kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        return kept.checked;
+    case ControlKind::Combo:
+        return QJsonObject{{kItemKey, kept.itemIndex}, {kTextKey, kept.text}};
+    case ControlKind::Lookup:
+        return QJsonObject{{kRecordKey, kept.key}, {kTextKey, kept.text}};
+    default:
+        return kept.text;
+    }
+}
+
+// The kinds of the controls are those of a fresh window: the file's layout
+// does not depend on any state.
+const MainForm& controlKinds() {
+    static const MainForm form;
+    return form;
+}
+
+QJsonObject controlsObject(const KeptControls& kept) {
+    QJsonObject object;
+    for (const auto& [name, state] : kept)
+        object.insert(name, controlValue(controlKinds().ctl(name), state));
+    return object;
+}
+
+QJsonObject summaryObject(const std::map<int, QStringList>& columns) {
+    QJsonObject object;
+    for (const auto& [column, rows] : columns)
+        object.insert(QString::number(column), QJsonArray::fromStringList(rows));
+    return object;
+}
+
+QJsonObject antennasObject(const KeptAntennas& antennas) {
+    QJsonObject object;
+    for (int n = 1; n <= kMaxAntennas; ++n)
+        if (const KeptControls* inputs = antennas.find(n))
+            object.insert(QString::number(n), controlsObject(*inputs));
+    return object;
+}
+
+// A member of the top object, its value indented one level.
+QByteArray member(const QString& key, const QJsonValue& value) {
+    const QByteArray json = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Indented).trimmed();
+    // "[\n    value\n]": the value as the array's only element.
+    // An element of the array stands where a member of the top object does.
+    const QByteArray inner = json.mid(1, json.size() - 2).trimmed();
+    const QByteArray name = QJsonDocument(QJsonArray{key}).toJson(QJsonDocument::Compact);
+    return "    " + name.mid(1, name.size() - 2) + ": " + inner;
+}
+
+// ---- reading
+
+// A file that is no case has no text; a damaged one says what is wrong.
+struct Refusal {
+    QString text;
+};
+
+struct NewerVersion {
+    int version = 0;
+};
+
+[[noreturn]] void damaged(const QString& detail) {
+    throw Refusal{detail};
+}
+
+QJsonValue required(const QJsonObject& object, const QString& key, const QString& where) {
+    if (!object.contains(key))
+        damaged(where + " lacks \"" + key + "\"");
+    return object.value(key);
+}
+
+void onlyKnownKeys(const QJsonObject& object, const QStringList& known, const QString& where) {
+    for (const QString& key : object.keys())
+        if (!known.contains(key))
+            damaged(where + " holds \"" + key + "\", which a case does not have");
+}
+
+QString textOf(const QJsonValue& value, const QString& what) {
+    if (!value.isString())
+        damaged(what + " is not a text");
+    return value.toString();
+}
+
+bool checkOf(const QJsonValue& value, const QString& what) {
+    if (!value.isBool())
+        damaged(what + " is not true or false");
+    return value.toBool();
+}
+
+int wholeOf(const QJsonValue& value, const QString& what, int lowest, int highest) {
+    const double number = value.isDouble() ? value.toDouble() : NAN;
+    if (!(number == std::floor(number) && number >= lowest && number <= highest))
+        damaged(QStringLiteral("%1 is not a whole number from %2 to %3").arg(what).arg(lowest).arg(highest));
+    return static_cast<int>(number);
+}
+
+QJsonObject objectOf(const QJsonValue& value, const QString& what) {
+    if (!value.isObject())
+        damaged(what + " is not an object");
+    return value.toObject();
+}
+
+// A list keeps its item and its text; the item, when there is one, decides
+// the text, as it does in the window.
+KeptControl readList(const Control& list, const QJsonValue& value, const QString& what) {
+    const QJsonObject object = objectOf(value, what);
+    onlyKnownKeys(object, {kItemKey, kTextKey}, what);
+    KeptControl kept;
+    kept.itemIndex = wholeOf(required(object, kItemKey, what), what + " item", -1,
+                             static_cast<int>(list.items.size()) - 1);
+    kept.text = textOf(required(object, kTextKey, what), what + " text");
+    if (kept.itemIndex >= 0)
+        kept.text = list.items[kept.itemIndex];
+    return kept;
+}
+
+KeptControl readLookup(const QJsonValue& value, const QString& what) {
+    const QJsonObject object = objectOf(value, what);
+    onlyKnownKeys(object, {kRecordKey, kTextKey}, what);
+    KeptControl kept;
+    kept.key = textOf(required(object, kRecordKey, what), what + " key");
+    kept.text = textOf(required(object, kTextKey, what), what + " text");
+    return kept;
+}
+
+KeptControl readControl(const Control& control, const QJsonValue& value, const QString& what) {
+    KeptControl kept;
+    switch (control.kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        kept.checked = checkOf(value, what);
+        return kept;
+    case ControlKind::Combo:
+        return readList(control, value, what);
+    case ControlKind::Lookup:
+        return readLookup(value, what);
+    default:
+        kept.text = textOf(value, what);
+        return kept;
+    }
+}
+
+// Every control of the group must be there, and nothing else.
+KeptControls readControls(const QJsonValue& value, const std::vector<QString>& names, const MainForm& form,
+                          const QString& where) {
+    const QJsonObject object = objectOf(value, where);
+    QStringList known;
+    KeptControls kept;
+    for (const QString& name : names) {
+        known << name;
+        const QString what = "\"" + name + "\" of " + where;
+        kept.emplace(name, readControl(form.ctl(name), required(object, name, where), what));
+    }
+    onlyKnownKeys(object, known, where);
+    return kept;
+}
+
+std::map<int, QStringList> readSummary(const QJsonValue& value) {
+    const QString where = QStringLiteral("the summary");
+    const QJsonObject object = objectOf(value, where);
+    std::map<int, QStringList> columns;
+    QStringList known;
+    for (int column : summaryColumnNumbers()) {
+        const QString key = QString::number(column);
+        known << key;
+        const QString what = "column " + key + " of the summary";
+        const QJsonValue rows = required(object, key, where);
+        if (!rows.isArray() || rows.toArray().size() != kSummaryRows)
+            damaged(what + QStringLiteral(" is not a list of %1 texts").arg(kSummaryRows));
+        QStringList texts;
+        for (const QJsonValue& cell : rows.toArray())
+            texts << textOf(cell, "a cell of " + what);
+        columns.emplace(column, texts);
+    }
+    onlyKnownKeys(object, known, where);
+    return columns;
+}
+
+KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form) {
+    const QJsonObject object = objectOf(value, QStringLiteral("the list of antennas"));
+    KeptAntennas antennas;
+    QStringList known;
+    for (int n = 1; n <= kMaxAntennas; ++n) {
+        const QString key = QString::number(n);
+        known << key;
+        if (object.contains(key))
+            antennas.keep(n, readControls(object.value(key), antennaInputNames(), form, "antenna " + key));
+    }
+    onlyKnownKeys(object, known, QStringLiteral("the list of antennas"));
+    return antennas;
+}
+
+// The format name tells a case from any other file; the version, read
+// before anything else, tells a case this program can read.
+void checkFormat(const QJsonDocument& document) {
+    const QJsonObject top = document.object();
+    if (!document.isObject() || top.value(kFormatKey).toString() != kFormatName)
+        throw Refusal{};
+    const QString version = QStringLiteral("the format version");
+    const int found = wholeOf(required(top, kVersionKey, QStringLiteral("the file")), version, 1,
+                              std::numeric_limits<int>::max());
+    if (found > kFormatVersion)
+        throw NewerVersion{found};
+}
+
+CaseContent readContent(const QJsonObject& top, const MainForm& form) {
+    const QString file = QStringLiteral("the file");
+    onlyKnownKeys(top,
+                  {kFormatKey, kVersionKey, kAdministrativeKey, kAntennaNumberKey, kLastComputedKey,
+                   kSummaryKey, kAntennasKey},
+                  file);
+    CaseContent content;
+    content.administrative = readControls(required(top, kAdministrativeKey, file), administrativeNames(),
+                                          form, QStringLiteral("the administrative record"));
+    content.antennaNumber = textOf(required(top, kAntennaNumberKey, file), "\"" + kAntennaNumberKey + "\"");
+    content.summaryColumns = readSummary(required(top, kSummaryKey, file));
+    content.antennas = readAntennas(required(top, kAntennasKey, file), form);
+    const QString what = "\"" + kLastComputedKey + "\"";
+    const int last = wholeOf(required(top, kLastComputedKey, file), what, 0, kMaxAntennas);
+    if (last != 0 && !content.antennas.find(last))
+        damaged(what + QStringLiteral(" names antenna %1, which keeps no inputs").arg(last));
+    content.antennas.setLast(last);
+    return content;
+}
+
+// A file saved by an editor may begin with a byte-order mark.
+QByteArray withoutByteOrderMark(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
+// A cut or spoilt case still names its format near its start; other text
+// is no case at all.
+bool looksLikeCase(const QByteArray& bytes) {
+    return bytes.left(256).contains("\"" + kFormatName.toUtf8() + "\"");
+}
+
+QString notACase(const QString& shownName) {
+    return "The file \"" + shownName + "\" is not a kovex case; nothing was opened.";
+}
+
+} // namespace
+
+const std::vector<QString>& administrativeNames() {
+    static const std::vector<QString> names{"edtName",
+                                            "edtFirstName",
+                                            "edtAddress",
+                                            "edtZipCode",
+                                            "edtCity",
+                                            "edtPhoneNr",
+                                            "edtEmail",
+                                            "edtCallsign",
+                                            "edtNote",
+                                            "cmbLanguage",
+                                            "chkAntLocationPersonnalAddress",
+                                            "edtAntAddress",
+                                            "edtAntZipCode",
+                                            "edtAntCity",
+                                            "rdbLambert",
+                                            "edtLambertX",
+                                            "edtLambertY",
+                                            "edtLONdeg",
+                                            "edtLONmin",
+                                            "edtLONsec",
+                                            "edtLATdeg",
+                                            "edtLATmin",
+                                            "edtLATsec",
+                                            "chkOtherOperator",
+                                            "edtOtherOperator",
+                                            "edtNoteSite",
+                                            "rdbExistingSite"};
+    return names;
+}
+
+CaseContent caseOf(const Session& p) {
+    const MainForm& f = p.form1;
+    CaseContent content;
+    content.administrative = keptControls(p, administrativeNames());
+    content.antennaNumber = f.text("edtAntNr");
+    for (int column : summaryColumnNumbers()) {
+        QStringList rows;
+        for (int row = 1; row <= kSummaryRows; ++row)
+            rows << f.sgdTP.cell(column, row);
+        content.summaryColumns.emplace(column, rows);
+    }
+    content.antennas = f.keptAntennas;
+    return content;
+}
+
+QByteArray caseBytes(const CaseContent& content) {
+    const QList<QByteArray> members{
+        member(kFormatKey, kFormatName),
+        member(kVersionKey, kFormatVersion),
+        member(kAdministrativeKey, controlsObject(content.administrative)),
+        member(kAntennaNumberKey, content.antennaNumber),
+        member(kLastComputedKey, content.antennas.last()),
+        member(kSummaryKey, summaryObject(content.summaryColumns)),
+        member(kAntennasKey, antennasObject(content.antennas)),
+    };
+    return "{\n" + members.join(",\n") + "\n}\n";
+}
+
+CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QString& shownName) {
+    const QByteArray json = withoutByteOrderMark(bytes);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    try {
+        if (document.isNull()) {
+            if (!looksLikeCase(json))
+                throw Refusal{};
+            damaged(QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset));
+        }
+        checkFormat(document);
+        return readContent(document.object(), form);
+    } catch (const Refusal& refusal) {
+        if (refusal.text.isEmpty())
+            throw KovexError(notACase(shownName));
+        throw KovexError("The case \"" + shownName + "\" is damaged and was not opened: " + refusal.text +
+                         ".");
+    } catch (const NewerVersion& newer) {
+        throw KovexError("The case \"" + shownName + "\" was saved in version " +
+                         QString::number(newer.version) +
+                         " of the case format, which this kovex does not know (it reads version " +
+                         QString::number(kFormatVersion) + "); nothing was opened.");
+    }
+}
+
+void putBackCase(Session& p, const CaseContent& content) {
+    MainForm& f = p.form1;
+    putBackControls(p, content.administrative);
+    showCoordinateForm(f, f.checked("rdbLambert") ? CoordinateSystem::Lambert : CoordinateSystem::WGS84);
+    f.setChecked("rdbNewSite", !f.checked("rdbExistingSite"));
+    f.setVisible("edtOtherOperator", f.checked("chkOtherOperator"));
+    // The help speaks the correspondence language, as after loading a TPAI file.
+    if (f.itemIndex("cmbLanguage") >= 0)
+        setHelpLanguage(p, f.itemIndex("cmbLanguage"));
+    setFileNamesFromCallsign(p);
+
+    for (const auto& [column, rows] : content.summaryColumns)
+        for (int row = 1; row <= rows.size(); ++row)
+            f.sgdTP.setCell(column, row, rows[row - 1]);
+    f.setText("edtAntNr", content.antennaNumber);
+    bool isNumber = false;
+    const int number = content.antennaNumber.trimmed().toInt(&isNumber);
+    if (isNumber && number >= 1 && number <= kMaxAntennas)
+        f.ctl("UpDown1").itemIndex = number;
+
+    f.keptAntennas = content.antennas;
+    const KeptControls* last = content.antennas.find(content.antennas.last());
+    putBackAntenna(p, last ? *last : f.caseFile.startInputs);
+}
+
+} // namespace casefile
+
+namespace {
+
+const QString kFilterDescription = QStringLiteral("kovex case");
+const QString kSaveFirstQuestion =
+    QStringLiteral("The case has changes that are not saved.\rDo you want to save them first?");
+
+QString shownName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+// The baseline against which unsaved changes are told.
+void markSaved(Session& p, const QString& path) {
+    p.form1.caseFile.path = path;
+    p.form1.caseFile.savedBytes = casefile::caseBytes(casefile::caseOf(p));
+}
+
+// Only a regular file is read: a named pipe or a device would wait for
+// ever or never end.
+QByteArray readCaseFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString name = shownName(path);
+    if (!info.exists())
+        throw KovexError("The file \"" + name + "\" was not found; nothing was opened.");
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        throw KovexError("The file \"" + name + "\" cannot be read; nothing was opened.");
+    if (file.size() > casefile::kMaxCaseFileBytes)
+        throw KovexError("The file \"" + name + "\" is far too large for a kovex case; nothing was opened.");
+    const QByteArray bytes = file.read(casefile::kMaxCaseFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw KovexError("The file \"" + name + "\" cannot be read (" + file.errorString() +
+                         "); nothing was opened.");
+    return bytes;
+}
+
+// The new file takes the place of the old one only once it is complete, so
+// a failed save leaves the previous file whole.
+void writeCaseFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo existing(path);
+    const QString refused = "The case was not saved as \"" + shownName(path) + "\": ";
+    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
+        throw KovexError(refused + "the file there cannot be replaced.");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw KovexError(refused + file.errorString() + '.');
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw KovexError(refused + file.errorString() + "; a file already there is left as it was.");
+}
+
+QString withCaseExtension(const QString& path) {
+    const QString extension = casefile::kPattern.mid(1);
+    return path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension;
+}
+
+// The dialog starts at the case's own file, else in the working folder at
+// a name after the callsign.
+QString suggestedPath(const Session& p) {
+    if (!p.form1.caseFile.path.isEmpty())
+        return p.form1.caseFile.path;
+    const QString callsign = p.form1.text("edtCallsign");
+    const QString name = callsign.isEmpty() ? QStringLiteral("case") : callsign;
+    return QDir::current().filePath(withCaseExtension(name));
+}
+
+bool saveAs(Session& p) {
+    const std::optional<QString> chosen =
+        p.platform.dialogs.saveFile(kFilterDescription, casefile::kPattern, suggestedPath(p));
+    if (!chosen)
+        return false;
+    const QString path = withCaseExtension(*chosen);
+    writeCaseFile(path, casefile::caseBytes(casefile::caseOf(p)));
+    markSaved(p, path);
+    return true;
+}
+
+bool save(Session& p) {
+    if (p.form1.caseFile.path.isEmpty())
+        return saveAs(p);
+    writeCaseFile(p.form1.caseFile.path, casefile::caseBytes(casefile::caseOf(p)));
+    markSaved(p, p.form1.caseFile.path);
+    return true;
+}
+
+} // namespace
+
+void startNewCase(Session& p) {
+    p.form1.caseFile.startInputs = keptControls(p, antennaInputNames());
+    markSaved(p, QString());
+}
+
+bool caseHasUnsavedChanges(const Session& p) {
+    return casefile::caseBytes(casefile::caseOf(p)) != p.form1.caseFile.savedBytes;
+}
+
+bool mayLeaveCase(Session& p) {
+    if (!caseHasUnsavedChanges(p) || !p.platform.dialogs.question(kSaveFirstQuestion))
+        return true;
+    return save(p);
+}
+
+// Everything is read and checked before anything in the window changes.
+void mnuOpenCaseClick(Session& p) {
+    if (!mayLeaveCase(p))
+        return;
+    const std::optional<QString> chosen =
+        p.platform.dialogs.openFile(kFilterDescription, casefile::kPattern, QDir::currentPath());
+    if (!chosen)
+        return;
+    const casefile::CaseContent content =
+        casefile::readCase(readCaseFile(*chosen), p.form1, shownName(*chosen));
+    casefile::putBackCase(p, content);
+    markSaved(p, *chosen);
+}
+
+void mnuSaveCaseClick(Session& p) {
+    save(p);
+}
+
+void mnuSaveCaseAsClick(Session& p) {
+    saveAs(p);
+}
+
+} // namespace kovex

@@ -1,0 +1,184 @@
+#include "records/CaseFile.h"
+
+#include "calc/KeptInputs.h"
+#include "model/MainForm.h"
+#include "support/KovexError.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace kovex;
+using namespace kovex::casefile;
+
+namespace {
+
+// Texts a user may type: other scripts, quotes and escapes of JSON, line
+// breaks, blanks at either end, nothing at all.
+const QStringList kHostileTexts{QString::fromUtf8("Ελληνικά ✓ 日本 🛰"),
+                                "\"quoted\" \\ back\\slash",
+                                "line\nbreak\r\tend",
+                                "  blanks  ",
+                                "",
+                                QString(QChar(0x7f))};
+
+KeptControl keptFor(const Control& control, int seed) {
+    KeptControl kept;
+    const QString text = kHostileTexts[seed % kHostileTexts.size()];
+    switch (control.kind) {
+    case ControlKind::CheckBox:
+    case ControlKind::Radio:
+        kept.checked = seed % 2 == 0;
+        break;
+    case ControlKind::Combo:
+        // no item chosen: a text of its own; else the item's text
+        kept.itemIndex = seed % 3 == 0 ? -1 : seed % static_cast<int>(control.items.size());
+        kept.text = kept.itemIndex < 0 ? text : control.items[kept.itemIndex];
+        break;
+    case ControlKind::Lookup:
+        kept.key = QString::number(seed);
+        kept.text = text;
+        break;
+    default:
+        kept.text = text;
+        break;
+    }
+    return kept;
+}
+
+KeptControls keptGroup(const MainForm& form, const std::vector<QString>& names, int seed) {
+    KeptControls kept;
+    for (const QString& name : names)
+        kept.emplace(name, keptFor(form.ctl(name), seed++));
+    return kept;
+}
+
+CaseContent hostileCase(const MainForm& form) {
+    CaseContent content;
+    content.administrative = keptGroup(form, administrativeNames(), 0);
+    content.antennaNumber = QStringLiteral(" 3 ");
+    for (int column : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17}) {
+        QStringList rows;
+        for (int row = 1; row <= 46; ++row)
+            rows << kHostileTexts[(column + row) % kHostileTexts.size()];
+        content.summaryColumns.emplace(column, rows);
+    }
+    content.antennas.keep(2, keptGroup(form, antennaInputNames(), 2));
+    content.antennas.keep(12, keptGroup(form, antennaInputNames(), 5));
+    content.antennas.setLast(2);
+    return content;
+}
+
+QByteArray edited(const QByteArray& bytes, const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject top = QJsonDocument::fromJson(bytes).object();
+    edit(top);
+    return QJsonDocument(top).toJson();
+}
+
+QString refusal(const QByteArray& bytes, const MainForm& form) {
+    try {
+        readCase(bytes, form, QStringLiteral("c.kovex"));
+    } catch (const KovexError& error) {
+        return error.text();
+    }
+    return QStringLiteral("(read)");
+}
+
+QJsonObject member(const QJsonObject& object, const QString& key) {
+    return object.value(key).toObject();
+}
+
+} // namespace
+
+TEST(CaseFile, EveryTextAndStateReadsBackAsWritten) {
+    const MainForm form;
+    const CaseContent content = hostileCase(form);
+    const QByteArray bytes = caseBytes(content);
+    EXPECT_EQ(readCase(bytes, form, "c.kovex"), content);
+    // written the same way every time, so that an unchanged case is told
+    // from a changed one by its bytes
+    EXPECT_EQ(caseBytes(readCase(bytes, form, "c.kovex")), bytes);
+    // a byte-order mark from an editor is no fault
+    EXPECT_EQ(readCase("\xEF\xBB\xBF" + bytes, form, "c.kovex"), content);
+}
+
+TEST(CaseFile, FormatNameAndVersionComeFirst) {
+    const QList<QByteArray> lines = caseBytes(hostileCase(MainForm())).split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], "{");
+    EXPECT_EQ(lines[1], "    \"format\": \"kovex case\",");
+    EXPECT_EQ(lines[2], "    \"version\": 1,");
+}
+
+// A file edited by hand is read only when every value is where and what a
+// case holds; each refusal names what is wrong.
+TEST(CaseFile, RefusesHandEditedFilesNamingTheFault) {
+    const MainForm form;
+    const QByteArray bytes = caseBytes(hostileCase(form));
+    const QString damaged = QStringLiteral("The case \"c.kovex\" is damaged and was not opened: ");
+    const std::vector<std::pair<std::function<void(QJsonObject&)>, QString>> cases{
+        {[](QJsonObject& top) { top.insert("extra", 1); },
+         "the file holds \"extra\", which a case does not have."},
+        {[](QJsonObject& top) { top.remove("summary"); }, "the file lacks \"summary\"."},
+        {[](QJsonObject& top) { top.insert("lastComputedAntenna", 5); },
+         "\"lastComputedAntenna\" names antenna 5, which keeps no inputs."},
+        {[](QJsonObject& top) { top.insert("lastComputedAntenna", 2.5); },
+         "\"lastComputedAntenna\" is not a whole number from 0 to 12."},
+        {[](QJsonObject& top) {
+             QJsonObject antennas = member(top, "antennas");
+             antennas.insert("13", antennas.value("2"));
+             top.insert("antennas", antennas);
+         },
+         "the list of antennas holds \"13\", which a case does not have."},
+        {[](QJsonObject& top) {
+             QJsonObject antennas = member(top, "antennas");
+             QJsonObject two = member(antennas, "2");
+             two.insert("cmbMode", QJsonObject{{"item", 13}, {"text", "CW"}});
+             antennas.insert("2", two);
+             top.insert("antennas", antennas);
+         },
+         "\"cmbMode\" of antenna 2 item is not a whole number from -1 to 12."},
+        {[](QJsonObject& top) {
+             QJsonObject antennas = member(top, "antennas");
+             QJsonObject two = member(antennas, "2");
+             two.remove("edtD7");
+             antennas.insert("2", two);
+             top.insert("antennas", antennas);
+         },
+         "antenna 2 lacks \"edtD7\"."},
+        {[](QJsonObject& top) {
+             QJsonObject administrative = member(top, "administrative");
+             administrative.insert("edtName", 42);
+             top.insert("administrative", administrative);
+         },
+         "\"edtName\" of the administrative record is not a text."},
+        {[](QJsonObject& top) {
+             QJsonObject summary = member(top, "summary");
+             QJsonArray rows = summary.value("14").toArray();
+             rows.removeLast();
+             summary.insert("14", rows);
+             top.insert("summary", summary);
+         },
+         "column 14 of the summary is not a list of 46 texts."},
+    };
+    for (const auto& [edit, expected] : cases)
+        EXPECT_EQ(refusal(edited(bytes, edit), form), damaged + expected);
+}
+
+TEST(CaseFile, TellsOtherFilesNewerVersionsAndCutFilesApart) {
+    const MainForm form;
+    const QByteArray bytes = caseBytes(hostileCase(form));
+    const QString notACase = QStringLiteral("The file \"c.kovex\" is not a kovex case; nothing was opened.");
+    EXPECT_EQ(refusal("", form), notACase);
+    EXPECT_EQ(refusal("[1, 2]", form), notACase);
+    EXPECT_EQ(refusal("{\"format\": \"other\", \"version\": 1}", form), notACase);
+    EXPECT_EQ(
+        refusal(edited(bytes, [](QJsonObject& top) { top.insert("version", 7); }), form),
+        "The case \"c.kovex\" was saved in version 7 of the case format, which this kovex does not know "
+        "(it reads version 1); nothing was opened.");
+    EXPECT_TRUE(refusal(bytes.left(bytes.size() / 2), form)
+                    .startsWith("The case \"c.kovex\" is damaged and was not opened: "));
+}
