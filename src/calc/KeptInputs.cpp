@@ -104,8 +104,9 @@ const std::vector<QString>& antennaInputNames() {
 
 KeptControls keptControls(const Session& p, const std::vector<QString>& names) {
     KeptControls kept;
+    kept.reserve(names.size());
     for (const QString& name : names)
-        kept.emplace(name, keptControl(p, p.form1.ctl(name)));
+        kept.emplace_back(name, keptControl(p, p.form1.ctl(name)));
     return kept;
 }
 

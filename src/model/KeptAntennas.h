@@ -5,8 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace kovex {
 
@@ -22,8 +23,9 @@ struct KeptControl {
     bool operator==(const KeptControl&) const = default;
 };
 
-// Input controls by name.
-using KeptControls = std::map<QString, KeptControl>;
+// Input controls by name, in the order of the list of names they were kept
+// by: kept after every field computation, so a plain list, not a tree.
+using KeptControls = std::vector<std::pair<QString, KeptControl>>;
 
 // The inputs of every antenna whose fields were computed, kept beside the
 // summary column that computation wrote, so that an antenna can be put back

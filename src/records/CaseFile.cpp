@@ -207,7 +207,7 @@ KeptControls readControls(const QJsonValue& value, const std::vector<QString>& n
     for (const QString& name : names) {
         known << name;
         const QString what = "\"" + name + "\" of " + where;
-        kept.emplace(name, readControl(form.ctl(name), required(object, name, where), what));
+        kept.emplace_back(name, readControl(form.ctl(name), required(object, name, where), what));
     }
     onlyKnownKeys(object, known, where);
     return kept;

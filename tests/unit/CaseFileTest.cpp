@@ -52,7 +52,7 @@ KeptControl keptFor(const Control& control, int seed) {
 KeptControls keptGroup(const MainForm& form, const std::vector<QString>& names, int seed) {
     KeptControls kept;
     for (const QString& name : names)
-        kept.emplace(name, keptFor(form.ctl(name), seed++));
+        kept.emplace_back(name, keptFor(form.ctl(name), seed++));
     return kept;
 }
 
