@@ -14,54 +14,51 @@ const QString kRecordsMissing =
     QStringLiteral("Not every kept record is in the reference databases:\r%1\rCheck these lists before you "
                    "compute.");
 
-std::vector<QString> namesOfAntennaInputs() {
-    std::vector<QString> names{"edtOutputPower",
-                               "cmbFrequency",
-                               "cmbMode",
-                               "cmb6min",
-                               "chkFeederCalculator",
-                               "edtFeederLoss",
-                               "chkAddLossCalculator",
-                               "edtPWRmeter",
-                               "edtLPF",
-                               "edtATU",
-                               "edtNConnectors",
-                               "edtdBPerConnector",
-                               "edtAddLoss",
-                               "dblAntennaType",
-                               "edtAntennaHeight",
-                               "cmbPolarization",
-                               "chkTilt",
-                               "edtTilt"};
-    for (int k = 1; k <= 3; ++k) {
-        names.push_back(slotName("dblFeeder", k));
-        names.push_back(slotName("edtLengthF", k));
+// Every control of the Power, Antenna and Test points pages that shows
+// something of the antenna: its inputs, what their change handlers derive
+// from them, and the results of its computation. Buttons and page captions
+// never change; the fields of a reference table follow its list, and the
+// antenna's second list follows the first.
+bool describesTheAntenna(const Control& control) {
+    switch (control.kind) {
+    case ControlKind::Page:
+    case ControlKind::Button:
+    case ControlKind::DbField:
+    case ControlKind::Grid:
+    case ControlKind::UpDown:
+    case ControlKind::Image:
+    case ControlKind::Menu:
+    case ControlKind::MenuItem:
+        return false;
+    default:
+        return control.name != QLatin1String("dblAntennaRmk");
     }
-    for (int k = 1; k <= kTestPointSlots; ++k)
-        for (const char* base : {"edtD", "edtH", "edtLocation", "cmbSA"})
-            names.push_back(slotName(base, k));
+}
+
+std::vector<QString> namesOfAntennaPages() {
+    const MainForm form;
+    std::vector<QString> names;
+    bool onAntennaPages = false;
+    for (const QString& name : form.controlNames()) {
+        if (form.ctl(name).kind == ControlKind::Page)
+            onAntennaPages = name == QLatin1String("TabSheet2") || name == QLatin1String("TabSheet3") ||
+                             name == QLatin1String("TabSheet4");
+        else if (onAntennaPages && describesTheAntenna(form.ctl(name)))
+            names.push_back(name);
+    }
     return names;
 }
 
 KeptControl keptControl(const Session& p, const Control& control) {
     KeptControl kept;
-    switch (control.kind) {
-    case ControlKind::CheckBox:
-    case ControlKind::Radio:
-        kept.checked = control.checked;
-        break;
-    case ControlKind::Lookup:
+    kept.text = control.text;
+    kept.itemIndex = control.itemIndex;
+    kept.checked = control.checked;
+    if (control.kind == ControlKind::Lookup)
         kept.key = lookupKey(p, control.name);
-        kept.text = control.text;
-        break;
-    case ControlKind::Combo:
-        kept.itemIndex = control.itemIndex;
-        kept.text = control.text;
-        break;
-    default:
-        kept.text = control.text;
-        break;
-    }
+    kept.visible = control.visible;
+    kept.color = control.color;
+    kept.bold = control.bold;
     return kept;
 }
 
@@ -97,8 +94,8 @@ void putBackList(MainForm& f, const QString& name, const KeptControl& kept) {
 
 } // namespace
 
-const std::vector<QString>& antennaInputNames() {
-    static const std::vector<QString> names = namesOfAntennaInputs();
+const std::vector<QString>& antennaPageNames() {
+    static const std::vector<QString> names = namesOfAntennaPages();
     return names;
 }
 
@@ -114,11 +111,8 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
     MainForm& f = p.form1;
     QStringList missing;
     for (const auto& [name, state] : kept) {
-        switch (f.ctl(name).kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::Radio:
-            f.setChecked(name, state.checked);
-            break;
+        Control& control = f.ctl(name);
+        switch (control.kind) {
         case ControlKind::Lookup:
             if (const auto line = putBackLookup(p, name, state))
                 missing << *line;
@@ -126,25 +120,29 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
         case ControlKind::Combo:
             putBackList(f, name, state);
             break;
+        case ControlKind::RadioGroup:
+            f.setItemIndex(name, state.itemIndex);
+            break;
         default:
-            f.setText(name, state.text);
+            control.text = state.text;
+            control.checked = state.checked;
             break;
         }
+        control.visible = state.visible;
+        control.color = state.color;
+        control.bold = state.bold;
     }
     return missing;
 }
 
-void putBackAntenna(Session& p, const KeptControls& inputs) {
-    MainForm& f = p.form1;
-    const QStringList missing = putBackControls(p, inputs);
-    f.setVisible("gpbFeederLossCalculator", f.checked("chkFeederCalculator"));
-    f.setVisible("gpbAddLossCalculator", f.checked("chkAddLossCalculator"));
+void putBackAntenna(Session& p, const KeptControls& pages) {
+    const QStringList missing = putBackControls(p, pages);
     if (!missing.isEmpty())
         p.platform.dialogs.warning(kRecordsMissing.arg(missing.join(QLatin1Char('\r'))));
 }
 
 void keepAntennaInputs(Session& p, int antenna) {
-    p.form1.keptAntennas.keep(antenna, keptControls(p, antennaInputNames()));
+    p.form1.keptAntennas.keep(antenna, keptControls(p, antennaPageNames()));
 }
 
 void btnRecallAntennaClick(Session& p) {

@@ -10,9 +10,11 @@ namespace kovex {
 
 class Session;
 
-// The controls that describe one antenna: the Power page, the antenna record
-// with its height, polarization and tilt, and the twelve test-point slots.
-const std::vector<QString>& antennaInputNames();
+// The controls that describe one antenna, on the Power, Antenna and Test
+// points pages: its inputs (the power chain, the antenna record with its
+// height, polarization and tilt, the twelve test-point slots), what the
+// pages derive from them, and the fields computed.
+const std::vector<QString>& antennaPageNames();
 
 // The state of the named controls of the main window.
 KeptControls keptControls(const Session& p, const std::vector<QString>& names);
@@ -23,12 +25,11 @@ KeptControls keptControls(const Session& p, const std::vector<QString>& names);
 // the one kept (the reference table changed or is missing).
 QStringList putBackControls(Session& p, const KeptControls& kept);
 
-// Puts an antenna's inputs back on the pages, the calculator groups shown as
-// their boxes say. A list that cannot show its kept record is named in a
-// warning.
-void putBackAntenna(Session& p, const KeptControls& inputs);
+// Puts an antenna's pages back as they were when its fields were computed. A
+// list that cannot show its kept record is named in a warning.
+void putBackAntenna(Session& p, const KeptControls& pages);
 
-// Keeps the pages' inputs as those of summary column `antenna`; the field
+// Keeps the antenna pages as those of summary column `antenna`; the field
 // computation calls it when it has written that column.
 void keepAntennaInputs(Session& p, int antenna);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Control.h"
 #include "model/Limits.h"
 
 #include <QByteArray>
@@ -11,20 +12,23 @@
 
 namespace kovex {
 
-// One input control as the user left it: the text of an edit, the check of
-// a box, the item and text of a list, and for a list of a reference table
-// the key of the record it shows.
+// One control as the user saw it: its text, the item of a list, the check of
+// a box, for a list of a reference table the key of the record it shows, and
+// whether it is shown, in which colour and weight.
 struct KeptControl {
     QString text;
     int itemIndex = -1;
     bool checked = false;
     QString key;
+    bool visible = true;
+    QRgb color = kBlack;
+    bool bold = false;
 
     bool operator==(const KeptControl&) const = default;
 };
 
-// Input controls by name, in the order of the list of names they were kept
-// by: kept after every field computation, so a plain list, not a tree.
+// Controls by name, in the order of the list of names they were kept by:
+// kept after every field computation, so a plain list, not a tree.
 using KeptControls = std::vector<std::pair<QString, KeptControl>>;
 
 // The inputs of every antenna whose fields were computed, kept beside the
@@ -68,9 +72,9 @@ class KeptAntennas {
 struct CaseFileState {
     QString path; // empty for a case never saved
     QByteArray savedBytes;
-    // The pages' inputs when the program started: what a case that keeps no
+    // The antenna pages when the program started: what a case that keeps no
     // antenna shows when it is opened.
-    KeptControls startInputs;
+    KeptControls startPages;
 };
 
 } // namespace kovex

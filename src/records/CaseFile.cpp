@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
 #include <limits>
@@ -24,7 +25,7 @@ namespace {
 
 using namespace summary;
 
-// A case of twelve antennas is some 100 kB; anything far larger is no case,
+// A case of twelve antennas is some 500 kB; anything far larger is no case,
 // and is refused before it fills the memory.
 constexpr qint64 kMaxCaseFileBytes = 16 * 1024 * 1024;
 
@@ -39,6 +40,30 @@ const QString kAntennasKey = QStringLiteral("antennas");
 const QString kItemKey = QStringLiteral("item");
 const QString kTextKey = QStringLiteral("text");
 const QString kRecordKey = QStringLiteral("key");
+const QString kCheckedKey = QStringLiteral("checked");
+const QString kVisibleKey = QStringLiteral("visible");
+const QString kColourKey = QStringLiteral("colour");
+const QString kBoldKey = QStringLiteral("bold");
+
+bool hasItems(ControlKind kind) {
+    return kind == ControlKind::Combo || kind == ControlKind::RadioGroup;
+}
+
+bool hasCheck(ControlKind kind) {
+    return kind == ControlKind::CheckBox || kind == ControlKind::Radio;
+}
+
+// What a control of this kind keeps beside its text and its look.
+QStringList keysOf(ControlKind kind) {
+    QStringList keys{kTextKey};
+    if (hasItems(kind))
+        keys << kItemKey;
+    if (hasCheck(kind))
+        keys << kCheckedKey;
+    if (kind == ControlKind::Lookup)
+        keys << kRecordKey;
+    return keys << kVisibleKey << kColourKey << kBoldKey;
+}
 
 std::vector<int> summaryColumnNumbers() {
     std::vector<int> columns;
@@ -53,18 +78,22 @@ constexpr int kSummaryRows = kRows - 1; // rows 1..46; row 0 holds the headings
 
 // ---- writing
 
+QString colourName(QRgb color) {
+    return QStringLiteral("#%1").arg(color & 0xffffffu, 6, 16, QLatin1Char('0'));
+}
+
 QJsonValue controlValue(const Control& control, const KeptControl& kept) {
-    switch (control.kind) {
-    case ControlKind::CheckBox:
-    case ControlKind::Radio:
-        return kept.checked;
-    case ControlKind::Combo:
-        return QJsonObject{{kItemKey, kept.itemIndex}, {kTextKey, kept.text}};
-    case ControlKind::Lookup:
-        return QJsonObject{{kRecordKey, kept.key}, {kTextKey, kept.text}};
-    default:
-        return kept.text;
-    }
+    QJsonObject object{{kTextKey, kept.text},
+                       {kVisibleKey, kept.visible},
+                       {kColourKey, colourName(kept.color)},
+                       {kBoldKey, kept.bold}};
+    if (hasItems(control.kind))
+        object.insert(kItemKey, kept.itemIndex);
+    if (hasCheck(control.kind))
+        object.insert(kCheckedKey, kept.checked);
+    if (control.kind == ControlKind::Lookup)
+        object.insert(kRecordKey, kept.key);
+    return object;
 }
 
 // The kinds of the controls are those of a fresh window: the file's layout
@@ -158,44 +187,36 @@ QJsonObject objectOf(const QJsonValue& value, const QString& what) {
     return value.toObject();
 }
 
-// A list keeps its item and its text; the item, when there is one, decides
-// the text, as it does in the window.
-KeptControl readList(const Control& list, const QJsonValue& value, const QString& what) {
-    const QJsonObject object = objectOf(value, what);
-    onlyKnownKeys(object, {kItemKey, kTextKey}, what);
-    KeptControl kept;
-    kept.itemIndex = wholeOf(required(object, kItemKey, what), what + " item", -1,
-                             static_cast<int>(list.items.size()) - 1);
-    kept.text = textOf(required(object, kTextKey, what), what + " text");
-    if (kept.itemIndex >= 0)
-        kept.text = list.items[kept.itemIndex];
-    return kept;
+QRgb colourOf(const QJsonValue& value, const QString& what) {
+    static const QRegularExpression pattern(QStringLiteral("^#[0-9a-f]{6}$"));
+    const QString name = textOf(value, what);
+    if (!pattern.match(name).hasMatch())
+        damaged(what + " is not a colour written as #rrggbb");
+    return 0xff000000u | name.mid(1).toUInt(nullptr, 16);
 }
 
-KeptControl readLookup(const QJsonValue& value, const QString& what) {
-    const QJsonObject object = objectOf(value, what);
-    onlyKnownKeys(object, {kRecordKey, kTextKey}, what);
-    KeptControl kept;
-    kept.key = textOf(required(object, kRecordKey, what), what + " key");
-    kept.text = textOf(required(object, kTextKey, what), what + " text");
-    return kept;
-}
-
+// A control keeps exactly the values of its kind. The item of a list, when
+// there is one, decides its text, as it does in the window.
 KeptControl readControl(const Control& control, const QJsonValue& value, const QString& what) {
+    const QJsonObject object = objectOf(value, what);
+    onlyKnownKeys(object, keysOf(control.kind), what);
+    const auto member = [&](const QString& key) { return required(object, key, what); };
     KeptControl kept;
-    switch (control.kind) {
-    case ControlKind::CheckBox:
-    case ControlKind::Radio:
-        kept.checked = checkOf(value, what);
-        return kept;
-    case ControlKind::Combo:
-        return readList(control, value, what);
-    case ControlKind::Lookup:
-        return readLookup(value, what);
-    default:
-        kept.text = textOf(value, what);
-        return kept;
+    kept.text = textOf(member(kTextKey), "the text of " + what);
+    if (hasItems(control.kind)) {
+        const int lastItem = static_cast<int>(control.items.size()) - 1;
+        kept.itemIndex = wholeOf(member(kItemKey), "the item of " + what, -1, lastItem);
+        if (kept.itemIndex >= 0 && control.kind == ControlKind::Combo)
+            kept.text = control.items[kept.itemIndex];
     }
+    if (hasCheck(control.kind))
+        kept.checked = checkOf(member(kCheckedKey), "the check of " + what);
+    if (control.kind == ControlKind::Lookup)
+        kept.key = textOf(member(kRecordKey), "the key of " + what);
+    kept.visible = checkOf(member(kVisibleKey), "the visibility of " + what);
+    kept.color = colourOf(member(kColourKey), "the colour of " + what);
+    kept.bold = checkOf(member(kBoldKey), "the boldness of " + what);
+    return kept;
 }
 
 // Every control of the group must be there, and nothing else.
@@ -242,7 +263,7 @@ KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form) {
         const QString key = QString::number(n);
         known << key;
         if (object.contains(key))
-            antennas.keep(n, readControls(object.value(key), antennaInputNames(), form, "antenna " + key));
+            antennas.keep(n, readControls(object.value(key), antennaPageNames(), form, "antenna " + key));
     }
     onlyKnownKeys(object, known, QStringLiteral("the list of antennas"));
     return antennas;
@@ -385,9 +406,7 @@ CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QStrin
 void putBackCase(Session& p, const CaseContent& content) {
     MainForm& f = p.form1;
     putBackControls(p, content.administrative);
-    showCoordinateForm(f, f.checked("rdbLambert") ? CoordinateSystem::Lambert : CoordinateSystem::WGS84);
     f.setChecked("rdbNewSite", !f.checked("rdbExistingSite"));
-    f.setVisible("edtOtherOperator", f.checked("chkOtherOperator"));
     // The help speaks the correspondence language, as after loading a TPAI file.
     if (f.itemIndex("cmbLanguage") >= 0)
         setHelpLanguage(p, f.itemIndex("cmbLanguage"));
@@ -404,7 +423,7 @@ void putBackCase(Session& p, const CaseContent& content) {
 
     f.keptAntennas = content.antennas;
     const KeptControls* last = content.antennas.find(content.antennas.last());
-    putBackAntenna(p, last ? *last : f.caseFile.startInputs);
+    putBackAntenna(p, last ? *last : f.caseFile.startPages);
 }
 
 } // namespace casefile
@@ -495,7 +514,7 @@ bool save(Session& p) {
 } // namespace
 
 void startNewCase(Session& p) {
-    p.form1.caseFile.startInputs = keptControls(p, antennaInputNames());
+    p.form1.caseFile.startPages = keptControls(p, antennaPageNames());
     markSaved(p, QString());
 }
 

@@ -27,7 +27,10 @@ const QStringList kHostileTexts{QString::fromUtf8("Ελληνικά ✓ 日本 �
 
 KeptControl keptFor(const Control& control, int seed) {
     KeptControl kept;
-    const QString text = kHostileTexts[seed % kHostileTexts.size()];
+    kept.text = kHostileTexts[seed % kHostileTexts.size()];
+    kept.visible = seed % 3 != 0;
+    kept.color = seed % 2 == 0 ? kRed : 0xff123456;
+    kept.bold = seed % 4 == 0;
     switch (control.kind) {
     case ControlKind::CheckBox:
     case ControlKind::Radio:
@@ -36,14 +39,13 @@ KeptControl keptFor(const Control& control, int seed) {
     case ControlKind::Combo:
         // no item chosen: a text of its own; else the item's text
         kept.itemIndex = seed % 3 == 0 ? -1 : seed % static_cast<int>(control.items.size());
-        kept.text = kept.itemIndex < 0 ? text : control.items[kept.itemIndex];
+        if (kept.itemIndex >= 0)
+            kept.text = control.items[kept.itemIndex];
         break;
     case ControlKind::Lookup:
         kept.key = QString::number(seed);
-        kept.text = text;
         break;
     default:
-        kept.text = text;
         break;
     }
     return kept;
@@ -66,8 +68,8 @@ CaseContent hostileCase(const MainForm& form) {
             rows << kHostileTexts[(column + row) % kHostileTexts.size()];
         content.summaryColumns.emplace(column, rows);
     }
-    content.antennas.keep(2, keptGroup(form, antennaInputNames(), 2));
-    content.antennas.keep(12, keptGroup(form, antennaInputNames(), 5));
+    content.antennas.keep(2, keptGroup(form, antennaPageNames(), 2));
+    content.antennas.keep(12, keptGroup(form, antennaPageNames(), 5));
     content.antennas.setLast(2);
     return content;
 }
@@ -136,11 +138,13 @@ TEST(CaseFile, RefusesHandEditedFilesNamingTheFault) {
         {[](QJsonObject& top) {
              QJsonObject antennas = member(top, "antennas");
              QJsonObject two = member(antennas, "2");
-             two.insert("cmbMode", QJsonObject{{"item", 13}, {"text", "CW"}});
+             QJsonObject mode = member(two, "cmbMode");
+             mode.insert("item", 13);
+             two.insert("cmbMode", mode);
              antennas.insert("2", two);
              top.insert("antennas", antennas);
          },
-         "\"cmbMode\" of antenna 2 item is not a whole number from -1 to 12."},
+         "the item of \"cmbMode\" of antenna 2 is not a whole number from -1 to 12."},
         {[](QJsonObject& top) {
              QJsonObject antennas = member(top, "antennas");
              QJsonObject two = member(antennas, "2");
@@ -151,10 +155,32 @@ TEST(CaseFile, RefusesHandEditedFilesNamingTheFault) {
          "antenna 2 lacks \"edtD7\"."},
         {[](QJsonObject& top) {
              QJsonObject administrative = member(top, "administrative");
-             administrative.insert("edtName", 42);
+             QJsonObject name = member(administrative, "edtName");
+             name.insert("text", 42);
+             administrative.insert("edtName", name);
              top.insert("administrative", administrative);
          },
-         "\"edtName\" of the administrative record is not a text."},
+         "the text of \"edtName\" of the administrative record is not a text."},
+        {[](QJsonObject& top) {
+             QJsonObject antennas = member(top, "antennas");
+             QJsonObject two = member(antennas, "2");
+             QJsonObject field = member(two, "edtE3");
+             field.insert("colour", "red");
+             two.insert("edtE3", field);
+             antennas.insert("2", two);
+             top.insert("antennas", antennas);
+         },
+         "the colour of \"edtE3\" of antenna 2 is not a colour written as #rrggbb."},
+        {[](QJsonObject& top) {
+             QJsonObject antennas = member(top, "antennas");
+             QJsonObject two = member(antennas, "2");
+             QJsonObject height = member(two, "edtAntennaHeight");
+             height.insert("checked", true);
+             two.insert("edtAntennaHeight", height);
+             antennas.insert("2", two);
+             top.insert("antennas", antennas);
+         },
+         "\"edtAntennaHeight\" of antenna 2 holds \"checked\", which a case does not have."},
         {[](QJsonObject& top) {
              QJsonObject summary = member(top, "summary");
              QJsonArray rows = summary.value("14").toArray();
