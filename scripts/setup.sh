@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
     nec2c
+    clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
 )
 if [ "${1:-}" = "--display" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test. The scenario suite
 # runs under two process locales, C and Belgian French (a comma as decimal
-# separator), and must give the same results under both.
+# separator), and must give the same results under both; the suite runs
+# again under the sanitizers, and the fuzz targets for a few seconds each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -20,6 +21,10 @@ cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVEX
 cmake --build "$root/build-asan" -j"$(nproc)"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LC_ALL=C.UTF-8 ctest --output-on-failure -j"$(nproc)")
+
+# A short bounded run of every fuzz target (clang, libFuzzer, the same
+# sanitizers); a crash, a sanitizer report or a broken property fails it.
+bash "$root/scripts/fuzz.sh" 10 "$root/build-fuzz"
 
 scenarios=("$root"/tests/scenarios/*.scn)
 LC_ALL=C.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-C.txt || true

@@ -147,6 +147,12 @@ QString fixed(double value, int width, int decimals) {
 QString shortest(double value) {
     if (finite(value) == 0)
         return QStringLiteral("0");
+    // Fifteen digits round the largest doubles up beyond the range, to a text
+    // that would read back as no number: those show the largest text that
+    // reads back.
+    constexpr double kLargestShown = 1.79769313486231e308;
+    if (std::abs(value) > kLargestShown)
+        value = std::copysign(kLargestShown, value);
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return tidyExponent(std::string(buffer, result.ptr));

@@ -96,6 +96,10 @@ TEST(NumberText, FormatsTheShortestForm) {
     EXPECT_EQ(num::shortest(-0.0), "0");
     EXPECT_EQ(num::shortest(1e20), "1E20");
     EXPECT_EQ(num::shortest(0.00001), "1E-5");
+    // The largest doubles round down, to a text that still reads back.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(num::shortest(-largest), "-1.79769313486231E308");
+    EXPECT_EQ(num::shortest(num::toFloat(num::shortest(largest))), "1.79769313486231E308");
 }
 
 TEST(NumberText, RoundsHalvesToEven) {

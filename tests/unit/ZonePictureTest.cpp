@@ -49,8 +49,6 @@ ZonePictureInput beamStation() {
 constexpr QRgb kWhitePixel = 0xffffffff;
 constexpr QRgb kBlackPixel = 0xff000000;
 constexpr QRgb kGreenPixel = 0xff00ff00;
-constexpr QRgb kYellowPixel = 0xffffff00;
-constexpr QRgb kRedPixel = 0xffff0000;
 constexpr QRgb kBluePixel = 0xff0000ff;
 constexpr QRgb kSilverPixel = 0xffc0c0c0;
 

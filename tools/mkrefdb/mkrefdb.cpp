@@ -12,17 +12,16 @@
 // OUTPUT is written under a temporary name and renamed only when complete:
 // a failed run leaves the previous OUTPUT, or none, never a half-built file.
 
+#include "RefSource.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringDecoder>
 #include <QStringList>
 #include <QVariant>
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -31,29 +30,17 @@
 
 namespace {
 
-constexpr auto connectionName = "mkrefdb";
+using mkrefdb::BuildError;
+using mkrefdb::Column;
+using mkrefdb::ColumnKind;
 
-struct BuildError {
-    QString message;
-};
+constexpr auto connectionName = "mkrefdb";
 
 struct Options {
     QString table;
     QStringList textColumns;
     QString source;
     QString output;
-};
-
-enum class ColumnKind { Key, Text, Real };
-
-struct Column {
-    QString name;
-    ColumnKind kind;
-};
-
-struct SourceLine {
-    int number;
-    QString text;
 };
 
 std::optional<Options> parseArguments(const QStringList& args) {
@@ -78,113 +65,11 @@ std::optional<Options> parseArguments(const QStringList& args) {
     return options;
 }
 
-// The non-empty lines of the source, numbered from 1 for the messages, decoded
-// as UTF-8 whatever the process locale is.
-std::vector<SourceLine> readSource(const QString& path) {
-    QFile file(path);
+mkrefdb::RefSource readSource(const Options& options) {
+    QFile file(options.source);
     if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path + ": " + file.errorString()};
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        throw BuildError{path + ": not valid UTF-8"};
-
-    std::vector<SourceLine> lines;
-    const QStringList split = text.split('\n');
-    for (qsizetype i = 0; i < split.size(); ++i) {
-        QString line = split[i];
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            lines.push_back({static_cast<int>(i + 1), line});
-    }
-    if (lines.empty())
-        throw BuildError{path + ": empty source"};
-    return lines;
-}
-
-QString where(const Options& options, int line) {
-    return options.source + ":" + QString::number(line) + ": ";
-}
-
-std::vector<Column> readHeader(const Options& options, const SourceLine& header) {
-    const QStringList names = header.text.split(';');
-    std::vector<Column> columns;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString& name = names[i];
-        if (name.isEmpty() || names.indexOf(name) != i)
-            throw BuildError{where(options, header.number) + "empty or repeated column name \"" + name +
-                             "\""};
-        const ColumnKind kind = i == 0                               ? ColumnKind::Key
-                                : options.textColumns.contains(name) ? ColumnKind::Text
-                                                                     : ColumnKind::Real;
-        columns.push_back({name, kind});
-    }
-    for (const QString& text : options.textColumns) {
-        if (!names.mid(1).contains(text))
-            throw BuildError{where(options, header.number) + "no text column \"" + text + "\" after the key"};
-    }
-    return columns;
-}
-
-template <typename Number> std::optional<Number> parseNumber(const QString& field) {
-    const QByteArray utf8 = field.toUtf8();
-    const char* const end = utf8.constData() + utf8.size();
-    Number value{};
-    const auto [stop, error] = std::from_chars(utf8.constData(), end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-QVariant fieldValue(const Column& column, const QString& field) {
-    switch (column.kind) {
-    case ColumnKind::Key:
-        if (const auto key = parseNumber<qlonglong>(field))
-            return *key;
-        break;
-    case ColumnKind::Text:
-        return field.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(field);
-    case ColumnKind::Real:
-        if (field.isEmpty())
-            return QVariant(QMetaType::fromType<double>());
-        if (const auto value = parseNumber<double>(field); value && std::isfinite(*value))
-            return *value;
-        break;
-    }
-    throw BuildError{
-        "column \"" + column.name + "\": \"" + field + "\" is not " +
-        (column.kind == ColumnKind::Key ? "a whole number" : "a number with '.' as decimal separator")};
-}
-
-std::vector<QVariant> readRow(const std::vector<Column>& columns, const QString& line) {
-    const QStringList fields = line.split(';');
-    if (fields.size() != static_cast<qsizetype>(columns.size()))
-        throw BuildError{QString::number(fields.size()) + " fields for " + QString::number(columns.size()) +
-                         " columns"};
-    std::vector<QVariant> values;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        values.push_back(fieldValue(columns[i], fields[static_cast<qsizetype>(i)]));
-    return values;
-}
-
-std::vector<std::vector<QVariant>> readRows(const Options& options, const std::vector<Column>& columns,
-                                            const std::vector<SourceLine>& lines) {
-    std::vector<std::vector<QVariant>> rows;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        try {
-            rows.push_back(readRow(columns, lines[i].text));
-            if (rows.size() > 1 && rows.back()[0].toLongLong() <= rows[rows.size() - 2][0].toLongLong())
-                throw BuildError{"key " + rows.back()[0].toString() + " does not follow key " +
-                                 rows[rows.size() - 2][0].toString() + " in ascending order"};
-        } catch (const BuildError& error) {
-            throw BuildError{where(options, lines[i].number) + error.message};
-        }
-    }
-    return rows;
+        throw BuildError{options.source + ": " + file.errorString()};
+    return mkrefdb::parseSource(file.readAll(), options.source, options.textColumns);
 }
 
 QString quoted(const QString& identifier) {
@@ -234,9 +119,7 @@ void writeDatabase(const QString& path, const Options& options, const std::vecto
 }
 
 void build(const Options& options) {
-    const std::vector<SourceLine> lines = readSource(options.source);
-    const std::vector<Column> columns = readHeader(options, lines.front());
-    const auto rows = readRows(options, columns, lines);
+    const mkrefdb::RefSource source = readSource(options);
 
     const std::filesystem::path output(options.output.toStdU16String());
     std::filesystem::path partial = output;
@@ -244,7 +127,7 @@ void build(const Options& options) {
     std::error_code ignored;
     std::filesystem::remove(partial, ignored);
     try {
-        writeDatabase(QString::fromStdU16String(partial.u16string()), options, columns, rows);
+        writeDatabase(QString::fromStdU16String(partial.u16string()), options, source.columns, source.rows);
     } catch (const BuildError&) {
         QSqlDatabase::removeDatabase(connectionName);
         std::filesystem::remove(partial, ignored);
