@@ -93,6 +93,23 @@ QJsonObject member(const QJsonObject& object, const QString& key) {
     return object.value(key).toObject();
 }
 
+// An edit of one member of the object at `path` below the top object.
+std::function<void(QJsonObject&)> setAt(const QStringList& path, const QString& key,
+                                        const QJsonValue& value) {
+    return [=](QJsonObject& top) {
+        std::function<void(QJsonObject&, int)> edit = [&](QJsonObject& object, int depth) {
+            if (depth == path.size()) {
+                object.insert(key, value);
+                return;
+            }
+            QJsonObject inner = member(object, path[depth]);
+            edit(inner, depth + 1);
+            object.insert(path[depth], inner);
+        };
+        edit(top, 0);
+    };
+}
+
 } // namespace
 
 TEST(CaseFile, EveryTextAndStateReadsBackAsWritten) {
@@ -122,71 +139,32 @@ TEST(CaseFile, RefusesHandEditedFilesNamingTheFault) {
     const QByteArray bytes = caseBytes(hostileCase(form));
     const QString damaged = QStringLiteral("The case \"c.kovex\" is damaged and was not opened: ");
     const std::vector<std::pair<std::function<void(QJsonObject&)>, QString>> cases{
-        {[](QJsonObject& top) { top.insert("extra", 1); },
-         "the file holds \"extra\", which a case does not have."},
+        {setAt({}, "extra", 1), "the file holds \"extra\", which a case does not have."},
         {[](QJsonObject& top) { top.remove("summary"); }, "the file lacks \"summary\"."},
-        {[](QJsonObject& top) { top.insert("lastComputedAntenna", 5); },
+        {setAt({}, "lastComputedAntenna", 5),
          "\"lastComputedAntenna\" names antenna 5, which keeps no inputs."},
-        {[](QJsonObject& top) { top.insert("lastComputedAntenna", 2.5); },
+        {setAt({}, "lastComputedAntenna", 2.5),
          "\"lastComputedAntenna\" is not a whole number from 0 to 12."},
-        {[](QJsonObject& top) {
-             QJsonObject antennas = member(top, "antennas");
-             antennas.insert("13", antennas.value("2"));
-             top.insert("antennas", antennas);
-         },
+        {[](QJsonObject& top) { setAt({"antennas"}, "13", member(top, "antennas").value("2"))(top); },
          "the list of antennas holds \"13\", which a case does not have."},
-        {[](QJsonObject& top) {
-             QJsonObject antennas = member(top, "antennas");
-             QJsonObject two = member(antennas, "2");
-             QJsonObject mode = member(two, "cmbMode");
-             mode.insert("item", 13);
-             two.insert("cmbMode", mode);
-             antennas.insert("2", two);
-             top.insert("antennas", antennas);
-         },
+        {setAt({"antennas", "2", "cmbMode"}, "item", 13),
          "the item of \"cmbMode\" of antenna 2 is not a whole number from -1 to 12."},
         {[](QJsonObject& top) {
-             QJsonObject antennas = member(top, "antennas");
-             QJsonObject two = member(antennas, "2");
+             QJsonObject two = member(member(top, "antennas"), "2");
              two.remove("edtD7");
-             antennas.insert("2", two);
-             top.insert("antennas", antennas);
+             setAt({"antennas"}, "2", two)(top);
          },
          "antenna 2 lacks \"edtD7\"."},
-        {[](QJsonObject& top) {
-             QJsonObject administrative = member(top, "administrative");
-             QJsonObject name = member(administrative, "edtName");
-             name.insert("text", 42);
-             administrative.insert("edtName", name);
-             top.insert("administrative", administrative);
-         },
+        {setAt({"administrative", "edtName"}, "text", 42),
          "the text of \"edtName\" of the administrative record is not a text."},
-        {[](QJsonObject& top) {
-             QJsonObject antennas = member(top, "antennas");
-             QJsonObject two = member(antennas, "2");
-             QJsonObject field = member(two, "edtE3");
-             field.insert("colour", "red");
-             two.insert("edtE3", field);
-             antennas.insert("2", two);
-             top.insert("antennas", antennas);
-         },
+        {setAt({"antennas", "2", "edtE3"}, "colour", "red"),
          "the colour of \"edtE3\" of antenna 2 is not a colour written as #rrggbb."},
-        {[](QJsonObject& top) {
-             QJsonObject antennas = member(top, "antennas");
-             QJsonObject two = member(antennas, "2");
-             QJsonObject height = member(two, "edtAntennaHeight");
-             height.insert("checked", true);
-             two.insert("edtAntennaHeight", height);
-             antennas.insert("2", two);
-             top.insert("antennas", antennas);
-         },
+        {setAt({"antennas", "2", "edtAntennaHeight"}, "checked", true),
          "\"edtAntennaHeight\" of antenna 2 holds \"checked\", which a case does not have."},
         {[](QJsonObject& top) {
-             QJsonObject summary = member(top, "summary");
-             QJsonArray rows = summary.value("14").toArray();
+             QJsonArray rows = member(top, "summary").value("14").toArray();
              rows.removeLast();
-             summary.insert("14", rows);
-             top.insert("summary", summary);
+             setAt({"summary"}, "14", rows)(top);
          },
          "column 14 of the summary is not a list of 46 texts."},
     };
