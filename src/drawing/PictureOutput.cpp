@@ -3,10 +3,9 @@
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
+#include "support/WholeFile.h"
 
-#include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 namespace kovex {
 
@@ -48,20 +47,6 @@ class OrientationKept {
     PageOrientation m_orientation;
 };
 
-// The bitmap goes to a temporary file that takes the name only once it is
-// complete, so a failed save never leaves half a picture under it.
-void writeBitmap(const QString& name, const QImage& picture) {
-    const QFileInfo existing(name);
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
-        throw KovexError(QStringLiteral("File access denied"));
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        throw KovexError(QStringLiteral("File access denied"));
-    // 32-bit pixels are written as a 24-bit bitmap.
-    if (!picture.convertToFormat(QImage::Format_RGB32).save(&file, "BMP") || !file.commit())
-        throw KovexError(QStringLiteral("I/O error 101"));
-}
-
 bool noDrawingYet(Session& p) {
     if (!p.form2.imgPH.isNull())
         return false;
@@ -83,7 +68,10 @@ void btnSaveDrawingClick(Session& p) {
         throw KovexError(QStringLiteral("Invalid filename"));
     {
         const BusyCursorShown busy(p.platform.cursor);
-        writeBitmap(name, p.form2.imgPH);
+        // 32-bit pixels are written as a 24-bit bitmap, never half of one.
+        wholefile::saveOrFail(name, [&](QIODevice& file) {
+            return p.form2.imgPH.convertToFormat(QImage::Format_RGB32).save(&file, "BMP");
+        });
     }
     p.platform.dialogs.message(name + QStringLiteral(" saved !"));
 }

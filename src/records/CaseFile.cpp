@@ -5,15 +5,14 @@
 #include "records/AdministrativeRecord.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
+#include "support/WholeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -444,37 +443,40 @@ void markSaved(Session& p, const QString& path) {
     p.form1.caseFile.savedBytes = casefile::caseBytes(casefile::caseOf(p));
 }
 
-// Only a regular file is read: a named pipe or a device would wait for
-// ever or never end.
 QByteArray readCaseFile(const QString& path) {
-    const QFileInfo info(path);
-    const QString name = shownName(path);
-    if (!info.exists())
-        throw KovexError("The file \"" + name + "\" was not found; nothing was opened.");
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw KovexError("The file \"" + name + "\" cannot be read; nothing was opened.");
-    if (file.size() > casefile::kMaxCaseFileBytes)
-        throw KovexError("The file \"" + name + "\" is far too large for a kovex case; nothing was opened.");
-    const QByteArray bytes = file.read(casefile::kMaxCaseFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw KovexError("The file \"" + name + "\" cannot be read (" + file.errorString() +
-                         "); nothing was opened.");
-    return bytes;
+    using wholefile::Fault;
+    const QString file = "The file \"" + shownName(path) + "\" ";
+    try {
+        return wholefile::read(path, casefile::kMaxCaseFileBytes);
+    } catch (const wholefile::FileFault& fault) {
+        switch (fault.fault) {
+        case Fault::NotFound:
+            throw KovexError(file + "was not found; nothing was opened.");
+        case Fault::TooLarge:
+            throw KovexError(file + "is far too large for a kovex case; nothing was opened.");
+        case Fault::ReadFailed:
+            throw KovexError(file + "cannot be read (" + fault.detail + "); nothing was opened.");
+        default:
+            throw KovexError(file + "cannot be read; nothing was opened.");
+        }
+    }
 }
 
-// The new file takes the place of the old one only once it is complete, so
-// a failed save leaves the previous file whole.
 void writeCaseFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo existing(path);
+    using wholefile::Fault;
     const QString refused = "The case was not saved as \"" + shownName(path) + "\": ";
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
-        throw KovexError(refused + "the file there cannot be replaced.");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw KovexError(refused + file.errorString() + '.');
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw KovexError(refused + file.errorString() + "; a file already there is left as it was.");
+    try {
+        wholefile::save(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    } catch (const wholefile::FileFault& fault) {
+        switch (fault.fault) {
+        case Fault::NotReplaceable:
+            throw KovexError(refused + "the file there cannot be replaced.");
+        case Fault::CannotCreate:
+            throw KovexError(refused + fault.detail + '.');
+        default:
+            throw KovexError(refused + fault.detail + "; a file already there is left as it was.");
+        }
+    }
 }
 
 QString withCaseExtension(const QString& path) {

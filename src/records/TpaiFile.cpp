@@ -6,12 +6,10 @@
 #include "support/Cp1252.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
+#include "support/WholeFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <algorithm>
 #include <span>
 
@@ -343,36 +341,23 @@ namespace {
 // loaded, so that a wrong choice neither floods the memory nor loads half.
 constexpr qint64 kMaxTpaiFileBytes = 1024 * 1024;
 
-// Only a regular file is opened: reading a named pipe or a device would
-// wait for ever.
 QByteArray readWholeFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw KovexError(QStringLiteral("File not found"));
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw KovexError(QStringLiteral("File access denied"));
-    if (file.size() > kMaxTpaiFileBytes)
-        throw KovexError(
-            QStringLiteral("The file is too large for a TPAI file (more than 1 MiB); nothing was loaded."));
-    QByteArray bytes = file.read(kMaxTpaiFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw KovexError(QStringLiteral("I/O error 100"));
-    return bytes;
-}
-
-// The new file takes the place of the old one only once it is complete, so
-// a failed save leaves the previous file as it was. A read-only file is
-// refused rather than replaced behind the user's back.
-void saveInPlace(const QString& name, const QByteArray& bytes) {
-    const QFileInfo existing(name);
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
-        throw KovexError(QStringLiteral("File access denied"));
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        throw KovexError(QStringLiteral("File access denied"));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw KovexError(QStringLiteral("I/O error 101"));
+    using wholefile::Fault;
+    try {
+        return wholefile::read(path, kMaxTpaiFileBytes);
+    } catch (const wholefile::FileFault& fault) {
+        switch (fault.fault) {
+        case Fault::NotFound:
+            throw KovexError(QStringLiteral("File not found"));
+        case Fault::TooLarge:
+            throw KovexError(QStringLiteral(
+                "The file is too large for a TPAI file (more than 1 MiB); nothing was loaded."));
+        case Fault::ReadFailed:
+            throw KovexError(QStringLiteral("I/O error 100"));
+        default:
+            throw KovexError(QStringLiteral("File access denied"));
+        }
+    }
 }
 
 QString dialogFolder(const Session& p) {
@@ -390,7 +375,7 @@ void WriteTpaiFile(Session& p) {
                                           p.platform.locale.shortTimeFormat());
     const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
     f.TpaiFileName = name;
-    saveInPlace(name, bytes);
+    wholefile::saveOrFail(name, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }
 
 bool ReadTpaiFile(Session& p) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class QIODevice;
+
+// Files read and saved whole: only a regular file of bounded size is read
+// (a named pipe or a device would wait for ever), and a save replaces a file
+// only once the new one is complete, so a failed save leaves the previous
+// file as it was. Each caller words the failures for its own user.
+namespace kovex::wholefile {
+
+enum class Fault {
+    NotFound,
+    NotReadable,    // no regular file, or one that cannot be opened
+    TooLarge,       // larger than the caller's bound
+    ReadFailed,     // opened, but reading failed
+    NotReplaceable, // something there that is no regular writable file
+    CannotCreate,   // the new file cannot be made
+    WriteFailed,    // writing or completing the new file failed
+};
+
+struct FileFault {
+    Fault fault;
+    QString detail; // the system's own words, when it gives any
+};
+
+// The bytes of a regular file of at most `maxBytes`; throws FileFault.
+QByteArray read(const QString& path, qint64 maxBytes);
+
+// Saves through a temporary file that takes the name when `write` has
+// filled it and returned true; throws FileFault.
+void save(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// As save(), failing with the program's plain file messages: "File access
+// denied" when the file cannot be replaced or made, "I/O error 101" when
+// writing it fails.
+void saveOrFail(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+} // namespace kovex::wholefile
