@@ -1,20 +1,26 @@
 // The number texts on any input: each conversion returns or throws
-// KovexError (another exception ends the run as a crash), no reader returns
-// a value that is not finite, and a value reads back from the texts shown
-// for it.
+// KovexError (another exception ends the run as a crash), the readers take
+// exactly the texts their grammar allows, within range, and read the value
+// the C library reads, no reader returns a value that is not finite, a value
+// reads back from the texts shown for it, and rounding goes to the nearest
+// whole number, halves to even.
 
 #include "FuzzCheck.h"
 
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
+#include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -76,22 +82,95 @@ void checkValue(double value, int width, int decimals) {
     checkFixed(value, width, decimals);
 }
 
-// The text as a user types it: a whole number is also a real of the same
-// value, and the strict reader takes no text the other refuses.
+// The texts a user may type as numbers, once the blanks around them are gone,
+// written independently of the readers.
+bool isRealText(const QString& trimmed) {
+    static const QRegularExpression real(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?")));
+    return real.match(trimmed).hasMatch();
+}
+bool isWholeText(const QString& trimmed) {
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
+    return whole.match(trimmed).hasMatch();
+}
+
+// The value of a real text as the C library reads it (the fuzzer runs in the
+// "C" locale), correctly rounded; nothing when it lies beyond the doubles, or
+// is too small for one and not zero.
+std::optional<double> referenceReal(const QString& trimmed) {
+    const double value = std::strtod(trimmed.toLatin1().constData(), nullptr);
+    const QString mantissa = trimmed.left(trimmed.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive));
+    const bool zeroWritten = !std::any_of(mantissa.cbegin(), mantissa.cend(), [](QChar c) {
+        return c >= QLatin1Char('1') && c <= QLatin1Char('9');
+    });
+    if (std::isinf(value) || (value == 0 && !zeroWritten))
+        return std::nullopt;
+    return value;
+}
+
+// The value of a whole-number text, when it fits in 32 bits.
+std::optional<std::int32_t> referenceWhole(const QString& digits) {
+    const bool negative = digits.startsWith(QLatin1Char('-'));
+    QString magnitude = digits.startsWith(QLatin1Char('+')) || negative ? digits.mid(1) : digits;
+    while (magnitude.size() > 1 && magnitude.startsWith(QLatin1Char('0')))
+        magnitude.remove(0, 1);
+    if (magnitude.size() > 10)
+        return std::nullopt;
+    const long long value = negative ? -magnitude.toLongLong() : magnitude.toLongLong();
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+// The text as a user types it: each reader takes exactly the texts of its
+// grammar within range, with the reference value; a whole number is also a
+// real of the same value.
 void checkText(const QString& text, int width, int decimals) {
     const std::optional<double> real = attempt<double>([&] { return num::toFloat(text); });
     const std::optional<std::int32_t> whole = attempt<std::int32_t>([&] { return num::toInt(text); });
     const std::optional<std::int32_t> strict = attempt<std::int32_t>([&] { return num::toIntStrict(text); });
+
+    const QString trimmed = text.trimmed();
+    const std::optional<double> expectedReal =
+        isRealText(trimmed) ? referenceReal(trimmed) : std::optional<double>();
+    require(real.has_value() == expectedReal.has_value(), "toFloat takes exactly the real texts within range",
+            text);
     if (real) {
-        require(std::isfinite(*real), "toFloat returns finite values only", text);
+        require(*real == *expectedReal && std::signbit(*real) == std::signbit(*expectedReal),
+                "toFloat reads the correctly rounded value", text + " -> " + described(*real));
         checkValue(*real, width, decimals);
     }
-    if (whole) {
+
+    const std::optional<std::int32_t> expectedWhole =
+        isWholeText(trimmed) ? referenceWhole(trimmed) : std::optional<std::int32_t>();
+    require(whole == expectedWhole, "toInt takes exactly the whole numbers of 32 bits", text);
+    if (whole)
         require(real && *real == *whole, "a whole number reads as the same real", text);
-        require(num::toInt(QString::number(*whole)) == *whole, "a whole number reads back", text);
-    }
-    if (strict)
-        require(whole && *whole == *strict, "the strict reader agrees with the other", text);
+
+    // Only blanks lead; nothing trails.
+    qsizetype firstNonBlank = 0;
+    while (firstNonBlank < text.size() && text[firstNonBlank] == QLatin1Char(' '))
+        ++firstNonBlank;
+    const QString leadingBlanksGone = text.mid(firstNonBlank);
+    const std::optional<std::int32_t> expectedStrict =
+        isWholeText(leadingBlanksGone) ? referenceWhole(leadingBlanksGone) : std::optional<std::int32_t>();
+    require(strict == expectedStrict, "toIntStrict takes exactly the whole numbers after leading blanks",
+            text);
+}
+
+// Halves go to the even neighbour; exactly the values that round beyond 32
+// bits are refused.
+void checkRounding(double value) {
+    const std::optional<std::int32_t> rounded = attempt<std::int32_t>([&] { return num::roundToInt(value); });
+    const bool fits = value >= std::numeric_limits<std::int32_t>::min() - 0.5 &&
+                      value < std::numeric_limits<std::int32_t>::max() + 0.5;
+    require(rounded.has_value() == fits, "roundToInt refuses exactly what rounds beyond 32 bits",
+            described(value));
+    if (!rounded)
+        return;
+    const double distance = std::abs(*rounded - value);
+    require(distance < 0.5 || (distance == 0.5 && *rounded % 2 == 0),
+            "roundToInt goes to the nearest whole number, halves to even", described(value));
 }
 
 } // namespace
@@ -107,6 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double value;
         std::memcpy(&value, data, sizeof value);
         checkValue(value, width, decimals);
+        checkRounding(value);
     }
     return 0;
 }
