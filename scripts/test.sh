@@ -23,7 +23,8 @@ cmake --build "$root/build-asan" -j"$(nproc)"
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 LC_ALL=C.UTF-8 ctest --output-on-failure -j"$(nproc)")
 
 # A short bounded run of every fuzz target (clang, libFuzzer, the same
-# sanitizers); a crash, a sanitizer report or a broken property fails it.
+# sanitizers): a crash, a sanitizer report, a hang or a broken property fails
+# the command. About a minute: half a minute of build, 10 s per target.
 bash "$root/scripts/fuzz.sh" 10 "$root/build-fuzz"
 
 scenarios=("$root"/tests/scenarios/*.scn)
