@@ -150,7 +150,8 @@ QByteArray expectedJson(const Database& db) {
     for (const TableDef& t : db.tables()) {
         QJsonArray columns, rows;
         for (const ColumnDef& c : t.columns)
-            columns.append(QJsonObject{{"name", c.name}, {"type", typeName(c.type)}});
+            columns.append(QJsonObject{{"name", c.name}, {"type", typeName(c.type)},
+                {"chars", c.type == ColumnType::Text ? c.maxChars : 0}});
         for (const Row& r : db.rows(t.name)) {
             QJsonArray row;
             for (const Value& v : r)
