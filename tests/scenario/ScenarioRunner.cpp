@@ -565,6 +565,9 @@ class Runner {
         for (const QString& line : block())
             expected << line.mid(2);
         QProcess exporter;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        exporter.setProcessEnvironment(environment);
         exporter.start(QStringLiteral("mdb-export"), {fileName, table});
         if (!exporter.waitForFinished(60000) || exporter.exitStatus() != QProcess::NormalExit ||
             exporter.exitCode() != 0)
