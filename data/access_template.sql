@@ -1,64 +1,66 @@
 -- The empty access file "NOCALL_kovex.mdb" that every save copies and fills
--- with one case for the regulator. Keys and counts are INTEGER, measured
--- values REAL, yes/no columns INTEGER holding 0 or 1, everything else TEXT.
--- A column the program leaves unset holds NULL.
+-- with one case for the regulator, in the types of Jet's own SQL: keys and
+-- counts are INTEGER (Long Integer), measured values DOUBLE, yes/no columns
+-- YESNO, everything else TEXT(255). A column the program leaves unset holds
+-- NULL; a yes/no column is never unset.
 --
--- Built by tools/mkschemadb: statements end with ";" and hold no ";" inside.
+-- Built by tools/mkaccessdb as a Jet 4.0 file: statements end with ";" and
+-- hold no ";" inside.
 
 -- The applicant.
 CREATE TABLE "File1Table" (
     "File1PK" INTEGER PRIMARY KEY,
-    "AA01NameApplicant" TEXT,
-    "AA02AddressApplicant" TEXT,
-    "AA03ZipCodeApplicant" TEXT,
-    "AA03CityApplicant" TEXT,
-    "AA04NameContactApplicant" TEXT,
-    "AA05TelContactApplicant" TEXT,
-    "AA06EmailContactApplicant" TEXT,
-    "AA07RefApplicant" TEXT,
-    "AA08RefBIPTApplicant" TEXT,
-    "AA09InfoApplicant" TEXT,
-    "AA10ReceiptAttestAntennasDescription" TEXT
+    "AA01NameApplicant" TEXT(255),
+    "AA02AddressApplicant" TEXT(255),
+    "AA03ZipCodeApplicant" TEXT(255),
+    "AA03CityApplicant" TEXT(255),
+    "AA04NameContactApplicant" TEXT(255),
+    "AA05TelContactApplicant" TEXT(255),
+    "AA06EmailContactApplicant" TEXT(255),
+    "AA07RefApplicant" TEXT(255),
+    "AA08RefBIPTApplicant" TEXT(255),
+    "AA09InfoApplicant" TEXT(255),
+    "AA10ReceiptAttestAntennasDescription" TEXT(255)
 );
 
 -- How the site is used and whether others share it.
 CREATE TABLE "File2Table" (
     "File2PK" INTEGER PRIMARY KEY,
-    "BI01SiteDescription" TEXT,
-    "BS01SiteShareable" INTEGER CHECK ("BS01SiteShareable" IN (0, 1)),
-    "AO01OtherExploitant" TEXT,
-    "AO02OtherExploitant" TEXT,
-    "AO03OtherExploitant" TEXT,
-    "AO04OtherExploitant" TEXT,
-    "AO05OtherExploitant" TEXT,
-    "AO06OtherExploitant" TEXT,
-    "AO07OtherExploitant" TEXT,
-    "AO08OtherExploitant" TEXT
+    "BI01SiteDescription" TEXT(255),
+    "BS01SiteShareable" YESNO,
+    "AO01OtherExploitant" TEXT(255),
+    "AO02OtherExploitant" TEXT(255),
+    "AO03OtherExploitant" TEXT(255),
+    "AO04OtherExploitant" TEXT(255),
+    "AO05OtherExploitant" TEXT(255),
+    "AO06OtherExploitant" TEXT(255),
+    "AO07OtherExploitant" TEXT(255),
+    "AO08OtherExploitant" TEXT(255)
 );
 
 -- The owner of the site and where the antennas stand; coordinates in whole
 -- degrees, minutes and seconds, or whole Lambert metres.
 CREATE TABLE "File3Table" (
     "File3PK" INTEGER PRIMARY KEY,
-    "ES01NameOwnerSite" TEXT,
-    "ES02AddressOwnerSite" TEXT,
-    "ES03ZipCodeOwnerSite" TEXT,
-    "ES03CityOwnerSite" TEXT,
-    "ES04TelephoneOwnerSite" TEXT,
-    "ES05InfoOwnerSite" TEXT,
-    "LS01DescriptionLocationSite" TEXT,
-    "LS02AddressSite" TEXT,
-    "LS03ZipCodeSite" TEXT,
-    "LS03CitySite" TEXT,
+    "ES01NameOwnerSite" TEXT(255),
+    "ES02AddressOwnerSite" TEXT(255),
+    "ES03ZipCodeOwnerSite" TEXT(255),
+    "ES03CityOwnerSite" TEXT(255),
+    "ES04TelephoneOwnerSite" TEXT(255),
+    "ES05InfoOwnerSite" TEXT(255),
+    "LS01DescriptionLocationSite" TEXT(255),
+    "LS02AddressSite" TEXT(255),
+    "LS03ZipCodeSite" TEXT(255),
+    "LS03CitySite" TEXT(255),
     "LS04XCoordinateSiteDeg" INTEGER,
     "LS04XCoordinateSiteMin" INTEGER,
     "LS04XCoordinateSiteSec" INTEGER,
     "LS05YCoordinateSiteDeg" INTEGER,
     "LS05YCoordinateSiteMin" INTEGER,
     "LS05YCoordinateSiteSec" INTEGER,
-    "LS06InfoSite" TEXT,
-    "AS04SiteExists" INTEGER CHECK ("AS04SiteExists" IN (0, 1)),
-    "AS05InfoSituationSite" TEXT,
+    "LS06InfoSite" TEXT(255),
+    "AS04SiteExists" YESNO,
+    "AS05InfoSituationSite" TEXT(255),
     "LS07XLambertCoordinates" INTEGER,
     "LS07YLambertCoordinates" INTEGER
 );
@@ -66,18 +68,18 @@ CREATE TABLE "File3Table" (
 -- The services on the site.
 CREATE TABLE "File4Table" (
     "File4PK" INTEGER PRIMARY KEY,
-    "ST01GSM900" INTEGER CHECK ("ST01GSM900" IN (0, 1)),
-    "ST01GSM1800" INTEGER CHECK ("ST01GSM1800" IN (0, 1)),
-    "ST01UMTS" INTEGER CHECK ("ST01UMTS" IN (0, 1)),
-    "ST01PMR" INTEGER CHECK ("ST01PMR" IN (0, 1)),
-    "ST01WLL" INTEGER CHECK ("ST01WLL" IN (0, 1)),
-    "ST01FMBroadcast" INTEGER CHECK ("ST01FMBroadcast" IN (0, 1)),
-    "ST01TVBroadcast" INTEGER CHECK ("ST01TVBroadcast" IN (0, 1)),
-    "ST01FX" INTEGER CHECK ("ST01FX" IN (0, 1)),
-    "ST01TETRA" INTEGER CHECK ("ST01TETRA" IN (0, 1)),
-    "ST01Other10MHHz10GHz" TEXT,
-    "ST01Outside10MHz10GHz" TEXT,
-    "ST01ERMES" INTEGER CHECK ("ST01ERMES" IN (0, 1))
+    "ST01GSM900" YESNO,
+    "ST01GSM1800" YESNO,
+    "ST01UMTS" YESNO,
+    "ST01PMR" YESNO,
+    "ST01WLL" YESNO,
+    "ST01FMBroadcast" YESNO,
+    "ST01TVBroadcast" YESNO,
+    "ST01FX" YESNO,
+    "ST01TETRA" YESNO,
+    "ST01Other10MHHz10GHz" TEXT(255),
+    "ST01Outside10MHz10GHz" TEXT(255),
+    "ST01ERMES" YESNO
 );
 
 -- One row per antenna of the case.
@@ -86,29 +88,29 @@ CREATE TABLE "File4BTable" (
     "FileFK" INTEGER,
     "AntennaNr" INTEGER,
     "DefaultAntennaFK" INTEGER,
-    "AntennaName" TEXT,
-    "AntennaType" TEXT,
-    "AntennaPositionHeight" REAL,
+    "AntennaName" TEXT(255),
+    "AntennaType" TEXT(255),
+    "AntennaPositionHeight" DOUBLE,
     "AntennaAzimut" INTEGER,
-    "AntennaTilt" REAL,
-    "AntennaElectricalTilt" REAL,
-    "AntennaMechanicalTilt" REAL,
-    "AntennaEntryPowerdBm" REAL,
-    "AntennaFrequency" REAL,
-    "AntennaHorizontalOpening" REAL,
-    "AntennaVerticalOpening" REAL,
-    "AntennaFromFrequency" REAL,
-    "AntennaToFrequency" REAL,
-    "AntennaGaindB" REAL,
-    "AntennaGainRef" TEXT,
-    "AntennaEIRPdBW" REAL,
-    "AntennaPolarization" TEXT,
+    "AntennaTilt" DOUBLE,
+    "AntennaElectricalTilt" DOUBLE,
+    "AntennaMechanicalTilt" DOUBLE,
+    "AntennaEntryPowerdBm" DOUBLE,
+    "AntennaFrequency" DOUBLE,
+    "AntennaHorizontalOpening" DOUBLE,
+    "AntennaVerticalOpening" DOUBLE,
+    "AntennaFromFrequency" DOUBLE,
+    "AntennaToFrequency" DOUBLE,
+    "AntennaGaindB" DOUBLE,
+    "AntennaGainRef" TEXT(255),
+    "AntennaEIRPdBW" DOUBLE,
+    "AntennaPolarization" TEXT(255),
     "AntennaNumberOfTransmitters" INTEGER,
-    "AntennaDefaultTxPowerdBm" REAL,
-    "PagingAntenna" INTEGER CHECK ("PagingAntenna" IN (0, 1)),
-    "AIRAntenna" INTEGER CHECK ("AIRAntenna" IN (0, 1)),
-    "CeilingOrHorizonMounted" INTEGER CHECK ("CeilingOrHorizonMounted" IN (0, 1)),
-    "InverseMounted" INTEGER CHECK ("InverseMounted" IN (0, 1))
+    "AntennaDefaultTxPowerdBm" DOUBLE,
+    "PagingAntenna" YESNO,
+    "AIRAntenna" YESNO,
+    "CeilingOrHorizonMounted" YESNO,
+    "InverseMounted" YESNO
 );
 
 -- The test points as a whole.
@@ -121,11 +123,11 @@ CREATE TABLE "File5BTable" (
     "PointPK" INTEGER PRIMARY KEY,
     "FileFK" INTEGER,
     "PointNr" INTEGER,
-    "PointDescription" TEXT,
-    "PointHeight" REAL,
-    "MeasuredFieldApplicant" REAL,
-    "AttenuationdB" REAL,
-    "CanadianCalculation" INTEGER CHECK ("CanadianCalculation" IN (0, 1)),
+    "PointDescription" TEXT(255),
+    "PointHeight" DOUBLE,
+    "MeasuredFieldApplicant" DOUBLE,
+    "AttenuationdB" DOUBLE,
+    "CanadianCalculation" YESNO,
     "AttenuationTypeFK" INTEGER
 );
 
@@ -135,29 +137,29 @@ CREATE TABLE "File5BPlanPositionTable" (
     "PlanPositionPK" INTEGER PRIMARY KEY,
     "FileFK" INTEGER,
     "PointFK" INTEGER,
-    "PlanX" REAL,
-    "PlanY" REAL
+    "PlanX" DOUBLE,
+    "PlanY" DOUBLE
 );
 
 -- The case: its key and the language the regulator answers in (F, N or D).
 CREATE TABLE "FileTable" (
     "FilePK" INTEGER PRIMARY KEY,
-    "FileLanguage" TEXT
+    "FileLanguage" TEXT(255)
 );
 
 -- The model of each antenna, with its beam and its power.
 CREATE TABLE "DefaultAntennaTable" (
     "DefaultAntennaPK" INTEGER PRIMARY KEY,
-    "DefaultAntennaType" TEXT,
-    "DefaultAntennaTilt" REAL,
-    "DefaultAntennaHorizontalBeamWidth" REAL,
-    "DefaultAntennaVerticalBeamWidth" REAL,
-    "DefaultAntennaGaindB" REAL,
-    "ApertureAntenna" INTEGER CHECK ("ApertureAntenna" IN (0, 1)),
-    "DefaultAntennaPolarisation" TEXT,
-    "DefaultAntennaFrequencyMHz" REAL,
-    "DefaultAntennaPowerdBm" REAL,
-    "CircularAntenna" INTEGER CHECK ("CircularAntenna" IN (0, 1))
+    "DefaultAntennaType" TEXT(255),
+    "DefaultAntennaTilt" DOUBLE,
+    "DefaultAntennaHorizontalBeamWidth" DOUBLE,
+    "DefaultAntennaVerticalBeamWidth" DOUBLE,
+    "DefaultAntennaGaindB" DOUBLE,
+    "ApertureAntenna" YESNO,
+    "DefaultAntennaPolarisation" TEXT(255),
+    "DefaultAntennaFrequencyMHz" DOUBLE,
+    "DefaultAntennaPowerdBm" DOUBLE,
+    "CircularAntenna" YESNO
 );
 
 -- The gain of each antenna over ranges of azimuth, in dB relative to its
@@ -165,16 +167,16 @@ CREATE TABLE "DefaultAntennaTable" (
 CREATE TABLE "DefaultAntennaHorizontalDiagramEntryTable" (
     "DefaultAntennaHorizontalDiagramEntryPK" INTEGER PRIMARY KEY,
     "DefaultAntennaFK" INTEGER,
-    "FromAngle" REAL,
-    "ToAngle" REAL,
-    "GaindB" REAL
+    "FromAngle" DOUBLE,
+    "ToAngle" DOUBLE,
+    "GaindB" DOUBLE
 );
 
 -- The same over ranges of elevation.
 CREATE TABLE "DefaultAntennaVerticalDiagramEntryTable" (
     "DefaultAntennaVerticalDiagramEntryPK" INTEGER PRIMARY KEY,
     "DefaultAntennaFK" INTEGER,
-    "FromAngle" REAL,
-    "ToAngle" REAL,
-    "GaindB" REAL
+    "FromAngle" DOUBLE,
+    "ToAngle" DOUBLE,
+    "GaindB" DOUBLE
 );

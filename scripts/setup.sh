@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
     nec2c
+    mdbtools nodejs npm
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
 )

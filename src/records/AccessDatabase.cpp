@@ -2,16 +2,13 @@
 
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
+#include "jet/JetDatabase.h"
 #include "model/MainForm.h"
 #include "support/AsciiText.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
-#include <algorithm>
 
 namespace kovex::access {
 
@@ -24,9 +21,8 @@ QVariant text(const QString& value) {
 QVariant text(const char* value) {
     return text(QString::fromUtf8(value));
 }
-// Yes/no columns hold 0 or 1.
 QVariant flag(bool value) {
-    return QVariant(value ? 1 : 0);
+    return QVariant(value);
 }
 
 QString control(const MainForm& f, const char* name) {
@@ -264,49 +260,41 @@ Table defaultAntennaTable(const CaseReader& sgd) {
     return table;
 }
 
-QString quotedName(const QString& name) {
-    return '"' + name + '"';
+// A value as the column holds it: a whole number in a column of doubles is
+// that double; any other value of the wrong kind is left for the database
+// to refuse.
+jet::Value columnValue(const jet::ColumnDef& column, const QVariant& value) {
+    if (value.isNull())
+        return std::monostate{};
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Int:
+        if (column.type == jet::ColumnType::Double)
+            return value.toDouble();
+        return static_cast<qint32>(value.toInt());
+    case QMetaType::Double:
+        return value.toDouble();
+    default:
+        return value.toString();
+    }
 }
 
-[[noreturn]] void engineFailure(const QSqlError& error) {
-    throw KovexError(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+int columnIndex(const jet::TableDef& table, const QString& name) {
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    throw KovexError("table " + table.name + " has no column named " + name);
 }
 
-void exec(QSqlQuery& query, const QString& statement) {
-    if (!query.exec(statement))
-        engineFailure(query.lastError());
-}
-
-QString insertStatement(const QString& table, const TableRow& row) {
-    QStringList columns;
-    QStringList marks;
+// Columns a row does not set are NULL.
+jet::Row jetRow(const jet::TableDef& table, const TableRow& row) {
+    jet::Row values(table.columns.size(), std::monostate{});
     for (const ColumnValue& value : row) {
-        columns << quotedName(value.column);
-        marks << QStringLiteral("?");
+        const auto i = static_cast<std::size_t>(columnIndex(table, value.column));
+        values[i] = columnValue(table.columns[i], value.value);
     }
-    return "INSERT INTO " + quotedName(table) + " (" + columns.join(", ") + ") VALUES (" + marks.join(", ") +
-           ")";
-}
-
-bool sameColumns(const TableRow& a, const TableRow& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const ColumnValue& x, const ColumnValue& y) { return x.column == y.column; });
-}
-
-// Rows with the same columns as the row before share its prepared statement:
-// preparing is the engine's costliest step, and a table's rows mostly have
-// the same columns.
-void appendRow(QSqlQuery& query, const TableRow*& prepared, const QString& table, const TableRow& row) {
-    if (!prepared || !sameColumns(*prepared, row)) {
-        prepared = nullptr;
-        if (!query.prepare(insertStatement(table, row)))
-            engineFailure(query.lastError());
-        prepared = &row;
-    }
-    for (int i = 0; i < static_cast<int>(row.size()); ++i)
-        query.bindValue(i, row[static_cast<std::size_t>(i)].value);
-    if (!query.exec())
-        engineFailure(query.lastError());
+    return values;
 }
 
 } // namespace
@@ -322,14 +310,16 @@ std::vector<Table> defaultAntennaTables(const MainForm& f) {
     return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
 }
 
-void writeTables(const QSqlDatabase& db, const std::vector<Table>& tables) {
-    QSqlQuery query(db);
-    QSqlQuery insert(db);
+void writeTables(jet::Database& db, const std::vector<Table>& tables) {
     for (const Table& table : tables) {
-        exec(query, "DELETE FROM " + quotedName(table.name));
-        const TableRow* prepared = nullptr;
+        const std::optional<jet::TableDef> definition = db.table(table.name);
+        if (!definition)
+            throw KovexError("no such table: " + table.name);
+        std::vector<jet::Row> rows;
+        rows.reserve(table.rows.size());
         for (const TableRow& row : table.rows)
-            appendRow(insert, prepared, table.name, row);
+            rows.push_back(jetRow(*definition, row));
+        db.replaceRows(definition->name, rows);
     }
 }
 

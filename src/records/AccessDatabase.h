@@ -4,9 +4,11 @@
 #include <QVariant>
 #include <vector>
 
-class QSqlDatabase;
-
 namespace kovex {
+
+namespace jet {
+class Database;
+}
 
 class MainForm;
 
@@ -34,9 +36,11 @@ struct Table {
 std::vector<Table> fileTables(const MainForm& f);
 std::vector<Table> defaultAntennaTables(const MainForm& f);
 
-// Empties each table and appends its rows, values bound as parameters.
-// Throws the engine's text on the first statement that fails.
-void writeTables(const QSqlDatabase& db, const std::vector<Table>& tables);
+// Replaces the rows of each table, found with its columns by name in the
+// database's own catalog. A table or a column the database lacks, or a
+// value its column refuses, throws the database's error; the tables before
+// it stay written.
+void writeTables(jet::Database& db, const std::vector<Table>& tables);
 
 } // namespace access
 

@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <array>
 #include <cstdio>
 
@@ -78,31 +76,16 @@ class PendingFile {
     QString m_path;
 };
 
-// The copied template is filled in one transaction, so that a failure
-// leaves no table half written; the connection is closed after it either
-// way, before the file is renamed. The file is a temporary one, removed
-// whenever the save fails, so it needs no rollback journal: without one the
-// commit writes and syncs the file itself only.
+// The copied template is read whole, filled in memory and written back over
+// the copy, so that a failure leaves no table half written on the disk; the
+// connection lets go of the copy either way, before it is renamed.
 void fillTables(Session& p, const QString& path) {
     AccessConnection& connection = p.data.ADOConnection3;
-    connection.open(path);
     try {
-        QSqlDatabase db = connection.database();
-        QSqlQuery withoutJournal(db);
-        if (!withoutJournal.exec(QStringLiteral("PRAGMA journal_mode = OFF")))
-            throw KovexError(withoutJournal.lastError().text());
-        withoutJournal.finish();
-        if (!db.transaction())
-            throw KovexError(db.lastError().text());
-        try {
-            WriteFileTables(p);
-            WriteDefaultAntennaTables(p);
-        } catch (...) {
-            db.rollback();
-            throw;
-        }
-        if (!db.commit())
-            throw KovexError(db.lastError().text());
+        connection.open(path);
+        WriteFileTables(p);
+        WriteDefaultAntennaTables(p);
+        connection.writeBack();
     } catch (...) {
         connection.close();
         throw;

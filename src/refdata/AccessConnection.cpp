@@ -1,56 +1,71 @@
 #include "refdata/AccessConnection.h"
 
 #include "support/KovexError.h"
+#include "support/WholeFile.h"
 
-#include <QSqlError>
-#include <QUuid>
+#include <QFile>
+#include <unistd.h>
 
 namespace kovex {
 
-AccessConnection::AccessConnection()
-    : m_connectionName(QStringLiteral("ADOConnection3-") +
-                       QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+namespace {
 
-AccessConnection::~AccessConnection() {
-    close();
+// Far above any access file of one case (about 60 KiB), far below what
+// memory holds.
+constexpr qint64 kMaxAccessFileBytes = 256LL * 1024 * 1024;
+
+QByteArray accessFileBytes(const QString& path) {
+    try {
+        return wholefile::read(path, kMaxAccessFileBytes);
+    } catch (const wholefile::FileFault& fault) {
+        switch (fault.fault) {
+        case wholefile::Fault::NotFound:
+            throw KovexError(QStringLiteral("File not found"));
+        case wholefile::Fault::ReadFailed:
+            throw KovexError(QStringLiteral("I/O error 100"));
+        default:
+            throw KovexError(QStringLiteral("File access denied"));
+        }
+    }
 }
+
+} // namespace
 
 void AccessConnection::open(const QString& path) {
     close();
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        db.setDatabaseName(path);
-        if (!db.open())
-            failure = db.lastError().text();
-    }
-    if (!failure.isEmpty()) {
-        QSqlDatabase::removeDatabase(m_connectionName);
-        throw KovexError(failure);
-    }
+    m_database = jet::Database::read(accessFileBytes(path));
     m_fileName = path;
 }
 
-// The driver is registered only while open: the program may run without
-// ever saving, and without the application object drivers need.
 void AccessConnection::close() {
-    if (!QSqlDatabase::contains(m_connectionName))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
+    m_database.reset();
     m_fileName.clear();
 }
 
-bool AccessConnection::isOpen() const {
-    return QSqlDatabase::contains(m_connectionName) &&
-           QSqlDatabase::database(m_connectionName, false).isOpen();
+jet::Database& AccessConnection::database() {
+    if (!m_database)
+        throw KovexError(QStringLiteral("The access file is not open"));
+    return *m_database;
 }
 
-QSqlDatabase AccessConnection::database() const {
-    return QSqlDatabase::database(m_connectionName, false);
+const jet::Database& AccessConnection::database() const {
+    if (!m_database)
+        throw KovexError(QStringLiteral("The access file is not open"));
+    return *m_database;
+}
+
+// The file is the save's own temporary copy, renamed only once complete, so
+// it is written in place.
+void AccessConnection::writeBack() const {
+    const QByteArray bytes = database().bytes();
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw KovexError(QStringLiteral("File access denied"));
+    if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0)
+        throw KovexError(QStringLiteral("I/O error 101"));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw KovexError(QStringLiteral("I/O error 101"));
 }
 
 } // namespace kovex

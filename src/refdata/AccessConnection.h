@@ -1,33 +1,33 @@
 #pragma once
 
-#include <QSqlDatabase>
+#include "jet/JetDatabase.h"
+
 #include <QString>
+#include <optional>
 
 namespace kovex {
 
-// The connection to the access file written for the regulator. It stays
-// open on the last file saved until the next save closes it, so that the
-// file it holds is never replaced under it.
+// The access file written for the regulator, a Jet 4.0 database, held in
+// memory while a save fills it and afterwards on the last file saved, until
+// the next save lets go of it.
 class AccessConnection {
   public:
-    AccessConnection();
-    ~AccessConnection();
-    AccessConnection(const AccessConnection&) = delete;
-    AccessConnection& operator=(const AccessConnection&) = delete;
-
-    // Opens the database file `path`, closing any other first; throws the
-    // engine's text when it cannot.
+    // Reads the database file `path`, letting go of any other first; throws
+    // the file's or the format's error when it cannot.
     void open(const QString& path);
     void close();
-    bool isOpen() const;
+    bool isOpen() const { return m_database.has_value(); }
     // The file it is open on; empty when closed.
     const QString& fileName() const { return m_fileName; }
-    // The open database; valid only while the connection is open.
-    QSqlDatabase database() const;
+    // The open database; only while the connection is open.
+    jet::Database& database();
+    const jet::Database& database() const;
+    // Writes the database as it now stands over the file it was read from,
+    // synced to the disk; throws the program's file messages.
+    void writeBack() const;
 
   private:
-    // Each data module has a connection of its own, however many there are.
-    QString m_connectionName;
+    std::optional<jet::Database> m_database;
     QString m_fileName;
 };
 

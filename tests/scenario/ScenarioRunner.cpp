@@ -2,13 +2,17 @@
 
 #include "FakePlatform.h"
 #include "app/Program.h"
+#include "jet/JetDatabase.h"
 #include "support/Cp1252.h"
+#include "support/KovexError.h"
+#include "tools/jetsql/JetSql.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -319,6 +323,7 @@ class Runner {
             {"expect-no-file", [&] { expectNoFile(arg(w, 1)); }},
             {"expect-same-file", [&] { expectSameFile(arg(w, 1), arg(w, 2)); }},
             {"expect-query", [&] { expectQuery(arg(w, 1), arg(w, 2)); }},
+            {"expect-mdb-export", [&] { expectMdbExport(arg(w, 1), arg(w, 2)); }},
             {"expect-pixel", [&] { expectPixel(w); }},
             {"printer", [&] { setPrinter(w); }},
             {"page-setup", [&] { queuePageSetup(w); }},
@@ -553,6 +558,28 @@ class Runner {
         fail(QString("%1 the same as %2, found a difference at byte %3").arg(name, other).arg(at));
     }
 
+    // "expect-mdb-export FILE TABLE" with a block: what mdbtools, a reader
+    // independent of ours, exports of the table, as CSV lines.
+    void expectMdbExport(const QString& fileName, const QString& table) {
+        QStringList expected;
+        for (const QString& line : block())
+            expected << line.mid(2);
+        QProcess exporter;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        exporter.setProcessEnvironment(environment);
+        exporter.start(QStringLiteral("mdb-export"), {fileName, table});
+        if (!exporter.waitForFinished(60000) || exporter.exitStatus() != QProcess::NormalExit ||
+            exporter.exitCode() != 0)
+            fail("mdb-export of " + table + " that runs, found " +
+                 quoted(QString::fromUtf8(exporter.readAllStandardError()).trimmed()));
+        QStringList found = QString::fromUtf8(exporter.readAllStandardOutput()).split('\n');
+        if (!found.isEmpty() && found.last().isEmpty())
+            found.removeLast();
+        if (found != expected)
+            fail("exported " + quoted(expected.join("\n")) + ", found " + quoted(found.join("\n")));
+    }
+
     void expectFile(const QString& name) {
         const QStringList expected = block();
         QFile file(name);
@@ -590,31 +617,66 @@ class Runner {
             fail("no file named " + name + ", found one");
     }
 
+    // The rows a statement gives, values joined by "|".
+    static QStringList queryRows(const QSqlDatabase& db, const QString& sql, QString& failure) {
+        QStringList rows;
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            failure = query.lastError().text();
+        while (failure.isEmpty() && query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << sqliteText(query.value(i));
+            rows << values.join('|');
+        }
+        return rows;
+    }
+
+    static bool isJetFile(const QString& fileName) {
+        QFile file(fileName);
+        return file.open(QIODevice::ReadOnly) && file.read(19).mid(4) == "Standard Jet DB";
+    }
+
+    // A Jet file is queried as SQLite: its tables are copied into a
+    // database in memory, and, when `writeBack`, written back as Jet after
+    // the statement.
+    static void onJetFile(const QString& fileName, const QSqlDatabase& db, bool writeBack, QString& failure,
+                          const std::function<void()>& statement) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            fail("a readable file named " + fileName);
+        try {
+            jetsql::loadInto(jet::Database::read(file.readAll()), db);
+            statement();
+            if (writeBack && failure.isEmpty())
+                jet::saveFile(jetsql::toJet(db), fileName);
+        } catch (const KovexError& error) {
+            failure = error.text();
+        } catch (const jetsql::Failure& error) {
+            failure = error.message;
+        }
+    }
+
     // Runs a statement on a database file of the working directory; gives
     // the rows of a query, values joined by "|".
-    static QStringList sqlRows(const QString& fileName, const QString& sql) {
+    static QStringList sqlRows(const QString& fileName, const QString& sql, bool writeBack = false) {
         if (!QFileInfo::exists(fileName))
             fail("a database file named " + fileName);
         const QString connection = QUuid::createUuid().toString();
+        const bool jetFile = isJetFile(fileName);
         QStringList rows;
         QString failure;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
-            db.setDatabaseName(fileName);
+            db.setDatabaseName(jetFile ? QStringLiteral(":memory:") : fileName);
             if (!db.open()) {
                 failure = db.lastError().text();
+            } else if (jetFile) {
+                onJetFile(fileName, db, writeBack, failure, [&] { rows = queryRows(db, sql, failure); });
             } else {
-                QSqlQuery query(db);
-                if (!query.exec(sql))
-                    failure = query.lastError().text();
-                while (failure.isEmpty() && query.next()) {
-                    QStringList values;
-                    for (int i = 0; i < query.record().count(); ++i)
-                        values << sqliteText(query.value(i));
-                    rows << values.join('|');
-                }
-                db.close();
+                rows = queryRows(db, sql, failure);
             }
+            db.close();
         }
         QSqlDatabase::removeDatabase(connection);
         if (!failure.isEmpty())
@@ -622,7 +684,7 @@ class Runner {
         return rows;
     }
 
-    static void runSql(const QString& fileName, const QString& sql) { sqlRows(fileName, sql); }
+    static void runSql(const QString& fileName, const QString& sql) { sqlRows(fileName, sql, true); }
 
     void expectQuery(const QString& fileName, const QString& sql) {
         QStringList expected;

@@ -2,13 +2,12 @@
 
 #include "FakePlatform.h"
 #include "app/Program.h"
+#include "jet/JetDatabase.h"
 #include "support/KovexError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,6 +28,14 @@ void writeBytes(const QString& name, const QByteArray& bytes) {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+int columnIndex(const jet::TableDef& table, const char* name) {
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].name == QLatin1String(name))
+            return static_cast<int>(i);
+    ADD_FAILURE() << "no column " << name;
+    return 0;
 }
 
 std::string copyFailure(const QString& source, const QString& destination) {
@@ -127,6 +134,16 @@ class AccessSave : public InFolder {
         EXPECT_TRUE(fileBytes(QStringLiteral("ON4XX_report.txt")) == earlierReport);
     }
 
+    // The template as a table of it would be without one of its columns.
+    static void withoutColumn(const QString& tableName, const char* column) {
+        std::vector<jet::TableDef> tables =
+            jet::Database::read(fileBytes(QStringLiteral("NOCALL_kovex.mdb"))).tables();
+        for (jet::TableDef& table : tables)
+            if (table.name == tableName)
+                table.columns.erase(table.columns.begin() + columnIndex(table, column));
+        jet::saveFile(jet::Database::create(tables), QStringLiteral("NOCALL_kovex.mdb"));
+    }
+
     test::FakePlatform fake;
     Program program;
     QByteArray earlierAccessFile;
@@ -137,10 +154,12 @@ class AccessSave : public InFolder {
 TEST_F(AccessSave, TheConnectionStaysOnTheFileSaved) {
     EXPECT_TRUE(program.data.ADOConnection3.isOpen());
     EXPECT_EQ(program.data.ADOConnection3.fileName(), QDir::current().absoluteFilePath("ON4XX_kovex.mdb"));
-    QSqlQuery query(program.data.ADOConnection3.database());
-    ASSERT_TRUE(query.exec(QStringLiteral("SELECT AA09InfoApplicant FROM File1Table")));
-    ASSERT_TRUE(query.next());
-    EXPECT_EQ(query.value(0).toString(), QStringLiteral("earlier save"));
+    const jet::Database& db = program.data.ADOConnection3.database();
+    const std::optional<jet::TableDef> table = db.table(QStringLiteral("File1Table"));
+    ASSERT_TRUE(table);
+    const std::vector<jet::Row> rows = db.rows(table->name);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][columnIndex(*table, "AA09InfoApplicant")], jet::Value(QStringLiteral("earlier save")));
 }
 
 // Each failure comes once, at a different step: in the summary read for
@@ -161,14 +180,7 @@ TEST_F(AccessSave, AFailedSaveLeavesTheEarlierFilesAndNothingElse) {
     expectEarlierFilesOnly();
     program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
 
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("template"));
-        db.setDatabaseName(QStringLiteral("NOCALL_kovex.mdb"));
-        ASSERT_TRUE(db.open());
-        QSqlQuery(db).exec(QStringLiteral("ALTER TABLE FileTable DROP COLUMN FileLanguage"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("template"));
+    withoutColumn(QStringLiteral("FileTable"), "FileLanguage");
     program.select(QStringLiteral("rdgLanguage"), 0);
     const QByteArray changedTemplate = fileBytes(QStringLiteral("NOCALL_kovex.mdb"));
     save();
@@ -177,6 +189,29 @@ TEST_F(AccessSave, AFailedSaveLeavesTheEarlierFilesAndNothingElse) {
     EXPECT_TRUE(fileBytes(QStringLiteral("NOCALL_kovex.mdb")) == changedTemplate);
     expectEarlierFilesOnly();
     EXPECT_FALSE(program.data.ADOConnection3.isOpen());
+}
+
+// A text longer than its column is a value the column refuses, named as
+// such; a template that is no Jet file is refused the same way.
+TEST_F(AccessSave, AValueOrATemplateTheDatabaseRefusesLeavesTheEarlierFiles) {
+    program.form1.setText(QStringLiteral("edtNote"), QString(256, 'n'));
+    save();
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    EXPECT_NE(shownBoxes()[0].find("AA09InfoApplicant"), std::string::npos) << shownBoxes()[0];
+    expectEarlierFilesOnly();
+
+    program.form1.setText(QStringLiteral("edtNote"), QString(255, 'n'));
+    const QByteArray jetTemplate = fileBytes(QStringLiteral("NOCALL_kovex.mdb"));
+    writeBytes(QStringLiteral("NOCALL_kovex.mdb"), QByteArray("SQLite format 3").append(8192, '\0'));
+    save();
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    EXPECT_EQ(shownBoxes()[0].rfind("error: ", 0), 0u) << shownBoxes()[0];
+    expectEarlierFilesOnly();
+
+    writeBytes(QStringLiteral("NOCALL_kovex.mdb"), jetTemplate);
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{
+                                "warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
 }
 
 // File permissions bind everyone but the superuser, so these tests run as an

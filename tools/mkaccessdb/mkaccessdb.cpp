@@ -1,13 +1,20 @@
-// mkschemadb: builds an empty database from a schema text.
+// mkaccessdb: builds an empty Jet 4.0 database from a schema text.
 //
-//   mkschemadb SCHEMA OUTPUT
+//   mkaccessdb SCHEMA OUTPUT
 //
 // SCHEMA is UTF-8 SQL: statements each ended by ";", comments from "--" to
 // the end of the line. A statement may hold no ";" and no "--" of its own:
 // the text is split on them, as the statements of a schema need neither.
 //
-// OUTPUT is written under a temporary name and renamed only when complete:
-// a failed run leaves the previous OUTPUT, or none, never a half-built file.
+// The column types are those of Jet's own SQL: INTEGER (long integer),
+// DOUBLE, YESNO, TEXT(n) and LONGTEXT (memo); INTEGER PRIMARY KEY gives the
+// table its primary key.
+//
+// OUTPUT is written whole or not at all: a failed run leaves the previous
+// OUTPUT, or none, never a half-built file.
+
+#include "support/KovexError.h"
+#include "tools/jetsql/JetSql.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,12 +25,10 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
-constexpr auto connectionName = "mkschemadb";
+constexpr auto connectionName = "mkaccessdb";
 
 struct BuildError {
     QString message;
@@ -68,45 +73,39 @@ void check(bool ok, const QString& step, const QSqlError& error) {
         throw BuildError{step + ": " + error.text()};
 }
 
-void writeDatabase(const QString& path, const QStringList& statements) {
+// The statements run on a database in memory, which is then written out as
+// Jet tables with the types of Jet's own SQL that the statements name.
+kovex::jet::Database jetDatabase(const QStringList& statements) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(path);
-    check(db.open(), path, db.lastError());
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    check(db.open(), QStringLiteral("memory"), db.lastError());
     QSqlQuery query(db);
-    check(db.transaction(), QStringLiteral("begin"), db.lastError());
     for (const QString& statement : statements)
         check(query.exec(statement), statement.section(QLatin1Char('('), 0, 0).simplified(),
               query.lastError());
-    check(db.commit(), QStringLiteral("commit"), db.lastError());
     query.finish();
-    db.close();
+    try {
+        return kovex::jetsql::toJet(db);
+    } catch (const kovex::jetsql::Failure& failure) {
+        throw BuildError{failure.message};
+    } catch (const kovex::KovexError& error) {
+        throw BuildError{error.text()};
+    }
 }
 
 void build(const QString& schema, const QString& output) {
     const QStringList statements = readStatements(schema);
-    const std::filesystem::path target(output.toStdU16String());
-    std::filesystem::path partial = target;
-    partial += ".part";
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-    try {
-        writeDatabase(QString::fromStdU16String(partial.u16string()), statements);
-    } catch (const BuildError&) {
-        QSqlDatabase::removeDatabase(connectionName);
-        std::filesystem::remove(partial, ignored);
-        throw;
-    }
+    const kovex::jet::Database jet = jetDatabase(statements);
     QSqlDatabase::removeDatabase(connectionName);
-    std::error_code error;
-    std::filesystem::rename(partial, target, error);
-    if (error) {
-        std::filesystem::remove(partial, ignored);
-        throw BuildError{output + ": " + QString::fromStdString(error.message())};
+    try {
+        kovex::jet::saveFile(jet, output);
+    } catch (const kovex::KovexError& error) {
+        throw BuildError{output + ": " + error.text()};
     }
 }
 
 void printError(const QString& text) {
-    std::fputs(("mkschemadb: " + text + '\n').toLocal8Bit().constData(), stderr);
+    std::fputs(("mkaccessdb: " + text + '\n').toLocal8Bit().constData(), stderr);
 }
 
 } // namespace
@@ -115,7 +114,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 3) {
-        printError(QStringLiteral("usage: mkschemadb SCHEMA OUTPUT"));
+        printError(QStringLiteral("usage: mkaccessdb SCHEMA OUTPUT"));
         return 2;
     }
     try {

@@ -1,0 +1,140 @@
+#include "jet/JetDatabase.h"
+
+#include "jet/JetCatalog.h"
+#include "jet/JetFile.h"
+#include "jet/JetStorage.h"
+#include "jet/JetTdef.h"
+
+#include "support/KovexError.h"
+#include "support/WholeFile.h"
+
+#include <QDateTime>
+#include <QIODevice>
+
+#include <cmath>
+#include <map>
+
+namespace kovex::jet {
+
+using namespace format;
+
+struct DatabaseData {
+    JetFile file;
+};
+
+namespace {
+
+Cell toCell(const ColumnLayout& c, const Value& v) {
+    if (c.type == BoolCode && std::holds_alternative<std::monostate>(v))
+        return false; // Jet keeps no missing yes/no: the bit is the value
+    return std::visit([](const auto& x) -> Cell { return x; }, v);
+}
+
+Value toValue(const Cell& c) {
+    if (const auto* v = std::get_if<qint32>(&c)) return *v;
+    if (const auto* v = std::get_if<double>(&c)) return *v;
+    if (const auto* v = std::get_if<bool>(&c)) return *v;
+    if (const auto* v = std::get_if<QString>(&c)) return *v;
+    return std::monostate{};
+}
+
+ColumnType publicType(quint8 code) {
+    switch (code) {
+    case LongCode: return ColumnType::Long;
+    case DoubleCode: return ColumnType::Double;
+    case BoolCode: return ColumnType::Boolean;
+    case TextCode: return ColumnType::Text;
+    default: return ColumnType::Memo;
+    }
+}
+
+TableDef publicTable(const TableLayout& t) {
+    TableDef def;
+    def.name = t.name;
+    for (const ColumnLayout& c : t.columns)
+        def.columns.push_back(ColumnDef{c.name, publicType(c.type), c.type == TextCode ? c.length / 2 : 255});
+    for (const LogicalIndex& l : t.logical) {
+        const IndexLayout& i = t.indexes[size_t(l.physical)];
+        if (!l.primary || i.columns.size() != 1)
+            continue;
+        for (size_t k = 0; k < t.columns.size(); ++k)
+            if (t.columns[k].number == i.columns[0] && t.columns[k].type == LongCode)
+                def.primaryKey = int(k);
+    }
+    return def;
+}
+
+double daysNow() { return double(QDateTime::currentMSecsSinceEpoch()) / 86400000.0 + 25569.0; }
+
+} // namespace
+
+Database::Database(std::unique_ptr<DatabaseData> data) : m_data(std::move(data)) {}
+Database::Database(const Database& other) : m_data(std::make_unique<DatabaseData>(*other.m_data)) {}
+Database& Database::operator=(const Database& other) {
+    if (this != &other)
+        m_data = std::make_unique<DatabaseData>(*other.m_data);
+    return *this;
+}
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+Database::~Database() = default;
+
+Database Database::create(const std::vector<TableDef>& schema) {
+    checkSchema(schema);
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow())}));
+}
+
+Database Database::read(const QByteArray& fileBytes) {
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes)}));
+}
+
+std::vector<TableDef> Database::tables() const {
+    std::vector<TableDef> defs;
+    for (const TableLayout* t : m_data->file.userTables())
+        defs.push_back(publicTable(*t));
+    return defs;
+}
+
+std::optional<TableDef> Database::table(const QString& name) const {
+    if (const TableLayout* t = m_data->file.userTable(name))
+        return publicTable(*t);
+    return std::nullopt;
+}
+
+std::vector<Row> Database::rows(const QString& table) const {
+    const TableLayout& t = m_data->file.requireUserTable(table);
+    std::vector<Row> rows;
+    for (const StoredRow& stored : readRows(m_data->file.bytes(), t)) {
+        Row row;
+        for (const Cell& c : stored.cells)
+            row.push_back(toValue(c));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
+    const TableLayout& t = m_data->file.requireUserTable(table);
+    std::vector<CellRow> cells;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].size() != t.columns.size())
+            throw KovexError(QStringLiteral("Table \"%1\", row %2: %3 values for the table's %4 columns")
+                                 .arg(t.name).arg(r + 1).arg(rows[r].size()).arg(t.columns.size()));
+        CellRow row;
+        for (size_t i = 0; i < t.columns.size(); ++i)
+            row.push_back(toCell(t.columns[i], rows[r][i]));
+        cells.push_back(std::move(row));
+    }
+    JetFile changed = m_data->file;
+    changed.replaceRows(t.name, cells);
+    m_data->file = std::move(changed);
+}
+
+QByteArray Database::bytes() const { return m_data->file.bytes(); }
+
+void saveFile(const Database& db, const QString& path) {
+    const QByteArray bytes = db.bytes();
+    wholefile::saveOrFail(path, [&](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+}
+
+} // namespace kovex::jet

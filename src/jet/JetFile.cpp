@@ -1,0 +1,365 @@
+#include "jet/JetFile.h"
+
+#include "jet/JetCatalog.h"
+#include "jet/JetTdef.h"
+
+#include "support/KovexError.h"
+
+#include <cmath>
+#include <cstring>
+#include <map>
+
+namespace kovex::jet::format {
+
+namespace {
+
+const QByteArray HeaderKey("\xC7\xDA\x39\x6B", 4);
+constexpr int MaskedStart = 0x18, MaskedBytes = 128;
+const MapRef GlobalMap{0, 1};
+constexpr qint32 CatalogSystemFlag = qint32(0x80000000u);
+
+[[noreturn]] void refuse(const QString& text) { throw KovexError(text); }
+
+QByteArray headerPage(double now) {
+    QByteArray p(PageSize, '\0');
+    p[1] = 0x01;
+    p.replace(4, 16, QByteArray("Standard Jet DB\0", 16));
+    p[0x14] = 0x01; // Jet 4.0
+    put16(p, 0x3C, 1252);
+    put32(p, 0x3E, 0); // no database key: pages are stored plainly
+    const quint32 mask = quint32(qint32(std::floor(now)));
+    for (int i = 0; i < 40; ++i) // no password: the field is its mask
+        put8(p, 0x42 + i, mask >> (8 * (i % 4)));
+    put16(p, 0x6E, 0x0409); // General sort order, legacy version 0
+    put16(p, 0x70, 0);
+    quint64 bits;
+    std::memcpy(&bits, &now, 8);
+    put32(p, 0x72, quint32(bits));
+    put32(p, 0x76, quint32(bits >> 32));
+    rc4(p, MaskedStart, MaskedBytes, HeaderKey);
+    return p;
+}
+
+// Data pages holding usage-map rows, 69 bytes each.
+class MapRows {
+  public:
+    explicit MapRows(PageAllocator& pages) : m_pages(pages) {}
+    MapRef add(quint32 firstPage = 0, bool markFirst = false) {
+        QByteArray& f = m_pages.file();
+        if (m_page == 0 || m_rows == (PageSize - DataHeaderBytes) / (UsageMapRowBytes + 2)) {
+            m_page = m_pages.allocate();
+            const int at = int(m_page) * PageSize;
+            put8(f, at, DataPage);
+            put8(f, at + 1, 0x01);
+            m_rows = 0;
+        }
+        const int at = int(m_page) * PageSize;
+        const int start = PageSize - UsageMapRowBytes * (m_rows + 1);
+        put16(f, at + DataHeaderBytes + 2 * m_rows, quint32(start));
+        put8(f, at + start, 0);
+        put32(f, at + start + 1, markFirst ? firstPage : 0);
+        if (markFirst)
+            put8(f, at + start + 5, 1);
+        ++m_rows;
+        put16(f, at + 12, quint32(m_rows));
+        put16(f, at + 2, quint32(PageSize - DataHeaderBytes - m_rows * (UsageMapRowBytes + 2)));
+        return MapRef{m_rows - 1, m_page};
+    }
+
+  private:
+    PageAllocator& m_pages;
+    quint32 m_page = 0;
+    int m_rows = 0;
+};
+
+void placeMaps(TableLayout& t, PageAllocator& pages) {
+    MapRows rows(pages);
+    t.owned = rows.add();
+    t.free = rows.add();
+    for (IndexLayout& i : t.indexes) {
+        i.root = pages.allocate();
+        i.map = rows.add(i.root, true);
+    }
+    for (LongColumnMaps& m : t.longMaps) {
+        m.owned = rows.add();
+        m.free = rows.add();
+    }
+}
+
+std::set<quint32> withRoom(const QByteArray& file, const std::vector<quint32>& pages) {
+    std::set<quint32> result;
+    if (!pages.empty() && u16(file, int(pages.back()) * PageSize + 2) > 0)
+        result.insert(pages.back()); // new rows go to the last page
+    return result;
+}
+
+const LongColumnMaps* ownMaps(const TableLayout& t, int column) {
+    for (const LongColumnMaps& m : t.longMaps)
+        if (m.column == column)
+            return &m;
+    return nullptr;
+}
+
+[[noreturn]] void refuseColumn(const TableLayout& t, const ColumnLayout& c, const QString& detail) {
+    refuse(QStringLiteral("Table \"%1\", column \"%2\": %3").arg(t.name, c.name, detail));
+}
+
+const ColumnLayout& firstColumn(const TableLayout& t, const IndexLayout& i) {
+    static const ColumnLayout none;
+    const ColumnLayout* c = i.columns.empty() ? nullptr : t.column(i.columns[0]);
+    return c ? *c : none;
+}
+
+void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vector<std::pair<QByteArray, QByteArray>>>& keyed) {
+    for (size_t n = 0; n < t.indexes.size(); ++n) {
+        IndexLayout& index = t.indexes[n];
+        std::vector<QByteArray> keys, entries;
+        for (const auto& [key, entry] : keyed[n]) {
+            keys.push_back(key);
+            entries.push_back(entry);
+        }
+        std::sort(keys.begin(), keys.end());
+        if ((index.flags & IndexUnique) && std::adjacent_find(keys.begin(), keys.end()) != keys.end())
+            refuseColumn(t, firstColumn(t, index), QStringLiteral("two rows hold the same key of a unique index"));
+        writeLeaf(file, index.root, t.tdefPage, entries, [&] {
+            refuseColumn(t, firstColumn(t, index),
+                QStringLiteral("%1 rows are more than one index page holds").arg(entries.size()));
+        });
+        index.rowCount = quint32(entries.size());
+        writeMap(file, index.map, {index.root}, QStringLiteral("Table \"%1\"").arg(t.name));
+    }
+}
+
+// Writes the rows on new pages with their long values and index entries,
+// and the table's usage maps and row counts.
+void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& pages) {
+    QByteArray& file = pages.file();
+    const Refusal fail = [&](const ColumnLayout& c, const QString& detail) { refuseColumn(t, c, detail); };
+    std::map<int, PageFiller> longPages; // -1: long values kept among the table's own pages
+    const auto longFiller = [&](int column) -> PageFiller& {
+        const int key = ownMaps(t, column) ? column : -1;
+        return longPages.try_emplace(key, pages, QByteArray("LVAL")).first->second;
+    };
+    PageFiller data(pages, ownerBytes(t.tdefPage));
+    std::vector<std::vector<std::pair<QByteArray, QByteArray>>> keyed(t.indexes.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const QByteArray row = encodeRow(t, rows[r], longFiller, fail);
+        if (row.size() > MaxRowBytes)
+            refuse(QStringLiteral("Table \"%1\", row %2: a row of %3 bytes is longer than the %4 bytes Jet allows")
+                       .arg(t.name).arg(r + 1).arg(row.size()).arg(MaxRowBytes));
+        const auto [page, slot] = data.add(row);
+        for (size_t n = 0; n < t.indexes.size(); ++n)
+            if (const auto key = indexKey(t, t.indexes[n], rows[r], fail))
+                keyed[n].emplace_back(*key, indexEntry(*key, page, slot));
+    }
+    writeIndexes(t, file, keyed);
+    const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
+    std::set<quint32> owned(data.pages().begin(), data.pages().end());
+    if (longPages.count(-1))
+        owned.insert(longPages.at(-1).pages().begin(), longPages.at(-1).pages().end());
+    writeMap(file, t.owned, owned, what);
+    writeMap(file, t.free, withRoom(file, data.pages()), what);
+    for (const LongColumnMaps& m : t.longMaps) {
+        const auto it = longPages.find(m.column);
+        const std::vector<quint32> none;
+        const std::vector<quint32>& used = it == longPages.end() ? none : it->second.pages();
+        writeMap(file, m.owned, std::set<quint32>(used.begin(), used.end()), what);
+        writeMap(file, m.free, withRoom(file, used), what);
+    }
+    t.rowCount = quint32(rows.size());
+}
+
+void writeGlobalMap(QByteArray& file, const std::set<quint32>& free) {
+    const RowSpan span = rowSpan(file, GlobalMap.page, GlobalMap.row, QStringLiteral("The global usage map"));
+    const int at = int(GlobalMap.page) * PageSize + span.start;
+    if (u8(file, at) == 0 && quint64(pageCount(file)) > u32(file, at + 1) + quint64(span.end - span.start - 5) * 8)
+        refuse(QStringLiteral("The database would have %1 pages, more than its usage map describes").arg(pageCount(file)));
+    writeMap(file, GlobalMap, free, QStringLiteral("The global usage map"));
+}
+
+void writeNewGlobalMap(QByteArray& file) {
+    const int at = int(GlobalMap.page) * PageSize;
+    put8(file, at, DataPage);
+    put8(file, at + 1, 0x01);
+    put16(file, at + 2, quint32(PageSize - DataHeaderBytes - UsageMapRowBytes - 2));
+    put16(file, at + 12, 1);
+    put16(file, at + DataHeaderBytes, quint32(PageSize - UsageMapRowBytes));
+    std::set<quint32> free; // pages past the end are free to take
+    for (int p = pageCount(file); p < InlineMapPages; ++p)
+        free.insert(quint32(p));
+    writeGlobalMap(file, free);
+}
+
+} // namespace
+
+bool isUserTable(const TableLayout& t, qint32 catalogFlags) {
+    return !t.system && !(catalogFlags & CatalogSystemFlag) && !t.name.startsWith(QStringLiteral("MSys"), Qt::CaseInsensitive);
+}
+
+JetFile JetFile::create(const std::vector<TableDef>& schema, double now) {
+    JetFile f;
+    f.m_tables = systemTables();
+    std::vector<std::pair<QString, quint32>> names;
+    for (size_t i = 0; i < schema.size(); ++i) {
+        f.m_tables.push_back(format::userTable(schema[i], FirstUserTdef + quint32(i)));
+        names.emplace_back(schema[i].name, FirstUserTdef + quint32(i));
+    }
+    f.m_bytes = headerPage(now) + QByteArray(PageSize * int(1 + f.m_tables.size()), '\0');
+    PageAllocator pages(f.m_bytes, {});
+    for (TableLayout& t : f.m_tables)
+        placeMaps(t, pages);
+    const std::vector<CellRow> catalog = catalogRows(names, now);
+    for (TableLayout& t : f.m_tables)
+        fillTable(t, t.name == QLatin1String("MSysObjects") ? catalog
+                     : t.name == QLatin1String("MSysACEs")  ? accessRows(catalog)
+                                                            : std::vector<CellRow>{},
+            pages);
+    for (TableLayout& t : f.m_tables)
+        writeTableDefinition(t, pages);
+    writeNewGlobalMap(f.m_bytes);
+    f.m_user.assign(f.m_tables.size(), true);
+    for (size_t i = 0; i < 4; ++i)
+        f.m_user[i] = false;
+    return f;
+}
+
+std::vector<const TableLayout*> JetFile::userTables() const {
+    std::vector<const TableLayout*> result;
+    for (size_t i = 0; i < m_tables.size(); ++i)
+        if (m_user[i])
+            result.push_back(&m_tables[i]);
+    return result;
+}
+
+const TableLayout* JetFile::userTable(const QString& name) const {
+    for (const TableLayout* t : userTables())
+        if (t->name.compare(name, Qt::CaseInsensitive) == 0)
+            return t;
+    return nullptr;
+}
+
+const TableLayout& JetFile::requireUserTable(const QString& name) const {
+    if (const TableLayout* t = userTable(name))
+        return *t;
+    refuse(QStringLiteral("Table \"%1\": the database has no table of this name").arg(name));
+}
+
+void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows) {
+    size_t n = 0;
+    while (n < m_tables.size() && (!m_user[n] || m_tables[n].name.compare(name, Qt::CaseInsensitive) != 0))
+        ++n;
+    if (n == m_tables.size())
+        requireUserTable(name);
+    TableLayout t = m_tables[n];
+    QByteArray file = m_bytes;
+    const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
+    std::set<quint32> freed = readMap(file, t.owned, what);
+    for (const LongColumnMaps& m : t.longMaps)
+        for (quint32 p : readMap(file, m.owned, what))
+            freed.insert(p);
+    const std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
+    std::set<quint32> reusable = freed;
+    for (quint32 p : globalFree)
+        if (p < quint32(pageCount(file)))
+            reusable.insert(p);
+    PageAllocator pages(file, reusable);
+    fillTable(t, rows, pages);
+    writeRowCounts(file, t);
+    std::set<quint32> free = globalFree;
+    free.insert(freed.begin(), freed.end());
+    for (quint32 p : pages.taken())
+        free.erase(p);
+    for (quint32 p : pages.unused())
+        if (freed.count(p))
+            std::memset(file.data() + int(p) * PageSize, 0, PageSize);
+    writeGlobalMap(file, free);
+    m_bytes = file;
+    m_tables[n] = t;
+}
+
+namespace {
+
+void checkHeader(const QByteArray& bytes) {
+    if (bytes.size() < 3 * PageSize || bytes.size() % PageSize != 0)
+        refuse(QStringLiteral("The file is no Jet database: its size is no whole number of pages"));
+    if (bytes.left(4) != QByteArray("\x00\x01\x00\x00", 4) || bytes.mid(4, 16) != QByteArray("Standard Jet DB\0", 16))
+        refuse(QStringLiteral("The file is no Jet database (an Access 2007 or later file, or another kind of file)"));
+    const quint8 version = u8(bytes, 0x14);
+    if (version != 0x01)
+        refuse(QStringLiteral("The database is in the format of Jet %1, not Jet 4.0 (Access 2000 to 2003)")
+                   .arg(version == 0 ? QStringLiteral("3") : QStringLiteral("version %1").arg(version)));
+    QByteArray header = bytes.left(PageSize);
+    rc4(header, MaskedStart, MaskedBytes, HeaderKey);
+    if (u32(header, 0x3E) != 0)
+        refuse(QStringLiteral("The database is encrypted, which this library does not read"));
+}
+
+int catalogColumn(const TableLayout& catalog, const char* name, quint8 type) {
+    for (size_t i = 0; i < catalog.columns.size(); ++i)
+        if (catalog.columns[i].name == QLatin1String(name) && catalog.columns[i].type == type)
+            return int(i);
+    refuse(QStringLiteral("The catalog has no column \"%1\" of the kind Jet gives it").arg(QLatin1String(name)));
+}
+
+QString typeName(quint8 type) {
+    switch (type) {
+    case ByteCode: return QStringLiteral("byte");
+    case Int16Code: return QStringLiteral("integer");
+    case MoneyCode: return QStringLiteral("currency");
+    case FloatCode: return QStringLiteral("single");
+    case DateCode: return QStringLiteral("date/time");
+    case BinaryCode: return QStringLiteral("binary");
+    case OleCode: return QStringLiteral("OLE object");
+    default: return QStringLiteral("code %1").arg(type);
+    }
+}
+
+void checkUserTable(const QByteArray& bytes, const TableLayout& t) {
+    for (const ColumnLayout& c : t.columns) {
+        const bool known = c.type == BoolCode || c.type == LongCode || c.type == DoubleCode || c.type == TextCode
+            || c.type == MemoCode;
+        if (!known)
+            refuseColumn(t, c, QStringLiteral("a column of type %1, which this library does not read").arg(typeName(c.type)));
+        if (c.fixed() != (c.type != TextCode && c.type != MemoCode)
+            || (c.type == LongCode && c.length != 4) || (c.type == DoubleCode && c.length != 8))
+            refuseColumn(t, c, QStringLiteral("a column whose definition does not match its type"));
+    }
+    for (const IndexLayout& i : t.indexes) {
+        readLeaf(bytes, i.root, QStringLiteral("Table \"%1\"").arg(t.name));
+        for (int number : i.columns)
+            if (!t.column(number))
+                refuse(QStringLiteral("Table \"%1\": an index on a column that does not exist").arg(t.name));
+    }
+    readRows(bytes, t);
+}
+
+} // namespace
+
+JetFile JetFile::read(const QByteArray& bytes) {
+    checkHeader(bytes);
+    JetFile f;
+    f.m_bytes = bytes;
+    const TableLayout catalog = readTableLayout(bytes, 2, QStringLiteral("MSysObjects"));
+    const int id = catalogColumn(catalog, "Id", LongCode), name = catalogColumn(catalog, "Name", TextCode),
+              type = catalogColumn(catalog, "Type", Int16Code), flags = catalogColumn(catalog, "Flags", LongCode);
+    readMap(bytes, GlobalMap, QStringLiteral("The global usage map"));
+    for (const StoredRow& row : readRows(bytes, catalog)) {
+        const auto* kind = std::get_if<qint16>(&row.cells[size_t(type)]);
+        const auto* object = std::get_if<qint32>(&row.cells[size_t(id)]);
+        const auto* title = std::get_if<QString>(&row.cells[size_t(name)]);
+        if (!kind || *kind != 1 || !object || !title)
+            continue; // not a table of this file
+        const quint32 page = quint32(*object) & 0x00FFFFFF;
+        const auto* objectFlags = std::get_if<qint32>(&row.cells[size_t(flags)]);
+        TableLayout t = page == 2 ? catalog : readTableLayout(bytes, page, *title);
+        t.name = *title;
+        const bool user = isUserTable(t, objectFlags ? *objectFlags : 0);
+        if (user)
+            checkUserTable(bytes, t);
+        f.m_tables.push_back(std::move(t));
+        f.m_user.push_back(user);
+    }
+    return f;
+}
+
+} // namespace kovex::jet::format

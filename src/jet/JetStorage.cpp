@@ -1,0 +1,550 @@
+#include "jet/JetStorage.h"
+
+#include "support/KovexError.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace kovex::jet::format {
+
+namespace {
+
+constexpr int BitmapPageBits = (PageSize - 4) * 8;
+constexpr int LongValueInline = 64;
+constexpr int ChainChunk = MaxLongValueRow - 4;
+
+[[noreturn]] void broken(const QString& what, const QString& fault) { throw KovexError(what + ": " + fault); }
+
+QByteArray rowBytes(const QByteArray& file, quint32 page, const RowSpan& span) {
+    return file.mid(int(page) * PageSize + span.start, span.end - span.start);
+}
+
+} // namespace
+
+int pageCount(const QByteArray& file) { return int(file.size() / PageSize); }
+
+int pageAt(const QByteArray& file, quint32 page, const QString& what) {
+    if (page >= quint32(pageCount(file)))
+        broken(what, QStringLiteral("page %1 lies beyond the end of the file").arg(page));
+    return int(page) * PageSize;
+}
+
+std::vector<RowSpan> rowSpans(const QByteArray& file, quint32 page, const QString& what) {
+    const int at = pageAt(file, page, what);
+    if (u8(file, at) != DataPage)
+        broken(what, QStringLiteral("page %1 is no data page").arg(page));
+    const int count = int(u16(file, at + 12));
+    if (DataHeaderBytes + 2 * count > PageSize)
+        broken(what, QStringLiteral("page %1 claims %2 rows").arg(page).arg(count));
+    std::vector<RowSpan> spans;
+    int end = PageSize;
+    for (int i = 0; i < count; ++i) {
+        const quint32 entry = u16(file, at + DataHeaderBytes + 2 * i);
+        RowSpan s{i, int(entry & 0x1FFF), end, (entry & 0x8000) != 0, (entry & 0x4000) != 0};
+        if (s.start < DataHeaderBytes + 2 * count || s.start > s.end)
+            broken(what, QStringLiteral("row %1 of page %2 lies outside its page").arg(i).arg(page));
+        end = s.start;
+        spans.push_back(s);
+    }
+    return spans;
+}
+
+RowSpan rowSpan(const QByteArray& file, quint32 page, int row, const QString& what) {
+    const std::vector<RowSpan> spans = rowSpans(file, page, what);
+    if (row < 0 || row >= int(spans.size()))
+        broken(what, QStringLiteral("page %1 has no row %2").arg(page).arg(row));
+    return spans[size_t(row)];
+}
+
+// ---- usage maps
+
+std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& what) {
+    const RowSpan span = rowSpan(file, ref.page, ref.row, what);
+    const int at = int(ref.page) * PageSize + span.start;
+    const int length = span.end - span.start;
+    if (length < 5)
+        broken(what, QStringLiteral("a usage map of %1 bytes").arg(length));
+    std::set<quint32> pages;
+    const quint8 type = quint8(file[at]);
+    if (type == 0) {
+        const quint32 start = u32(file, at + 1);
+        for (int bit = 0; bit < (length - 5) * 8; ++bit)
+            if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
+                pages.insert(start + quint32(bit));
+    } else if (type == 1) {
+        for (int k = 0; k < (length - 1) / 4; ++k) {
+            const quint32 bitmap = u32(file, at + 1 + 4 * k);
+            if (bitmap == 0)
+                continue;
+            const int b = pageAt(file, bitmap, what);
+            if (u8(file, b) != BitmapPage)
+                broken(what, QStringLiteral("usage map page %1 is no bitmap page").arg(bitmap));
+            for (int bit = 0; bit < BitmapPageBits; ++bit)
+                if (u8(file, b + 4 + bit / 8) & (1u << (bit % 8)))
+                    pages.insert(quint32(k) * BitmapPageBits + quint32(bit));
+        }
+    } else {
+        broken(what, QStringLiteral("a usage map of unknown type %1").arg(type));
+    }
+    return pages;
+}
+
+namespace {
+
+void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32>& pages, const QString& what) {
+    const quint32 span = quint32(length - 5) * 8;
+    quint32 start = u32(file, at + 1);
+    if (!pages.empty() && (*pages.begin() < start || *pages.rbegin() - start >= span))
+        start = *pages.begin() & ~7u;
+    if (!pages.empty() && *pages.rbegin() - start >= span)
+        broken(what, QStringLiteral("pages %1 to %2 lie too far apart for this library to write their usage map")
+                         .arg(*pages.begin()).arg(*pages.rbegin()));
+    put32(file, at + 1, start);
+    std::memset(file.data() + at + 5, 0, size_t(length - 5));
+    for (quint32 p : pages)
+        file[at + 5 + int((p - start) / 8)] = char(u8(file, at + 5 + int((p - start) / 8)) | (1u << ((p - start) % 8)));
+}
+
+void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages, const QString& what) {
+    const int pointers = (length - 1) / 4;
+    for (int k = 0; k < pointers; ++k)
+        if (const quint32 bitmap = u32(file, at + 1 + 4 * k); bitmap != 0)
+            std::memset(file.data() + pageAt(file, bitmap, what) + 4, 0, PageSize - 4);
+    for (quint32 p : pages) {
+        const int k = int(p / BitmapPageBits);
+        const quint32 bitmap = k < pointers ? u32(file, at + 1 + 4 * k) : 0;
+        if (bitmap == 0)
+            broken(what, QStringLiteral("page %1 lies beyond its usage map").arg(p));
+        const int b = pageAt(file, bitmap, what) + 4 + int(p % BitmapPageBits) / 8;
+        file[b] = char(u8(file, b) | (1u << (p % 8)));
+    }
+}
+
+} // namespace
+
+void writeMap(QByteArray& file, MapRef ref, const std::set<quint32>& pages, const QString& what) {
+    const RowSpan span = rowSpan(file, ref.page, ref.row, what);
+    const int at = int(ref.page) * PageSize + span.start;
+    const int length = span.end - span.start;
+    if (length < 5)
+        broken(what, QStringLiteral("a usage map of %1 bytes").arg(length));
+    if (u8(file, at) == 0)
+        writeInlineMap(file, at, length, pages, what);
+    else
+        writeReferenceMap(file, at, length, pages, what);
+}
+
+// ---- reading rows
+
+namespace {
+
+QByteArray longValue(const QByteArray& file, const QByteArray& field, const QString& what) {
+    if (field.size() < 12)
+        broken(what, QStringLiteral("a long-value field of %1 bytes").arg(field.size()));
+    const int length = int(u24(field, 0));
+    const quint8 kind = u8(field, 3);
+    if (kind & 0x80) {
+        if (12 + length > field.size())
+            broken(what, QStringLiteral("an inline long value longer than its field"));
+        return field.mid(12, length);
+    }
+    quint32 pointer = u32(field, 4);
+    if (kind & 0x40) {
+        const quint32 page = pointer >> 8;
+        const RowSpan s = rowSpan(file, page, int(pointer & 0xFF), what);
+        if (s.end - s.start < length)
+            broken(what, QStringLiteral("a long value longer than its row"));
+        return file.mid(int(page) * PageSize + s.start, length);
+    }
+    QByteArray value;
+    std::set<quint32> seen;
+    while (value.size() < length) {
+        if (pointer == 0 || !seen.insert(pointer).second)
+            broken(what, QStringLiteral("a long-value chain that ends early or loops"));
+        const quint32 page = pointer >> 8;
+        const RowSpan s = rowSpan(file, page, int(pointer & 0xFF), what);
+        if (s.end - s.start < 4)
+            broken(what, QStringLiteral("a long-value row of %1 bytes").arg(s.end - s.start));
+        const int at = int(page) * PageSize + s.start;
+        pointer = u32(file, at);
+        value.append(file.mid(at + 4, std::min(s.end - s.start - 4, length - int(value.size()))));
+    }
+    return value;
+}
+
+Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const QString& what) {
+    const auto need = [&](int n) {
+        if (data.size() < n)
+            broken(what, QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
+    };
+    switch (c.type) {
+    case LongCode: need(4); return qint32(u32(data, 0));
+    case Int16Code: need(2); return qint16(u16(data, 0));
+    case ByteCode: need(1); return quint8(data[0]);
+    case DoubleCode:
+    case DateCode: {
+        need(8);
+        const quint64 bits = quint64(u32(data, 0)) | (quint64(u32(data, 4)) << 32);
+        double d;
+        std::memcpy(&d, &bits, 8);
+        if (c.type == DateCode)
+            return DateCell{d};
+        return d;
+    }
+    default: return data; // kept as bytes: the library neither shows nor writes them
+    }
+}
+
+} // namespace
+
+Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table, const ColumnLayout& c) {
+    const QString what = QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name);
+    const int n = int(row.size());
+    const int columns = n >= 2 ? int(u16(row, 0)) : 0;
+    const int mask = (columns + 7) / 8;
+    if (n < 2 + mask + 2)
+        broken(what, QStringLiteral("a row of %1 bytes").arg(n));
+    const bool present = c.number < columns && (u8(row, n - mask + c.number / 8) & (1u << (c.number % 8)));
+    if (c.type == BoolCode)
+        return present;
+    if (!present)
+        return std::monostate{};
+    if (c.fixed()) {
+        if (2 + c.fixedOffset + c.length > n - mask - 2)
+            broken(what, QStringLiteral("a fixed value beyond its row"));
+        return fixedCell(row.mid(2 + c.fixedOffset, c.length), c, what);
+    }
+    const int vars = int(u16(row, n - mask - 2));
+    const int table0 = n - mask - 2 - 2 * (vars + 1); // the end-of-data offset
+    if (table0 < 2)
+        broken(what, QStringLiteral("a row whose variable columns do not fit it"));
+    if (c.varSlot >= vars)
+        return std::monostate{};
+    const auto offset = [&](int slot) { return int(slot == vars ? u16(row, table0) : u16(row, n - mask - 2 - 2 * (slot + 1))); };
+    const int start = offset(c.varSlot), end = offset(c.varSlot + 1);
+    if (start < 2 || start > end || end > table0)
+        broken(what, QStringLiteral("a variable value outside its row"));
+    QByteArray data = row.mid(start, end - start);
+    if (c.longValue())
+        data = longValue(file, data, what);
+    if (c.type == TextCode || c.type == MemoCode)
+        return decodeText(data, what);
+    return data;
+}
+
+std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table) {
+    const QString what = QStringLiteral("Table \"%1\"").arg(table.name);
+    std::vector<StoredRow> rows;
+    const QByteArray owner = ownerBytes(table.tdefPage);
+    for (quint32 page : readMap(file, table.owned, what)) {
+        const int at = pageAt(file, page, what);
+        if (u8(file, at) != DataPage || file.mid(at + 4, 4) != owner)
+            continue; // a page the table owns that holds no rows of it
+        for (const RowSpan& s : rowSpans(file, page, what)) {
+            if (s.deleted)
+                continue;
+            QByteArray bytes = rowBytes(file, page, s);
+            if (s.overflow) {
+                if (bytes.size() < 4)
+                    broken(what, QStringLiteral("a broken overflow row on page %1").arg(page));
+                const quint32 target = u24(bytes, 1);
+                bytes = rowBytes(file, target, rowSpan(file, target, u8(bytes, 0), what));
+            }
+            StoredRow r{page, s.row, {}};
+            for (const ColumnLayout& c : table.columns)
+                r.cells.push_back(readCell(file, bytes, table, c));
+            rows.push_back(std::move(r));
+        }
+    }
+    return rows;
+}
+
+// ---- writing pages
+
+quint32 PageAllocator::allocate() {
+    quint32 page;
+    if (!m_reusable.empty()) {
+        page = *m_reusable.begin();
+        m_reusable.erase(m_reusable.begin());
+        std::memset(m_file.data() + int(page) * PageSize, 0, PageSize);
+    } else {
+        page = quint32(pageCount(m_file));
+        m_file.append(QByteArray(PageSize, '\0'));
+    }
+    m_taken.push_back(page);
+    return page;
+}
+
+QByteArray ownerBytes(quint32 tdefPage) {
+    QByteArray b(4, '\0');
+    put32(b, 0, tdefPage);
+    return b;
+}
+
+void PageFiller::startPage() {
+    const quint32 page = m_pages.allocate();
+    QByteArray& f = m_pages.file();
+    const int at = int(page) * PageSize;
+    put8(f, at, DataPage);
+    put8(f, at + 1, 0x01);
+    m_free = PageSize - DataHeaderBytes;
+    put16(f, at + 2, quint32(m_free));
+    f.replace(at + 4, 4, m_owner);
+    m_rows = 0;
+    m_used.push_back(page);
+}
+
+std::pair<quint32, int> PageFiller::add(const QByteArray& row) {
+    if (m_used.empty() || m_free < row.size() + 2 || m_rows == MaxRowsPerPage)
+        startPage();
+    QByteArray& f = m_pages.file();
+    const quint32 page = m_used.back();
+    const int at = int(page) * PageSize;
+    const int end = m_rows == 0 ? PageSize : int(u16(f, at + DataHeaderBytes + 2 * (m_rows - 1)) & 0x1FFF);
+    const int start = end - int(row.size());
+    f.replace(at + start, int(row.size()), row);
+    put16(f, at + DataHeaderBytes + 2 * m_rows, quint32(start));
+    m_free -= int(row.size()) + 2;
+    put16(f, at + 2, quint32(m_free));
+    put16(f, at + 12, quint32(++m_rows));
+    return {page, m_rows - 1};
+}
+
+// ---- encoding rows
+
+namespace {
+
+QByteArray doubleBytes(double d) {
+    quint64 bits;
+    std::memcpy(&bits, &d, 8);
+    QByteArray b;
+    append32(b, quint32(bits));
+    append32(b, quint32(bits >> 32));
+    return b;
+}
+
+QByteArray storeLongValue(const QByteArray& data, PageFiller& pages) {
+    QByteArray field(12, '\0');
+    put24(field, 0, quint32(data.size()));
+    if (data.size() <= LongValueInline) {
+        put8(field, 3, 0x80);
+        return field + data;
+    }
+    if (data.size() <= MaxLongValueRow) {
+        const auto [page, row] = pages.add(data);
+        put8(field, 3, 0x40);
+        put32(field, 4, (page << 8) | quint32(row));
+        return field;
+    }
+    // A chain is written from its end, so each row knows the next.
+    quint32 next = 0;
+    for (int from = int((data.size() - 1) / ChainChunk) * ChainChunk; from >= 0; from -= ChainChunk) {
+        QByteArray chunk(4, '\0');
+        put32(chunk, 0, next);
+        chunk += data.mid(from, ChainChunk);
+        const auto [page, row] = pages.add(chunk);
+        next = (page << 8) | quint32(row);
+    }
+    put32(field, 4, next);
+    return field;
+}
+
+// The bytes of a value of a column, checked against its kind.
+QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::function<PageFiller&(int)>& longValues,
+    const Refusal& fail) {
+    switch (c.type) {
+    case LongCode: {
+        QByteArray b;
+        append32(b, quint32(std::get<qint32>(cell)));
+        return b;
+    }
+    case Int16Code: { QByteArray b; append16(b, quint16(std::get<qint16>(cell))); return b; }
+    case ByteCode: return QByteArray(1, char(std::get<quint8>(cell)));
+    case DoubleCode: {
+        const double d = std::get<double>(cell);
+        if (!std::isfinite(d))
+            fail(c, QStringLiteral("a number that is infinite or undefined cannot be stored"));
+        return doubleBytes(d);
+    }
+    case DateCode: return doubleBytes(std::get<DateCell>(cell).days);
+    case TextCode:
+    case MemoCode: {
+        const QString& text = std::get<QString>(cell);
+        if (c.type == TextCode && text.size() > c.length / 2)
+            fail(c, QStringLiteral("a text of %1 characters is longer than the column's %2").arg(text.size()).arg(c.length / 2));
+        const std::optional<QByteArray> bytes = encodeText(text);
+        if (!bytes)
+            fail(c, QStringLiteral("a text that begins with U+FEFF and holds a character whose code ends in 00 cannot be stored"));
+        if (c.type == MemoCode && bytes->size() > 0xFFFFFF)
+            fail(c, QStringLiteral("a text of %1 characters is too long for a memo").arg(text.size()));
+        return c.type == MemoCode ? storeLongValue(*bytes, longValues(c.number)) : *bytes;
+    }
+    default: {
+        const QByteArray& b = std::get<QByteArray>(cell);
+        if (c.type == OleCode)
+            return storeLongValue(b, longValues(c.number));
+        if (c.type == BinaryCode && b.size() > c.length)
+            fail(c, QStringLiteral("binary data of %1 bytes is longer than the column's %2").arg(b.size()).arg(c.length));
+        return b;
+    }
+    }
+}
+
+bool kindFits(const ColumnLayout& c, const Cell& cell) {
+    switch (c.type) {
+    case LongCode: return std::holds_alternative<qint32>(cell);
+    case Int16Code: return std::holds_alternative<qint16>(cell);
+    case ByteCode: return std::holds_alternative<quint8>(cell);
+    case DoubleCode: return std::holds_alternative<double>(cell);
+    case DateCode: return std::holds_alternative<DateCell>(cell);
+    case BoolCode: return std::holds_alternative<bool>(cell);
+    case TextCode:
+    case MemoCode: return std::holds_alternative<QString>(cell);
+    case BinaryCode:
+    case OleCode: return std::holds_alternative<QByteArray>(cell);
+    default: return false;
+    }
+}
+
+} // namespace
+
+QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
+    const std::function<PageFiller&(int column)>& longValues, const Refusal& fail) {
+    int columns = 0;
+    for (const ColumnLayout& c : table.columns)
+        columns = std::max(columns, c.number + 1);
+    QByteArray mask((columns + 7) / 8, '\0');
+    QByteArray fixed(table.fixedBytes(), '\0');
+    std::vector<QByteArray> vars(size_t(table.varCount()));
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const ColumnLayout& c = table.columns[i];
+        const Cell& cell = cells[i];
+        const bool null = std::holds_alternative<std::monostate>(cell);
+        if (!null && !kindFits(c, cell))
+            fail(c, QStringLiteral("a value of the wrong kind for the column"));
+        const bool bit = c.type == BoolCode ? (!null && std::get<bool>(cell)) : !null;
+        if (bit)
+            mask[c.number / 8] = char(u8(mask, c.number / 8) | (1u << (c.number % 8)));
+        if (null || c.type == BoolCode)
+            continue;
+        const QByteArray bytes = cellBytes(c, cell, longValues, fail);
+        if (c.fixed())
+            fixed.replace(c.fixedOffset, int(bytes.size()), bytes);
+        else if (c.varSlot >= 0 && c.varSlot < int(vars.size()))
+            vars[size_t(c.varSlot)] = bytes;
+    }
+    QByteArray row;
+    append16(row, quint32(columns));
+    row += fixed;
+    std::vector<int> offsets;
+    for (const QByteArray& v : vars) {
+        offsets.push_back(int(row.size()));
+        row += v;
+    }
+    const int eod = int(row.size());
+    append16(row, quint32(eod));
+    for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
+        append16(row, quint32(*it));
+    append16(row, quint32(vars.size()));
+    row += mask;
+    if (eod > 0xFFFF)
+        return QByteArray(MaxRowBytes + 1, '\0');
+    return row;
+}
+
+// ---- index leaves
+
+std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& index, const CellRow& cells,
+    const Refusal& fail) {
+    QByteArray key;
+    bool allNull = true;
+    for (int number : index.columns) {
+        size_t i = 0;
+        while (i < table.columns.size() && table.columns[i].number != number)
+            ++i;
+        if (i == table.columns.size())
+            fail(ColumnLayout{QStringLiteral("#%1").arg(number)}, QStringLiteral("an index on a column that does not exist"));
+        const ColumnLayout& c = table.columns[i];
+        const Cell& cell = cells[i];
+        if (std::holds_alternative<std::monostate>(cell)) {
+            if (index.flags & IndexRequired)
+                fail(c, QStringLiteral("a key that is missing"));
+            key.append('\0');
+            continue;
+        }
+        allNull = false;
+        if (c.type == LongCode) {
+            key += longKey(std::get<qint32>(cell));
+        } else if (c.type == TextCode) {
+            const std::optional<QByteArray> k = generalLegacyKey(std::get<QString>(cell));
+            if (!k)
+                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index")
+                            .arg(std::get<QString>(cell)));
+            key += *k;
+        } else {
+            fail(c, QStringLiteral("an index on a column of type %1, which this library does not write").arg(c.type));
+        }
+    }
+    if (allNull && (index.flags & IndexIgnoreNulls))
+        return std::nullopt;
+    return key;
+}
+
+QByteArray indexEntry(const QByteArray& key, quint32 page, int row) {
+    QByteArray e = key;
+    e.append(char((page >> 16) & 0xFF)).append(char((page >> 8) & 0xFF)).append(char(page & 0xFF)).append(char(row));
+    return e;
+}
+
+void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
+    const std::function<void()>& overflow) {
+    std::sort(entries.begin(), entries.end());
+    const int at = int(page) * PageSize;
+    std::memset(file.data() + at, 0, PageSize);
+    put8(file, at, IndexLeaf);
+    put8(file, at + 1, 0x01);
+    put32(file, at + 4, tdefPage);
+    int end = 0;
+    for (const QByteArray& e : entries) {
+        if (end + e.size() > PageSize - IndexEntriesStart) {
+            overflow();
+            return;
+        }
+        file.replace(at + IndexEntriesStart + end, int(e.size()), e);
+        end += int(e.size());
+        const int bit = at + IndexMaskStart + end / 8;
+        file[bit] = char(u8(file, bit) | (1u << (end % 8)));
+    }
+    put16(file, at + 2, quint32(PageSize - IndexEntriesStart - end));
+}
+
+std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QString& what) {
+    const int at = pageAt(file, page, what);
+    if (u8(file, at) != IndexLeaf)
+        broken(what, QStringLiteral("index page %1 is no leaf (an index of several pages is not supported)").arg(page));
+    if (u32(file, at + 12) != 0 || u32(file, at + 16) != 0 || u32(file, at + 20) != 0)
+        broken(what, QStringLiteral("an index of several pages, which this library does not support"));
+    const int prefix = int(u16(file, at + 24));
+    QByteArray shared;
+    std::vector<QByteArray> entries;
+    int start = 0;
+    for (int bit = 0; bit < IndexMaskBytes * 8; ++bit) {
+        if (!(u8(file, at + IndexMaskStart + bit / 8) & (1u << (bit % 8))))
+            continue;
+        if (bit > PageSize - IndexEntriesStart || bit <= start)
+            broken(what, QStringLiteral("index page %1 has an entry outside its page").arg(page));
+        QByteArray e = file.mid(at + IndexEntriesStart + start, bit - start);
+        if (entries.empty()) {
+            if (prefix > e.size())
+                broken(what, QStringLiteral("index page %1 has a prefix longer than its first entry").arg(page));
+            shared = e.left(prefix);
+        } else {
+            e = shared + e;
+        }
+        entries.push_back(e);
+        start = bit;
+    }
+    return entries;
+}
+
+} // namespace kovex::jet::format
