@@ -183,11 +183,6 @@ void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
     addFields(lines, f, kSiteFields);
 }
 
-QString codePoint(char32_t c) {
-    return QStringLiteral("U+") +
-           QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
     throw KovexError("The TPAI file was not saved: the field \"" + field + "\" holds " + problem + '.');
 }
@@ -215,12 +210,8 @@ QByteArray encodedLine(const Line& line) {
     if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
         refuseField(line.field, QStringLiteral("a line break"));
     refuseForeignKey(line);
-    for (char32_t c : line.text.toUcs4()) {
-        const QString character = QString::fromUcs4(&c, 1);
-        if (!cp1252::encode(character))
-            refuseField(line.field, "the character \"" + character + "\" (" + codePoint(c) +
-                                        "), which has no Windows-1252 code");
-    }
+    if (const std::optional<char32_t> c = cp1252::firstUnencodable(line.text))
+        refuseField(line.field, cp1252::describe(*c) + ", which has no Windows-1252 code");
     return *cp1252::encode(line.text);
 }
 

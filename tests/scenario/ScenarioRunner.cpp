@@ -699,6 +699,22 @@ class Runner {
 
 } // namespace
 
+namespace {
+
+// "\u{FEFF}": a character that would be invisible or unsafe in the file
+// itself, by its code point; `i` stands on the "{" and ends behind the "}".
+QString codePointEscape(const QString& line, int& i) {
+    const int close = line.indexOf('}', i);
+    bool ok = false;
+    const uint code = close < 0 ? 0 : line.mid(i + 1, close - i - 1).toUInt(&ok, 16);
+    if (!ok || code > 0x10FFFF)
+        throw std::runtime_error("a code point in hexadecimal digits in \\u{...}");
+    i = close + 1;
+    return QStringView(QChar::fromUcs4(static_cast<char32_t>(code))).toString();
+}
+
+} // namespace
+
 QStringList splitWords(const QString& line) {
     QStringList words;
     int i = 0;
@@ -723,6 +739,10 @@ QStringList splitWords(const QString& line) {
                     continue;
                 }
                 const QChar escaped = line[i++];
+                if (escaped == 'u' && i < n && line[i] == '{') {
+                    word += codePointEscape(line, i);
+                    continue;
+                }
                 word += escaped == 'r'   ? QChar('\r')
                         : escaped == 'n' ? QChar('\n')
                         : escaped == 't' ? QChar('\t')
