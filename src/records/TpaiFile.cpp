@@ -313,15 +313,24 @@ void readBytes(MainForm& f, const QByteArray& bytes) {
 
 // Both systems' forbidden characters are refused, so that a file written
 // here can be copied to the other; the path separators among them keep the
-// file in the working directory.
+// file in the working directory. A leading "." would hide the file; a
+// character the Windows-1252 files cannot hold (an emoji, a direction mark
+// that shows the name reversed) would make a name that those files cannot
+// name.
 bool isAllowedFileName(const QString& name) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || cp1252::firstUnencodable(name))
         return false;
     for (QChar c : name)
-        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+        if (forbidden.contains(c) || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format)
             return false;
     return true;
+}
+
+void checkFileName(const QString& callsign, const QString& name) {
+    if (callsign.trimmed().isEmpty() || !isAllowedFileName(name))
+        throw KovexError(QStringLiteral("Invalid filename"));
 }
 
 } // namespace tpai
@@ -360,13 +369,16 @@ QString dialogFolder(const Session& p) {
 void WriteTpaiFile(Session& p) {
     MainForm& f = p.form1;
     const QString name = f.text(QStringLiteral("edtCallsign")) + QStringLiteral("_tpai.txt");
-    if (!tpai::isAllowedFileName(name))
-        throw KovexError(QStringLiteral("Invalid filename"));
+    tpai::checkFileName(f.text(QStringLiteral("edtCallsign")), name);
     const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
                                           p.platform.locale.shortTimeFormat());
     const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
+    // What the load would refuse is not saved.
+    if (bytes.size() > kMaxTpaiFileBytes)
+        throw KovexError(QStringLiteral("The TPAI file was not saved: it would be too large for a TPAI file "
+                                        "(more than 1 MiB), which could not be loaded again."));
     f.TpaiFileName = name;
-    wholefile::saveOrFail(name, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    wholefile::saveOrFail(name, bytes);
 }
 
 bool ReadTpaiFile(Session& p) {

@@ -47,9 +47,12 @@ void readLine(MainForm& f, QStringView line);
 // The lines of a whole file, ended by CR LF, a bare LF or a bare CR.
 void readBytes(MainForm& f, const QByteArray& bytes);
 
-// A name that stays inside the working directory and that both Windows and
-// Linux accept.
+// A name that stays inside the working directory, that both Windows and
+// Linux accept, that is not hidden and that Windows-1252 can hold.
 bool isAllowedFileName(const QString& name);
+// The one rule for every file named after the callsign: a callsign of
+// blanks only or a name refused above throws "Invalid filename".
+void checkFileName(const QString& callsign, const QString& name);
 
 } // namespace tpai
 

@@ -63,7 +63,8 @@ TEST(TpaiFileName, RefusesWhatWouldLeaveTheFolderOrUpsetASystem) {
         {"ON4XX_tpai.txt", true},
         {" ON4XX_01 _tpai.txt", true},
         {"_tpai.txt", true},
-        {"..._tpai.txt", true},
+        {"..._tpai.txt", false},
+        {".ON4XX_tpai.txt", false},
         {"../ON4XX_tpai.txt", false},
         {"..\\ON4XX_tpai.txt", false},
         {"/tmp/x_tpai.txt", false},
@@ -85,6 +86,19 @@ TEST(TpaiFileName, RefusesWhatWouldLeaveTheFolderOrUpsetASystem) {
         EXPECT_EQ(tpai::isAllowedFileName(QString::fromLatin1(c.name)), c.allowed) << c.name;
     EXPECT_FALSE(tpai::isAllowedFileName(QStringLiteral("a") + QChar(0x85) + QStringLiteral("_tpai.txt")));
     EXPECT_TRUE(tpai::isAllowedFileName(QString::fromUtf8("ON4XÉ_tpai.txt")));
+    // what the Windows-1252 files cannot name, shown reversed or not at all
+    for (const char* name :
+         {"ON4\u202EXX_1.jpeg", "ON4XX\u200E_1.jpeg", "ON4XX\U0001F600_1.jpeg", "ON4\uFEFFXX_1.jpeg"})
+        EXPECT_FALSE(tpai::isAllowedFileName(QString::fromUtf8(name))) << name;
+}
+
+TEST(TpaiFileName, ACallsignOfBlanksOnlyNamesNoFile) {
+    EXPECT_NO_THROW(tpai::checkFileName(QStringLiteral(" ON4XX "), QStringLiteral(" ON4XX _tpai.txt")));
+    for (const char* callsign : {"", "   "})
+        EXPECT_THROW(
+            tpai::checkFileName(QString::fromLatin1(callsign), callsign + QStringLiteral("_tpai.txt")),
+            KovexError)
+            << '"' << callsign << '"';
 }
 
 TEST(TpaiDate, FollowsTheFormatsButNotTheProcessLocale) {
