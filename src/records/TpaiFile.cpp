@@ -251,7 +251,8 @@ namespace {
 
 // The value is whatever follows a key written at the start of the line. A
 // wall type is a whole number, and one outside the list selects no item.
-void readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& keys) {
+int readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& keys) {
+    int found = 0;
     for (const KeyedControl& keyed : keys) {
         if (!line.contains(keyed.key))
             continue;
@@ -260,17 +261,20 @@ void readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& ke
             f.setItemIndex(keyed.control, num::toInt(value));
         else
             f.setText(keyed.control, value);
+        ++found;
     }
+    return found;
 }
 
 // Only the first letter of the language counts, in either case.
-void readLanguage(MainForm& f, QStringView line) {
+int readLanguage(MainForm& f, QStringView line) {
     const QString key = languageKey();
     for (int item = 0; item < languageNames().size(); ++item) {
         const QChar initial = languageNames()[item][0];
         if (line.contains(key + initial.toLower()) || line.contains(key + initial.toUpper()))
             f.setItemIndex(QStringLiteral("cmbLanguage"), item);
     }
+    return line.contains(key) ? 1 : 0;
 }
 
 // The file keeps no coordinate system: the form shown is the one whose
@@ -286,29 +290,31 @@ void followCoordinates(MainForm& f) {
 
 } // namespace
 
-void readLine(MainForm& f, QStringView line) {
-    readKeys(f, line, slotKeys());
-    readKeys(f, line, personalKeys());
-    readLanguage(f, line);
-    readKeys(f, line, locationKeys());
+int readLine(MainForm& f, QStringView line) {
+    int found = readKeys(f, line, slotKeys());
+    found += readKeys(f, line, personalKeys());
+    found += readLanguage(f, line);
+    found += readKeys(f, line, locationKeys());
     followCoordinates(f);
-    readKeys(f, line, siteKeys());
+    return found + readKeys(f, line, siteKeys());
 }
 
 // CR LF, a bare LF and a bare CR each end a line; an empty file has no line.
-void readBytes(MainForm& f, const QByteArray& bytes) {
+int readBytes(MainForm& f, const QByteArray& bytes) {
+    int found = 0;
     const QString text = cp1252::decode(bytes);
     const auto isLineEnd = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
     auto from = text.cbegin();
     while (from != text.cend()) {
         const auto end = std::find_if(from, text.cend(), isLineEnd);
-        readLine(f, QStringView(from, end));
+        found += readLine(f, QStringView(from, end));
         if (end == text.cend())
             break;
         from = std::next(end);
         if (*end == QLatin1Char('\r') && from != text.cend() && *from == QLatin1Char('\n'))
             from = std::next(from);
     }
+    return found;
 }
 
 // Both systems' forbidden characters are refused, so that a file written
@@ -387,6 +393,12 @@ bool ReadTpaiFile(Session& p) {
     if (!chosen)
         return false;
     const QByteArray bytes = readWholeFile(*chosen);
+    // The whole file is read into a copy of the window first: a line that
+    // fails stops the load before any control has changed.
+    MainForm checked = p.form1;
+    if (tpai::readBytes(checked, bytes) == 0)
+        throw KovexError(
+            "Nothing was loaded: no test points or administrative information were found in \r\r" + *chosen);
     p.form1.TpaiFileName = *chosen;
     tpai::readBytes(p.form1, bytes);
     return true;
