@@ -239,6 +239,19 @@ void expectSameControls(const MainForm& a, const MainForm& b, const std::set<QSt
     }
 }
 
+// The count of keys found tells a TPAI file from one that holds none: a
+// file saved as UTF-16 has a zero byte between the characters of every key.
+TEST(TpaiRead, CountsTheKeysFound) {
+    MainForm form;
+    EXPECT_EQ(tpai::readBytes(form, "kovex_name        =A\r\nkovex_tp_d1  =5\r\n<TAIL>\r\n"), 2);
+    EXPECT_EQ(tpai::readBytes(form, QByteArray()), 0);
+    const QString line = QStringLiteral("kovex_name        =B\r\n");
+    const QByteArray utf16 =
+        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(line.utf16()), line.size() * 2);
+    EXPECT_EQ(tpai::readBytes(form, utf16), 0);
+    EXPECT_EQ(form.text(QStringLiteral("edtName")), QStringLiteral("A"));
+}
+
 TEST(TpaiRead, ABareLineFeedEndsALineLikeCrLf) {
     std::mt19937 random(7);
     MainForm written;
