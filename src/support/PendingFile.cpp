@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,8 +39,11 @@ QString randomPart() {
     return part;
 }
 
+// The system's words for the failure, in English like every other message
+// of the program, whatever the user's locale.
 QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return QString::fromLocal8Bit(english ? ::strerror_l(errno, english) : std::strerror(errno));
 }
 
 QByteArray encoded(const QString& path) {
