@@ -66,6 +66,10 @@ void presetPolarization(Session& p) {
         p.form1.setItemIndex("cmbPolarization", 1);
 }
 
+// Far beyond any antenna of an amateur station (a 3 m dish at 10 GHz has
+// about 48 dBi): a gain past it is a typing error in the database, and a
+// computation with it would understate or overstate the field by orders of
+// magnitude.
 constexpr double kMaxGainMagnitudedBi = 60;
 
 QString recordOf(const TableCursor& cursor) {
