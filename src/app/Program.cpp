@@ -7,6 +7,7 @@
 #include "refdata/Lookups.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
+#include "support/PendingFile.h"
 
 #include <QDir>
 #include <algorithm>
@@ -35,14 +36,15 @@ Program::Program(Platform platform) : Session(platform) {
 }
 
 void Program::start(const QString& referenceFolder) {
+    // Temporaries of saves that a killed program left behind hold personal
+    // data and would never be removed otherwise.
+    wholefile::removeStaleTemporaries(QDir::currentPath());
     guarded([this] { FormCreate(*this); });
-    guarded([&] {
-        data.open(referenceFolder.isEmpty() ? QDir::currentPath() : referenceFolder);
-        // The TPAI files lie in the working folder, wherever the reference
-        // databases were read from.
-        data.dialogFolder = QDir::currentPath();
-    });
-    showTables(form1, data);
+    guarded([&] { data.open(referenceFolder.isEmpty() ? QDir::currentPath() : referenceFolder); });
+    // The TPAI files lie in the working folder, wherever the reference
+    // databases were read from.
+    data.dialogFolder = QDir::currentPath();
+    guarded([this] { showTables(form1, data); });
 }
 
 void Program::firstShow() {

@@ -3,6 +3,7 @@
 #include "calc/FieldLimit.h"
 #include "calc/PowerChain.h"
 #include "calc/PowerTables.h"
+#include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
@@ -88,6 +89,7 @@ void btnAntennaResultsClick(Session& p) {
     showBandAndLimit(f);
     ComputeFeederLosses(p);
     btnPowerResultsClick(p);
+    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
     showGainAndEirp(f);
     showPolarization(f);
 }

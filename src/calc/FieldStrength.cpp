@@ -59,6 +59,15 @@ void widenExtent(MainForm& f, const TestPointInput& point) {
         f.MinTestPointHeightM = std::min(f.MinTestPointHeightM, point.heightM);
 }
 
+// A distance so small that the height difference divided by it overflows
+// is named: the overflow alone would not tell the user which input to mend.
+void refuseOverflowingSlope(double heightDifferenceM, double distanceM, int k) {
+    if (distanceM != 0 && std::isinf(heightDifferenceM / distanceM))
+        throw KovexError(
+            "Floating point overflow: the height difference divided by the distance of test point " +
+            QString::number(k) + '.');
+}
+
 // The antenna is read from its record once per computation, when the first
 // filled slot needs it: every slot sees the same record, and a slot's own
 // conversion errors still come before a missing pattern value.
@@ -71,6 +80,7 @@ void computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
     if (!antenna)
         antenna = AntennaInput{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
                                currentPattern(p)};
+    refuseOverflowingSlope(antenna->heightM - point.heightM, point.distanceM, k);
     const double fieldVm = num::finite(fieldAtPoint(*antenna, point).fieldVm);
     Control& edit = f.ctl(slotName("edtE", k));
     showFieldClass(edit, f, fieldVm);

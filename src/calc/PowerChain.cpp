@@ -1,6 +1,7 @@
 #include "calc/PowerChain.h"
 
 #include "calc/PowerTables.h"
+#include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
@@ -47,6 +48,7 @@ void ComputeFeederLosses(Session& p) {
     double totaldB = 0;
     for (int k = 1; k <= 3; ++k) {
         const double lengthM = f.number(slotName("edtLengthF", k));
+        checkCurrentRecord(p, slotName("ADOTable", k));
         const double attenuation = f.number(slotName("dbeAs", k));
         const double lossdB = sectionLossdB(lengthM, attenuation, f.BandAndTilt.FreqMinMHz);
         f.setText(slotName("lblLoss", k), "= " + num::fixed2(lossdB) + " dB");

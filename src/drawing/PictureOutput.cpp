@@ -5,6 +5,7 @@
 #include "support/KovexError.h"
 #include "support/WholeFile.h"
 
+#include <QBuffer>
 #include <QImage>
 
 namespace kovex {
@@ -47,6 +48,19 @@ class OrientationKept {
     PageOrientation m_orientation;
 };
 
+// The whole bitmap is made in memory first: the image writer does not check
+// every write it makes, so writing it to the file directly could leave a
+// shorter file than its header says. 32-bit pixels are written as a 24-bit
+// bitmap.
+QByteArray bitmapBytes(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) ||
+        !picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+        throw KovexError(QStringLiteral("I/O error 101"));
+    return bytes;
+}
+
 bool noDrawingYet(Session& p) {
     if (!p.form2.imgPH.isNull())
         return false;
@@ -57,21 +71,18 @@ bool noDrawingYet(Session& p) {
 } // namespace
 
 QString drawingFileName(const MainForm& f) {
-    return f.text("edtCallsign") + QLatin1Char('_') + f.text("edtAntNr") + QStringLiteral(".jpeg");
+    return f.text("edtCallsign") + QLatin1Char('_') + QString::number(f.integer("edtAntNr")) +
+           QStringLiteral(".jpeg");
 }
 
 void btnSaveDrawingClick(Session& p) {
     if (noDrawingYet(p))
         return;
     const QString name = drawingFileName(p.form1);
-    if (!tpai::isAllowedFileName(name))
-        throw KovexError(QStringLiteral("Invalid filename"));
+    tpai::checkFileName(p.form1.text("edtCallsign"), name);
     {
         const BusyCursorShown busy(p.platform.cursor);
-        // 32-bit pixels are written as a 24-bit bitmap, never half of one.
-        wholefile::saveOrFail(name, [&](QIODevice& file) {
-            return p.form2.imgPH.convertToFormat(QImage::Format_RGB32).save(&file, "BMP");
-        });
+        wholefile::saveOrFail(name, bitmapBytes(p.form2.imgPH));
     }
     p.platform.dialogs.message(name + QStringLiteral(" saved !"));
 }

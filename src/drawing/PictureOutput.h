@@ -10,7 +10,8 @@ class Session;
 // Said instead of saving or printing an empty picture.
 inline const QString kNoDrawingYet = QStringLiteral("There is no drawing yet: click Show Diagram first.");
 
-// Callsign, "_", antenna number and ".jpeg": the picture is a Windows bitmap
+// Callsign, "_", antenna number (as a number, without the blanks its text
+// may have) and ".jpeg": the picture is a Windows bitmap
 // all the same.
 QString drawingFileName(const MainForm& f);
 

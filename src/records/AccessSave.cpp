@@ -6,13 +6,12 @@
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
+#include "support/PendingFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <array>
-#include <cstdio>
 
 namespace kovex {
 
@@ -25,56 +24,20 @@ constexpr qint64 kCopyBlockBytes = 2048;
     throw KovexError(QString::fromLatin1(text));
 }
 
-// A new file is written under a name of its own beside the one it is for,
-// and takes that name only once it is complete; until then, and whatever
-// fails, the file of the earlier save stays as it was. An unfinished file
-// is removed.
-class PendingFile {
-  public:
-    explicit PendingFile(const QString& finalName) : m_finalName(finalName) {
-        const QFileInfo existing(finalName);
-        if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
-            ioError("File access denied");
-        createUniqueFile();
-        if (existing.exists())
-            QFile::setPermissions(m_path, existing.permissions());
-    }
-    ~PendingFile() {
-        if (!m_path.isEmpty())
-            QFile::remove(m_path);
-    }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
+// The access file and the report are each written under a temporary name
+// of their own and synced, both before either takes its name: the two
+// renames then follow one another at once, so the pair is mixed only if the
+// program dies between them.
+void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
+    access.complete();
+    report.complete();
+    access.takeFinalName();
+    report.takeFinalName();
+}
 
-    const QString& path() const { return m_path; }
-
-    // Replaces the earlier file, if any, in one step.
-    void takeFinalName() {
-        if (std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(m_finalName).constData()) !=
-            0)
-            ioError("File access denied");
-        m_path.clear();
-    }
-
-  private:
-    // Created new, so that no other file is ever written over, with the
-    // permissions any file of the user gets.
-    void createUniqueFile() {
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            const QString candidate = m_finalName + QStringLiteral(".part") +
-                                      QString::number(QRandomGenerator::global()->generate(), 36);
-            QFile file(candidate);
-            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                m_path = candidate;
-                return;
-            }
-        }
-        ioError("File access denied");
-    }
-
-    QString m_finalName;
-    QString m_path;
-};
+[[noreturn]] void fileError(const wholefile::FileFault& fault) {
+    ioError(fault.fault == wholefile::Fault::WriteFailed ? "I/O error 101" : "File access denied");
+}
 
 // The copied template is read whole, filled in memory and written back over
 // the copy, so that a failure leaves no table half written on the disk; the
@@ -141,17 +104,20 @@ void btnSaveMDBClick(Session& p) {
     }
     const QString accessFileName = p.form1.AccessFileName;
     const QString reportFileName = p.form1.ReportFileName;
-    if (!tpai::isAllowedFileName(accessFileName) || !tpai::isAllowedFileName(reportFileName))
-        ioError("Invalid filename");
+    tpai::checkFileName(p.form1.text(QStringLiteral("edtCallsign")), accessFileName);
+    tpai::checkFileName(p.form1.text(QStringLiteral("edtCallsign")), reportFileName);
     // The connection of the previous save lets go of its file first.
     p.data.ADOConnection3.close();
-    PendingFile access(accessFileName);
-    PendingFile report(reportFileName);
-    CopyFileInBlocks(kTemplateFileName, access.path());
-    WriteReportFile(p, report.path());
-    fillTables(p, access.path());
-    access.takeFinalName();
-    report.takeFinalName();
+    try {
+        wholefile::PendingFile access(accessFileName);
+        wholefile::PendingFile report(reportFileName);
+        CopyFileInBlocks(kTemplateFileName, access.path());
+        WriteReportFile(p, report.path());
+        fillTables(p, access.path());
+        takeNamesTogether(access, report);
+    } catch (const wholefile::FileFault& fault) {
+        fileError(fault);
+    }
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
     // It stays open on the file just saved until the next save.
     p.data.ADOConnection3.open(QDir::current().absoluteFilePath(accessFileName));

@@ -466,7 +466,7 @@ void writeCaseFile(const QString& path, const QByteArray& bytes) {
     using wholefile::Fault;
     const QString refused = "The case was not saved as \"" + shownName(path) + "\": ";
     try {
-        wholefile::save(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+        wholefile::save(path, bytes);
     } catch (const wholefile::FileFault& fault) {
         switch (fault.fault) {
         case Fault::NotReplaceable:

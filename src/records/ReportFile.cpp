@@ -239,11 +239,6 @@ class Writer {
     std::vector<Line> m_lines;
 };
 
-QString codePoint(char32_t c) {
-    return QStringLiteral("U+") +
-           QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
     throw KovexError("Nothing was saved: the field \"" + field + "\" holds " + problem + '.');
 }
@@ -252,16 +247,12 @@ QByteArray encodedLine(const Line& line) {
     if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
         refuseField(line.field, QStringLiteral("a line break, which would split its line of the report"));
     // A line the code page holds is encoded at once; only one it does not is
-    // searched, character by character, for the one to name.
+    // searched for the character to name.
     if (const std::optional<QByteArray> bytes = cp1252::encode(line.text))
         return *bytes;
-    for (char32_t c : line.text.toUcs4()) {
-        const QString character = QString::fromUcs4(&c, 1);
-        if (!cp1252::encode(character))
-            refuseField(line.field, "the character \"" + character + "\" (" + codePoint(c) +
-                                        "), which the report's code page Windows-1252 lacks");
-    }
-    return *cp1252::encode(line.text);
+    const std::optional<char32_t> c = cp1252::firstUnencodable(line.text);
+    refuseField(line.field,
+                cp1252::describe(c.value_or(0xFFFD)) + ", which the report's code page Windows-1252 lacks");
 }
 
 } // namespace

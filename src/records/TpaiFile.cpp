@@ -183,11 +183,6 @@ void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
     addFields(lines, f, kSiteFields);
 }
 
-QString codePoint(char32_t c) {
-    return QStringLiteral("U+") +
-           QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
     throw KovexError("The TPAI file was not saved: the field \"" + field + "\" holds " + problem + '.');
 }
@@ -215,12 +210,8 @@ QByteArray encodedLine(const Line& line) {
     if (line.text.contains(QLatin1Char('\r')) || line.text.contains(QLatin1Char('\n')))
         refuseField(line.field, QStringLiteral("a line break"));
     refuseForeignKey(line);
-    for (char32_t c : line.text.toUcs4()) {
-        const QString character = QString::fromUcs4(&c, 1);
-        if (!cp1252::encode(character))
-            refuseField(line.field, "the character \"" + character + "\" (" + codePoint(c) +
-                                        "), which has no Windows-1252 code");
-    }
+    if (const std::optional<char32_t> c = cp1252::firstUnencodable(line.text))
+        refuseField(line.field, cp1252::describe(*c) + ", which has no Windows-1252 code");
     return *cp1252::encode(line.text);
 }
 
@@ -260,7 +251,8 @@ namespace {
 
 // The value is whatever follows a key written at the start of the line. A
 // wall type is a whole number, and one outside the list selects no item.
-void readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& keys) {
+int readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& keys) {
+    int found = 0;
     for (const KeyedControl& keyed : keys) {
         if (!line.contains(keyed.key))
             continue;
@@ -269,17 +261,20 @@ void readKeys(MainForm& f, QStringView line, const std::vector<KeyedControl>& ke
             f.setItemIndex(keyed.control, num::toInt(value));
         else
             f.setText(keyed.control, value);
+        ++found;
     }
+    return found;
 }
 
 // Only the first letter of the language counts, in either case.
-void readLanguage(MainForm& f, QStringView line) {
+int readLanguage(MainForm& f, QStringView line) {
     const QString key = languageKey();
     for (int item = 0; item < languageNames().size(); ++item) {
         const QChar initial = languageNames()[item][0];
         if (line.contains(key + initial.toLower()) || line.contains(key + initial.toUpper()))
             f.setItemIndex(QStringLiteral("cmbLanguage"), item);
     }
+    return line.contains(key) ? 1 : 0;
 }
 
 // The file keeps no coordinate system: the form shown is the one whose
@@ -295,42 +290,53 @@ void followCoordinates(MainForm& f) {
 
 } // namespace
 
-void readLine(MainForm& f, QStringView line) {
-    readKeys(f, line, slotKeys());
-    readKeys(f, line, personalKeys());
-    readLanguage(f, line);
-    readKeys(f, line, locationKeys());
+int readLine(MainForm& f, QStringView line) {
+    int found = readKeys(f, line, slotKeys());
+    found += readKeys(f, line, personalKeys());
+    found += readLanguage(f, line);
+    found += readKeys(f, line, locationKeys());
     followCoordinates(f);
-    readKeys(f, line, siteKeys());
+    return found + readKeys(f, line, siteKeys());
 }
 
 // CR LF, a bare LF and a bare CR each end a line; an empty file has no line.
-void readBytes(MainForm& f, const QByteArray& bytes) {
+int readBytes(MainForm& f, const QByteArray& bytes) {
+    int found = 0;
     const QString text = cp1252::decode(bytes);
     const auto isLineEnd = [](QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
     auto from = text.cbegin();
     while (from != text.cend()) {
         const auto end = std::find_if(from, text.cend(), isLineEnd);
-        readLine(f, QStringView(from, end));
+        found += readLine(f, QStringView(from, end));
         if (end == text.cend())
             break;
         from = std::next(end);
         if (*end == QLatin1Char('\r') && from != text.cend() && *from == QLatin1Char('\n'))
             from = std::next(from);
     }
+    return found;
 }
 
 // Both systems' forbidden characters are refused, so that a file written
 // here can be copied to the other; the path separators among them keep the
-// file in the working directory.
+// file in the working directory. A leading "." would hide the file; a
+// character the Windows-1252 files cannot hold (an emoji, a direction mark
+// that shows the name reversed) would make a name that those files cannot
+// name.
 bool isAllowedFileName(const QString& name) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || cp1252::firstUnencodable(name))
         return false;
     for (QChar c : name)
-        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+        if (forbidden.contains(c) || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format)
             return false;
     return true;
+}
+
+void checkFileName(const QString& callsign, const QString& name) {
+    if (callsign.trimmed().isEmpty() || !isAllowedFileName(name))
+        throw KovexError(QStringLiteral("Invalid filename"));
 }
 
 } // namespace tpai
@@ -369,13 +375,16 @@ QString dialogFolder(const Session& p) {
 void WriteTpaiFile(Session& p) {
     MainForm& f = p.form1;
     const QString name = f.text(QStringLiteral("edtCallsign")) + QStringLiteral("_tpai.txt");
-    if (!tpai::isAllowedFileName(name))
-        throw KovexError(QStringLiteral("Invalid filename"));
+    tpai::checkFileName(f.text(QStringLiteral("edtCallsign")), name);
     const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
                                           p.platform.locale.shortTimeFormat());
     const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
+    // What the load would refuse is not saved.
+    if (bytes.size() > kMaxTpaiFileBytes)
+        throw KovexError(QStringLiteral("The TPAI file was not saved: it would be too large for a TPAI file "
+                                        "(more than 1 MiB), which could not be loaded again."));
     f.TpaiFileName = name;
-    wholefile::saveOrFail(name, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    wholefile::saveOrFail(name, bytes);
 }
 
 bool ReadTpaiFile(Session& p) {
@@ -384,6 +393,12 @@ bool ReadTpaiFile(Session& p) {
     if (!chosen)
         return false;
     const QByteArray bytes = readWholeFile(*chosen);
+    // The whole file is read into a copy of the window first: a line that
+    // fails stops the load before any control has changed.
+    MainForm checked = p.form1;
+    if (tpai::readBytes(checked, bytes) == 0)
+        throw KovexError(
+            "Nothing was loaded: no test points or administrative information were found in \r\r" + *chosen);
     p.form1.TpaiFileName = *chosen;
     tpai::readBytes(p.form1, bytes);
     return true;

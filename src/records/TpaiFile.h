@@ -43,19 +43,26 @@ QString dateStamp(const QDateTime& now, const QString& dateFormat, const QString
 // Every key found anywhere in the line replaces the text of the control it
 // names; the order and the tags of the file do not matter. A wall type that
 // is no whole number throws the conversion error, leaving what was read.
-void readLine(MainForm& f, QStringView line);
-// The lines of a whole file, ended by CR LF, a bare LF or a bare CR.
-void readBytes(MainForm& f, const QByteArray& bytes);
+// Gives the number of keys found.
+int readLine(MainForm& f, QStringView line);
+// The lines of a whole file, ended by CR LF, a bare LF or a bare CR; gives
+// the number of keys found in all of them.
+int readBytes(MainForm& f, const QByteArray& bytes);
 
-// A name that stays inside the working directory and that both Windows and
-// Linux accept.
+// A name that stays inside the working directory, that both Windows and
+// Linux accept, that is not hidden and that Windows-1252 can hold.
 bool isAllowedFileName(const QString& name);
+// The one rule for every file named after the callsign: a callsign of
+// blanks only or a name refused above throws "Invalid filename".
+void checkFileName(const QString& callsign, const QString& name);
 
 } // namespace tpai
 
 // Writes callsign + "_tpai.txt" in the working directory.
 void WriteTpaiFile(Session& p);
-// Reads the file the user picks; false when the dialog was cancelled.
+// Reads the file the user picks; false when the dialog was cancelled. The
+// window changes only once the whole file has been read without failure
+// and found to hold at least one key.
 bool ReadTpaiFile(Session& p);
 
 } // namespace kovex

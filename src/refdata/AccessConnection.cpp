@@ -4,7 +4,6 @@
 #include "support/WholeFile.h"
 
 #include <QFile>
-#include <unistd.h>
 
 namespace kovex {
 
@@ -54,14 +53,14 @@ const jet::Database& AccessConnection::database() const {
     return *m_database;
 }
 
-// The file is the save's own temporary copy, renamed only once complete, so
-// it is written in place.
+// The file is the save's own temporary copy, synced and renamed by the save
+// once complete, so it is written in place.
 void AccessConnection::writeBack() const {
     const QByteArray bytes = database().bytes();
     QFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw KovexError(QStringLiteral("File access denied"));
-    if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0)
+    if (file.write(bytes) != bytes.size())
         throw KovexError(QStringLiteral("I/O error 101"));
     file.close();
     if (file.error() != QFileDevice::NoError)

@@ -22,8 +22,8 @@ class AccessConnection {
     // The open database; only while the connection is open.
     jet::Database& database();
     const jet::Database& database() const;
-    // Writes the database as it now stands over the file it was read from,
-    // synced to the disk; throws the program's file messages.
+    // Writes the database as it now stands over the file it was read from;
+    // throws the program's file messages.
     void writeBack() const;
 
   private:

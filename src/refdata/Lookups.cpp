@@ -1,8 +1,10 @@
 #include "refdata/Lookups.h"
 
 #include "refdata/Session.h"
+#include "support/KovexError.h"
 
 #include <array>
+#include <cmath>
 
 namespace kovex {
 
@@ -64,7 +66,47 @@ void presetPolarization(Session& p) {
         p.form1.setItemIndex("cmbPolarization", 1);
 }
 
+// Far beyond any antenna of an amateur station (a 3 m dish at 10 GHz has
+// about 48 dBi): a gain past it is a typing error in the database, and a
+// computation with it would understate or overstate the field by orders of
+// magnitude.
+constexpr double kMaxGainMagnitudedBi = 60;
+
+QString recordOf(const TableCursor& cursor) {
+    return displayText(cursor.value(kKeyColumn));
+}
+
+void checkGain(const TableCursor& cursor, const QString& column) {
+    const QVariant value = cursor.value(column);
+    bool ok = false;
+    const double gain = value.toDouble(&ok);
+    if (ok && std::fabs(gain) > kMaxGainMagnitudedBi)
+        throw KovexError("ant.mdb, record " + recordOf(cursor) + ", column \"" + column +
+                         "\": " + displayText(value) + " dBi is outside the range of -60 to 60 dBi.");
+}
+
+void checkAttenuation(const TableCursor& cursor) {
+    const QVariant value = cursor.value(QStringLiteral("As"));
+    bool ok = false;
+    if (value.toDouble(&ok) < 0 && ok)
+        throw KovexError("cableloss.mdb, record " + recordOf(cursor) +
+                         ", column \"As\": " + displayText(value) + " dB is a negative attenuation.");
+}
+
 } // namespace
+
+void checkCurrentRecord(const Session& p, const QString& tableObject) {
+    const TableCursor& cursor = p.data.cursor(tableObject);
+    if (!cursor.hasRecord())
+        return;
+    if (tableObject != QLatin1String("ADOTable4")) {
+        checkAttenuation(cursor);
+        return;
+    }
+    for (int angle = 0; angle <= 90; angle += 10)
+        checkGain(cursor, QStringLiteral("V%1").arg(angle, 2, 10, QLatin1Char('0')));
+    checkGain(cursor, QStringLiteral("VBACK"));
+}
 
 void showTables(MainForm& form, const DataModule& data) {
     for (const Binding& binding : kLookups)
@@ -94,7 +136,8 @@ void setLookupRow(Session& p, const QString& lookup, int row) {
 }
 
 QString lookupKey(const Session& p, const QString& lookup) {
-    return displayText(p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject)).value(kKeyColumn));
+    return displayText(
+        p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject)).value(kKeyColumn));
 }
 
 QVariant antennaColumnValue(const Session& p, const QString& column) {
@@ -114,11 +157,13 @@ void dblAntennaRmkEnter(Session& p) {
 void dblAntennaTypeClick(Session& p) {
     showTables(p.form1, p.data);
     presetPolarization(p);
+    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
 }
 
 void dblAntennaRmkClick(Session& p) {
     showTables(p.form1, p.data);
     presetPolarization(p);
+    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
 }
 
 } // namespace kovex

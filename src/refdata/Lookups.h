@@ -23,6 +23,12 @@ QString lookupKey(const Session& p, const QString& lookup);
 // The number behind a field bound to the antenna table, as stored.
 QVariant antennaColumnValue(const Session& p, const QString& column);
 
+// A value of the current record of a table object that no real antenna or
+// cable has (a gain over 60 or under -60 dBi, a negative attenuation), most
+// likely a typing error in the database: throws naming the record and the
+// column.
+void checkCurrentRecord(const Session& p, const QString& tableObject);
+
 void dblAntennaTypeEnter(Session& p);
 void dblAntennaRmkEnter(Session& p);
 void dblAntennaTypeClick(Session& p);

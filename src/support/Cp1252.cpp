@@ -49,14 +49,57 @@ std::optional<QByteArray> encode(const QString& text) {
     return bytes;
 }
 
+namespace {
+
+// Walks the text code point by code point without any conversion: converting
+// one character to a text of its own (QString::fromUcs4) drops U+FEFF as a
+// byte-order mark, and toUcs4() turns a lone surrogate into U+FFFD, so a
+// character would go unseen or be misnamed.
+template <typename Visit> void forEachCodePoint(QStringView text, Visit visit) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            visit(QChar::surrogateToUcs4(c, text[i + 1]), text.mid(i, 2));
+            ++i;
+        } else {
+            visit(static_cast<char32_t>(c.unicode()), text.mid(i, 1));
+        }
+    }
+}
+
+bool hasByte(char32_t code, QStringView character) {
+    return character.size() == 1 && code <= 0xFFFF && byteOf(character[0]).has_value();
+}
+
+} // namespace
+
 QString replacingUnencodable(const QString& text) {
     QString result;
     result.reserve(text.size());
-    for (char32_t c : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&c, 1);
-        result += character.size() == 1 && byteOf(character[0]) ? character : QStringLiteral("?");
-    }
+    forEachCodePoint(text, [&](char32_t code, QStringView character) {
+        if (hasByte(code, character))
+            result += character;
+        else
+            result += QLatin1Char('?');
+    });
     return result;
+}
+
+std::optional<char32_t> firstUnencodable(QStringView text) {
+    std::optional<char32_t> found;
+    forEachCodePoint(text, [&](char32_t code, QStringView character) {
+        if (!found && !hasByte(code, character))
+            found = code;
+    });
+    return found;
+}
+
+QString describe(char32_t codePoint) {
+    const QString number =
+        QString::number(static_cast<uint>(codePoint), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    const QString shown = surrogate ? QString() : QStringView(QChar::fromUcs4(codePoint)).toString();
+    return "the character \"" + shown + "\" (U+" + number + ")";
 }
 
 } // namespace kovex::cp1252

@@ -1,10 +1,10 @@
 #include "support/WholeFile.h"
 
 #include "support/KovexError.h"
+#include "support/PendingFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kovex::wholefile {
 
@@ -24,21 +24,15 @@ QByteArray read(const QString& path, qint64 maxBytes) {
     return bytes;
 }
 
-// A read-only file is refused rather than replaced behind the user's back.
-void save(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    const QFileInfo existing(path);
-    if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
-        throw FileFault{Fault::NotReplaceable, {}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileFault{Fault::CannotCreate, file.errorString()};
-    if (!write(file) || !file.commit())
-        throw FileFault{Fault::WriteFailed, file.errorString()};
+void save(const QString& path, const QByteArray& bytes) {
+    PendingFile file(path);
+    file.write(bytes);
+    file.takeFinalName();
 }
 
-void saveOrFail(const QString& path, const std::function<bool(QIODevice&)>& write) {
+void saveOrFail(const QString& path, const QByteArray& bytes) {
     try {
-        save(path, write);
+        save(path, bytes);
     } catch (const FileFault& fault) {
         throw KovexError(fault.fault == Fault::WriteFailed ? QStringLiteral("I/O error 101")
                                                            : QStringLiteral("File access denied"));

@@ -4,10 +4,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
-class QIODevice;
-
 // Files read and saved whole: only a regular file of bounded size is read
 // (a named pipe or a device would wait for ever), and a save replaces a file
 // only once the new one is complete, so a failed save leaves the previous
@@ -32,13 +28,13 @@ struct FileFault {
 // The bytes of a regular file of at most `maxBytes`; throws FileFault.
 QByteArray read(const QString& path, qint64 maxBytes);
 
-// Saves through a temporary file that takes the name when `write` has
-// filled it and returned true; throws FileFault.
-void save(const QString& path, const std::function<bool(QIODevice&)>& write);
+// Saves the bytes through a PendingFile (support/PendingFile.h): every
+// write, the sync and the rename checked; throws FileFault.
+void save(const QString& path, const QByteArray& bytes);
 
 // As save(), failing with the program's plain file messages: "File access
 // denied" when the file cannot be replaced or made, "I/O error 101" when
 // writing it fails.
-void saveOrFail(const QString& path, const std::function<bool(QIODevice&)>& write);
+void saveOrFail(const QString& path, const QByteArray& bytes);
 
 } // namespace kovex::wholefile

@@ -25,6 +25,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
 namespace kovex::scenario {
 
 namespace {
@@ -35,6 +38,9 @@ using test::FakeDialogs;
 using test::FakeLocale;
 using test::FakePrinter;
 using test::ShownMessage;
+
+// The largest file system that fill-disk fills.
+constexpr unsigned long long kMaxFilledDiskBytes = 64ull * 1024 * 1024;
 
 struct Failure {
     QString text;
@@ -288,8 +294,8 @@ class Runner {
 
     void execute(const QStringList& w) {
         const QString& command = w[0];
-        static const QStringList actions{"start", "restart", "type", "select", "click",
-                                         "leave", "focus",   "show", "updown"};
+        static const QStringList actions{"start", "restart", "type",  "type-repeated", "select",
+                                         "click", "leave",   "focus", "show",          "updown"};
         if (actions.contains(command))
             noUnmatchedMessage();
         const std::map<QString, std::function<void()>> commands{
@@ -304,7 +310,16 @@ class Runner {
             {"make-folder", [&] { makeFolder(arg(w, 1)); }},
             {"replace-in-file", [&] { replaceInFile(arg(w, 1), arg(w, 2), arg(w, 3)); }},
             {"cut-file", [&] { cutFile(arg(w, 1), parseInt(arg(w, 2))); }},
+            {"fill-disk", [&] { fillDisk(); }},
+            {"umask", [&] { ::umask(static_cast<mode_t>(parseOctal(arg(w, 1)))); }},
+            {"chmod", [&] { changeMode(arg(w, 1), parseOctal(arg(w, 2))); }},
+            {"link", [&] { makeLink(arg(w, 1), arg(w, 2)); }},
+            {"make-fifo", [&] { makeFifo(arg(w, 1)); }},
+            {"expect-link", [&] { expectLink(arg(w, 1), parseBool(arg(w, 2))); }},
+            {"expect-mode", [&] { expectMode(arg(w, 1), arg(w, 2)); }},
+            {"expect-entries", [&] { expectEntries(arg(w, 1)); }},
             {"type", [&] { program().type(arg(w, 1), arg(w, 2)); }},
+            {"type-repeated", [&] { program().type(arg(w, 1), arg(w, 2).repeated(parseInt(arg(w, 3)))); }},
             {"select", [&] { selectItem(arg(w, 1), arg(w, 2)); }},
             {"click", [&] { program().click(arg(w, 1)); }},
             {"leave", [&] { program().leave(arg(w, 1)); }},
@@ -547,6 +562,69 @@ class Runner {
         writeBytes(name, bytes.left(size));
     }
 
+    // Fills the file system of the working folder to the last byte with the
+    // file "filler", as a full disk would be; refused anywhere but on a small
+    // file system made for the purpose (tests/full_disk.sh).
+    static void fillDisk() {
+        struct statvfs disk {};
+        if (::statvfs(".", &disk) != 0 ||
+            static_cast<unsigned long long>(disk.f_blocks) * disk.f_frsize > kMaxFilledDiskBytes)
+            fail("a small file system of its own to fill (run through tests/full_disk.sh)");
+        QFile filler("filler");
+        if (!filler.open(QIODevice::Append | QIODevice::Unbuffered))
+            fail("a filler file");
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        while (filler.write(block.left(1)) == 1) {
+        }
+    }
+
+    static uint parseOctal(const QString& word) {
+        bool ok = false;
+        const uint value = word.toUInt(&ok, 8);
+        if (!ok || value > 07777)
+            fail("permission bits in octal, not " + word);
+        return value;
+    }
+
+    static void changeMode(const QString& name, uint mode) {
+        if (::chmod(QFile::encodeName(name).constData(), static_cast<mode_t>(mode)) != 0)
+            fail("a file named " + name + " whose mode can change");
+    }
+
+    static void makeFifo(const QString& name) {
+        if (::mkfifo(QFile::encodeName(name).constData(), 0600) != 0)
+            fail("a named pipe made as " + name);
+    }
+
+    static void makeLink(const QString& target, const QString& name) {
+        if (!QFile::link(target, name))
+            fail("a link " + name + " to " + target);
+    }
+
+    static void expectLink(const QString& name, bool link) {
+        if (QFileInfo(name).isSymLink() != link)
+            fail(name + (link ? " a link" : " no link") + ", found " + (link ? "none" : "one"));
+    }
+
+    // The permission bits in octal, as ls shows them in digits ("644").
+    static void expectMode(const QString& name, const QString& mode) {
+        struct stat status {};
+        if (::lstat(QFile::encodeName(name).constData(), &status) != 0)
+            fail("a file named " + name);
+        compare(QString::number(status.st_mode & 07777, 8), mode);
+    }
+
+    // Every entry of the folder, hidden ones included, sorted and joined by
+    // blanks: no temporary left behind.
+    static void expectEntries(const QString& expected) {
+        QStringList entries =
+            QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        entries.sort();
+        compare(entries.join(' '), expected);
+    }
+
     static void expectSameFile(const QString& name, const QString& other) {
         const QByteArray bytes = fileBytes(name);
         const QByteArray otherBytes = fileBytes(other);
@@ -761,6 +839,22 @@ class Runner {
 
 } // namespace
 
+namespace {
+
+// "\u{FEFF}": a character that would be invisible or unsafe in the file
+// itself, by its code point; `i` stands on the "{" and ends behind the "}".
+QString codePointEscape(const QString& line, int& i) {
+    const int close = line.indexOf('}', i);
+    bool ok = false;
+    const uint code = close < 0 ? 0 : line.mid(i + 1, close - i - 1).toUInt(&ok, 16);
+    if (!ok || code > 0x10FFFF)
+        throw std::runtime_error("a code point in hexadecimal digits in \\u{...}");
+    i = close + 1;
+    return QStringView(QChar::fromUcs4(static_cast<char32_t>(code))).toString();
+}
+
+} // namespace
+
 QStringList splitWords(const QString& line) {
     QStringList words;
     int i = 0;
@@ -785,6 +879,10 @@ QStringList splitWords(const QString& line) {
                     continue;
                 }
                 const QChar escaped = line[i++];
+                if (escaped == 'u' && i < n && line[i] == '{') {
+                    word += codePointEscape(line, i);
+                    continue;
+                }
                 word += escaped == 'r'   ? QChar('\r')
                         : escaped == 'n' ? QChar('\n')
                         : escaped == 't' ? QChar('\t')

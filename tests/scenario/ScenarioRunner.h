@@ -16,7 +16,8 @@ struct Outcome {
 Outcome runScenarioFile(const QString& path, const QString& dataFolder);
 
 // Splits a scenario line into words; a quoted word may hold blanks and the
-// escapes \r \n \t \" \\. Throws std::runtime_error on an open quote.
+// escapes \r \n \t \" \\ and \u{hex} for any code point. Throws
+// std::runtime_error on an open quote or a bad code point.
 QStringList splitWords(const QString& line);
 
 } // namespace kovex::scenario

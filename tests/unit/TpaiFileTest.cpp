@@ -63,7 +63,8 @@ TEST(TpaiFileName, RefusesWhatWouldLeaveTheFolderOrUpsetASystem) {
         {"ON4XX_tpai.txt", true},
         {" ON4XX_01 _tpai.txt", true},
         {"_tpai.txt", true},
-        {"..._tpai.txt", true},
+        {"..._tpai.txt", false},
+        {".ON4XX_tpai.txt", false},
         {"../ON4XX_tpai.txt", false},
         {"..\\ON4XX_tpai.txt", false},
         {"/tmp/x_tpai.txt", false},
@@ -85,6 +86,19 @@ TEST(TpaiFileName, RefusesWhatWouldLeaveTheFolderOrUpsetASystem) {
         EXPECT_EQ(tpai::isAllowedFileName(QString::fromLatin1(c.name)), c.allowed) << c.name;
     EXPECT_FALSE(tpai::isAllowedFileName(QStringLiteral("a") + QChar(0x85) + QStringLiteral("_tpai.txt")));
     EXPECT_TRUE(tpai::isAllowedFileName(QString::fromUtf8("ON4XÉ_tpai.txt")));
+    // what the Windows-1252 files cannot name, shown reversed or not at all
+    for (const char* name :
+         {"ON4\u202EXX_1.jpeg", "ON4XX\u200E_1.jpeg", "ON4XX\U0001F600_1.jpeg", "ON4\uFEFFXX_1.jpeg"})
+        EXPECT_FALSE(tpai::isAllowedFileName(QString::fromUtf8(name))) << name;
+}
+
+TEST(TpaiFileName, ACallsignOfBlanksOnlyNamesNoFile) {
+    EXPECT_NO_THROW(tpai::checkFileName(QStringLiteral(" ON4XX "), QStringLiteral(" ON4XX _tpai.txt")));
+    for (const char* callsign : {"", "   "})
+        EXPECT_THROW(
+            tpai::checkFileName(QString::fromLatin1(callsign), callsign + QStringLiteral("_tpai.txt")),
+            KovexError)
+            << '"' << callsign << '"';
 }
 
 TEST(TpaiDate, FollowsTheFormatsButNotTheProcessLocale) {
@@ -223,6 +237,19 @@ void expectSameControls(const MainForm& a, const MainForm& b, const std::set<QSt
                     x.color == y.color && x.bold == y.bold)
             << name.toStdString();
     }
+}
+
+// The count of keys found tells a TPAI file from one that holds none: a
+// file saved as UTF-16 has a zero byte between the characters of every key.
+TEST(TpaiRead, CountsTheKeysFound) {
+    MainForm form;
+    EXPECT_EQ(tpai::readBytes(form, "kovex_name        =A\r\nkovex_tp_d1  =5\r\n<TAIL>\r\n"), 2);
+    EXPECT_EQ(tpai::readBytes(form, QByteArray()), 0);
+    const QString line = QStringLiteral("kovex_name        =B\r\n");
+    const QByteArray utf16 =
+        QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(line.utf16()), line.size() * 2);
+    EXPECT_EQ(tpai::readBytes(form, utf16), 0);
+    EXPECT_EQ(form.text(QStringLiteral("edtName")), QStringLiteral("A"));
 }
 
 TEST(TpaiRead, ABareLineFeedEndsALineLikeCrLf) {
