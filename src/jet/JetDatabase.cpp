@@ -133,8 +133,7 @@ void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
 QByteArray Database::bytes() const { return m_data->file.bytes(); }
 
 void saveFile(const Database& db, const QString& path) {
-    const QByteArray bytes = db.bytes();
-    wholefile::saveOrFail(path, [&](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+    wholefile::saveOrFail(path, db.bytes());
 }
 
 } // namespace kovex::jet
