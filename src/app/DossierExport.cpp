@@ -261,11 +261,15 @@ dossier::Table summaryTable(const Session& p) {
     for (int c : columns)
         table.headings << grid.cell(c, 0);
     for (int r = 1; r < grid.rowCount(); ++r) {
-        if (grid.cell(0, r).isEmpty())
-            continue; // the separator rows
         dossier::Row row;
-        for (int c : columns)
+        bool holdsSomething = false;
+        for (int c : columns) {
             row.push_back({grid.cell(c, r).trimmed()});
+            holdsSomething |= c != 0 && c != kUnitColumn && !row.back().text.isEmpty();
+        }
+        // The separator rows, and the slots of test points never used.
+        if (!holdsSomething)
+            continue;
         row.front().bold = true;
         table.rows.push_back(row);
     }

@@ -315,10 +315,10 @@ void layOutSummary(Pages& pages, const Content& content) {
     for (const QString& line : content.validation)
         pages.paragraph(line, fontOf(kTextSize), Qt::black, 8);
     pages.space(8);
-    pages.heading(content.summaryHeading, kHeadingSize);
-    pages.table(content.summary);
     pages.heading(content.limitsHeading, kHeadingSize);
     pages.table(content.limits);
+    pages.heading(content.summaryHeading, kHeadingSize);
+    pages.table(content.summary);
 }
 
 void layOutAntenna(Pages& pages, const Antenna& antenna) {

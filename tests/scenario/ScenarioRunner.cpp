@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -330,6 +332,7 @@ class Runner {
             {"expect-pdf-text", [&] { expectPdfText(arg(w, 1), parseInt(arg(w, 2))); }},
             {"expect-pdf-drawing", [&] { expectPdfDrawing(w, true); }},
             {"expect-pdf-drawing-differs", [&] { expectPdfDrawing(w, false); }},
+            {"file-size-limit", [&] { limitFileSize(arg(w, 1)); }},
             {"remember-window", [&] { m_rememberedWindow = windowState(program()); }},
             {"expect-window-unchanged", [&] { expectWindowUnchanged(); }},
         };
@@ -699,6 +702,17 @@ class Runner {
         if (!same && mismatch < 0.2)
             fail(QString("another drawing than %1 on page %2, found only %3 % of its coloured pixels elsewhere")
                      .arg(arg(w, 3), arg(w, 2)).arg(100 * mismatch, 0, 'f', 1));
+    }
+
+    // "file-size-limit BYTES|none": a file written beyond that size fails
+    // as on a full disk, whoever runs the scenario.
+    static void limitFileSize(const QString& bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = bytes == "none" ? limit.rlim_max : rlim_t(parseInt(bytes));
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            fail("a file size limit of " + bytes);
     }
 
     void expectWindowUnchanged() {
