@@ -90,6 +90,36 @@ QImage pdfPage(const QString& file, int page, int dpi) {
     return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
+QString pdfWordColour(const QString& file, int page, const QString& word) {
+    const QString boxes = run("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), file, "-"});
+    const QRegularExpression wordBox(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">" +
+        QRegularExpression::escape(word.toHtmlEscaped()) + "</word>");
+    QRectF box;
+    for (const QRegularExpressionMatch& m : wordBox.globalMatch(boxes))
+        box = QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                     QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    if (box.isNull())
+        return QString();
+    const QImage image = pdfPage(file, page, 150);
+    const QRect pixels((box.topLeft() * 150 / 72).toPoint(), (box.bottomRight() * 150 / 72).toPoint());
+    std::array<int, 5> counts{};
+    int black = 0;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qGray(pixel) < 60 && colourClass(pixel) == 0)
+                ++black;
+            else
+                ++counts[static_cast<std::size_t>(colourClass(pixel))];
+        }
+    if (counts[3] > std::max(black, counts[4]))
+        return "red";
+    if (counts[4] > std::max(black, counts[3]))
+        return "blue";
+    return black > 0 ? "black" : "other";
+}
+
 double drawingMismatch(const QImage& expected, const QImage& found) {
     const auto missing = unmatched(expected, found);
     const auto extra = unmatched(found, expected);

@@ -19,6 +19,11 @@ QString pdfText(const QString& file, int page);
 // The page rendered by pdftoppm at `dpi`, without smoothing of lines.
 QImage pdfPage(const QString& file, int page, int dpi);
 
+// The colour most of the inked pixels of the last word `word` on the page
+// have ("red", "blue", "black", or "other"); empty when the word is not
+// there.
+QString pdfWordColour(const QString& file, int page, const QString& word);
+
 // How much of the zone picture's coloured lines and marks the two pictures
 // fail to share: the share of coloured pixels of either that has no pixel
 // of the same colour within two pixels in the other.

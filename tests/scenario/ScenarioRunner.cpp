@@ -331,6 +331,7 @@ class Runner {
             {"expect-pdf-pages", [&] { expectPdfPages(arg(w, 1), parseInt(arg(w, 2))); }},
             {"expect-pdf-text", [&] { expectPdfText(arg(w, 1), parseInt(arg(w, 2))); }},
             {"expect-pdf-drawing", [&] { expectPdfDrawing(w, true); }},
+            {"expect-pdf-word-colour", [&] { expectPdfWordColour(w); }},
             {"expect-pdf-drawing-differs", [&] { expectPdfDrawing(w, false); }},
             {"file-size-limit", [&] { limitFileSize(arg(w, 1)); }},
             {"remember-window", [&] { m_rememberedWindow = windowState(program()); }},
@@ -713,6 +714,15 @@ class Runner {
         limit.rlim_cur = bytes == "none" ? limit.rlim_max : rlim_t(parseInt(bytes));
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
             fail("a file size limit of " + bytes);
+    }
+
+    // "expect-pdf-word-colour FILE PAGE WORD COLOUR": the last such word on
+    // the page is printed mostly in that colour.
+    static void expectPdfWordColour(const QStringList& w) {
+        const QString found = pdfWordColour(arg(w, 1), parseInt(arg(w, 2)), arg(w, 3));
+        if (found != arg(w, 4))
+            fail(QString("%1 in %2 on page %3, found %4").arg(arg(w, 3), arg(w, 4), arg(w, 2),
+                                                             found.isEmpty() ? "no such word" : found));
     }
 
     void expectWindowUnchanged() {
