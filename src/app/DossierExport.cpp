@@ -134,7 +134,7 @@ void findHighestField(const Session& s, Recomputed& r) {
     }
 }
 
-Recomputed recompute(const Session& p, int number, const KeptControls& kept) {
+Recomputed recompute(const Session& p, int number, const KeptControls& kept, const QString& nothingToDraw) {
     QuietDialogs quiet;
     ScratchCase s(p, quiet);
     Recomputed r;
@@ -153,6 +153,11 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept) {
         for (int k = 1; k <= kTestPointSlots; ++k)
             r.fieldsDiffer |= f.text(slotName("edtE", k)) != keptText(kept, slotName("edtE", k));
         findHighestField(s, r);
+        // Show Diagram draws nothing then.
+        if (f.InputPowerW == 0 || f.FieldLimitVm == 0) {
+            r.failure = nothingToDraw;
+            return r;
+        }
         ZonePictureInput drawing = zonePictureInput(s);
         drawing.drawingAntennaNumber = number;
         checkZonePicture(drawing);
@@ -283,8 +288,8 @@ QString percent(double share) {
 dossier::Row limitsRow(int number, const KeptControls& kept, const Recomputed& r) {
     if (!r.computed)
         return {{QString::number(number)}, {r.failure}};
-    const double share = r.highestVm / r.limitVm;
-    const bool any = r.highestSlot > 0;
+    const double share = r.limitVm == 0 ? 0 : r.highestVm / r.limitVm;
+    const bool any = r.highestSlot > 0 && r.limitVm != 0;
     return {{QString::number(number), 0xff000000, true},
             {r.freqMin + " - " + r.freqMax},
             {num::fixed(r.limitVm, 3, 2)},
@@ -421,7 +426,7 @@ dossier::Content dossierContent(const Session& p) {
         const KeptControls* kept = f.keptAntennas.find(n);
         if (!kept)
             continue;
-        const Recomputed r = recompute(p, n, *kept);
+        const Recomputed r = recompute(p, n, *kept, w.nothingToDraw);
         c.limits.rows.push_back(limitsRow(n, *kept, r));
         c.antennas.push_back(antennaPart(n, *kept, r, w));
     }

@@ -74,6 +74,7 @@ DossierWords english() {
     w.verticalOpening = "Vertical opening angle";
     w.drawing = "Field strength zones in the vertical plane, antenna n° %1";
     w.drawingFailed = "The drawing cannot be made: %1";
+    w.nothingToDraw = "there is no input power or no field limit to draw from.";
     w.points = "Test points and fields";
     w.point = "Nr";
     w.distance = "Dist. (m)";
@@ -159,6 +160,7 @@ DossierWords french() {
     w.verticalOpening = "Angle d'ouverture vertical";
     w.drawing = "Zones de champ dans le plan vertical, antenne n° %1";
     w.drawingFailed = "Le diagramme ne peut pas être tracé : %1";
+    w.nothingToDraw = "il n'y a pas de puissance d'entrée ou pas de limite de champ à représenter.";
     w.points = "Points de test et champs";
     w.point = "N°";
     w.distance = "Dist. (m)";
@@ -244,6 +246,7 @@ DossierWords dutch() {
     w.verticalOpening = "Verticale openingshoek";
     w.drawing = "Veldsterktezones in het verticale vlak, antenne nr. %1";
     w.drawingFailed = "Het diagram kan niet getekend worden: %1";
+    w.nothingToDraw = "er is geen ingangsvermogen of geen veldlimiet om te tekenen.";
     w.points = "Testpunten en velden";
     w.point = "Nr";
     w.distance = "Afst. (m)";
@@ -330,6 +333,7 @@ DossierWords german() {
     w.verticalOpening = "Vertikaler Öffnungswinkel";
     w.drawing = "Feldstärkezonen in der vertikalen Ebene, Antenne Nr. %1";
     w.drawingFailed = "Das Diagramm kann nicht gezeichnet werden: %1";
+    w.nothingToDraw = "es gibt keine Eingangsleistung oder keinen Feldgrenzwert zum Zeichnen.";
     w.points = "Testpunkte und Felder";
     w.point = "Nr";
     w.distance = "Abst. (m)";

@@ -79,6 +79,7 @@ struct DossierWords {
     QString verticalOpening;
     QString drawing; // %1 is the antenna's number
     QString drawingFailed; // %1 is the reason
+    QString nothingToDraw; // the reason when power or limit is 0
     QString points;
     QString point;
     QString distance;
