@@ -308,22 +308,43 @@ dossier::Table limitsTable(const DossierWords& w) {
     return table;
 }
 
+// The sections of cable and the other losses, when their calculators made
+// the totals.
+void addLossItems(const KeptControls& kept, const DossierWords& w, std::vector<dossier::Pair>& inputs) {
+    if (keptOf(kept, "chkFeederCalculator").checked)
+        for (int k = 1; k <= 3; ++k)
+            inputs.push_back({w.feederSection.arg(k),
+                              joined({keptText(kept, slotName("dblFeeder", k)),
+                                      "x " + keptText(kept, slotName("edtLengthF", k)) + " m",
+                                      keptText(kept, slotName("lblLoss", k))})});
+    inputs.push_back({w.feederLoss, keptText(kept, "edtFeederLoss")});
+    if (keptOf(kept, "chkAddLossCalculator").checked) {
+        inputs.push_back({w.meter, keptText(kept, "edtPWRmeter")});
+        inputs.push_back({w.lowPass, keptText(kept, "edtLPF")});
+        inputs.push_back({w.tuner, keptText(kept, "edtATU")});
+        inputs.push_back({w.connectors, keptText(kept, "edtNConnectors") + " x " +
+                                            keptText(kept, "edtdBPerConnector") + " dB"});
+    }
+    inputs.push_back({w.otherLosses, keptText(kept, "edtAddLoss")});
+}
+
 std::vector<dossier::Pair> antennaInputs(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
     const KeptControl& type = keptOf(kept, "dblAntennaType");
     const bool tilted = keptOf(kept, "chkTilt").checked;
-    return {
+    std::vector<dossier::Pair> inputs{
         {w.outputPower, keptText(kept, "edtOutputPower")},
         {w.band, keptText(kept, "cmbFrequency").trimmed()},
         {w.mode, joined({keptText(kept, "cmbMode"), "(" + keptText(kept, "lblkMode").trimmed() + ")"})},
         {w.time, joined({keptText(kept, "cmb6min"), "(" + keptText(kept, "lblk6min").trimmed() + ")"})},
-        {w.feederLoss, keptText(kept, "edtFeederLoss")},
-        {w.otherLosses, keptText(kept, "edtAddLoss")},
-        {w.antennaRecord, type.text + (type.key.isEmpty() ? QString() : " (" + type.key + ")")},
-        {w.remark, r.remark},
-        {w.height, keptText(kept, "edtAntennaHeight")},
-        {w.polarization, keptText(kept, "cmbPolarization")},
-        {w.tilt, tilted ? keptText(kept, "edtTilt") : w.noTilt},
     };
+    addLossItems(kept, w, inputs);
+    inputs.insert(inputs.end(),
+                  {{w.antennaRecord, type.text + (type.key.isEmpty() ? QString() : " (" + type.key + ")")},
+                   {w.remark, r.remark},
+                   {w.height, keptText(kept, "edtAntennaHeight")},
+                   {w.polarization, keptText(kept, "cmbPolarization")},
+                   {w.tilt, tilted ? keptText(kept, "edtTilt") : w.noTilt}});
+    return inputs;
 }
 
 std::vector<dossier::Pair> antennaResults(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {

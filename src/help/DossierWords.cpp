@@ -60,6 +60,11 @@ DossierWords english() {
     w.mode = "Mode";
     w.time = "Time in 6 minutes";
     w.feederLoss = "Total feeder loss (dB)";
+    w.feederSection = "Feeder section %1";
+    w.meter = "Power or SWR meter (dB)";
+    w.lowPass = "Low pass filter (dB)";
+    w.tuner = "Antenna tuner (dB)";
+    w.connectors = "Pairs of connectors";
     w.otherLosses = "Total other losses (dB)";
     w.antennaRecord = "Antenna (record)";
     w.remark = "Remark";
@@ -146,6 +151,11 @@ DossierWords french() {
     w.mode = "Mode";
     w.time = "Temps sur 6 minutes";
     w.feederLoss = "Perte totale du câble (dB)";
+    w.feederSection = "Tronçon de câble %1";
+    w.meter = "Wattmètre ou ROS-mètre (dB)";
+    w.lowPass = "Filtre passe-bas (dB)";
+    w.tuner = "Boîte d'accord (dB)";
+    w.connectors = "Paires de connecteurs";
     w.otherLosses = "Total des autres pertes (dB)";
     w.antennaRecord = "Antenne (fiche)";
     w.remark = "Remarque";
@@ -232,6 +242,11 @@ DossierWords dutch() {
     w.mode = "Modulatie";
     w.time = "Zendtijd in 6 minuten";
     w.feederLoss = "Totaal kabelverlies (dB)";
+    w.feederSection = "Kabelsectie %1";
+    w.meter = "Vermogens- of SWR-meter (dB)";
+    w.lowPass = "Laagdoorlaatfilter (dB)";
+    w.tuner = "Antennetuner (dB)";
+    w.connectors = "Paren connectoren";
     w.otherLosses = "Totaal andere verliezen (dB)";
     w.antennaRecord = "Antenne (record)";
     w.remark = "Opmerking";
@@ -319,6 +334,11 @@ DossierWords german() {
     w.mode = "Betriebsart";
     w.time = "Sendezeit in 6 Minuten";
     w.feederLoss = "Gesamte Kabeldämpfung (dB)";
+    w.feederSection = "Kabelabschnitt %1";
+    w.meter = "Leistungs- oder SWR-Meter (dB)";
+    w.lowPass = "Tiefpassfilter (dB)";
+    w.tuner = "Antennentuner (dB)";
+    w.connectors = "Steckverbinderpaare";
     w.otherLosses = "Gesamte andere Verluste (dB)";
     w.antennaRecord = "Antenne (Datensatz)";
     w.remark = "Bemerkung";

@@ -65,6 +65,11 @@ struct DossierWords {
     QString mode;
     QString time;
     QString feederLoss;
+    QString feederSection; // %1 is its number
+    QString meter;
+    QString lowPass;
+    QString tuner;
+    QString connectors;
     QString otherLosses;
     QString antennaRecord;
     QString remark;
