@@ -101,8 +101,6 @@ struct Recomputed {
     int highestSlot = 0;
     double highestVm = 0;
     std::optional<ZonePictureInput> drawing;
-    QString freqMin;
-    QString freqMax;
     QString remark;
 };
 
@@ -147,8 +145,6 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
         r.limitVm = f.FieldLimitVm;
         r.field5Vm = f.Field5PercentVm;
         r.field80Vm = f.Field80PercentVm;
-        r.freqMin = QString::number(f.BandAndTilt.FreqMinMHz);
-        r.freqMax = QString::number(f.BandAndTilt.FreqMaxMHz);
         r.remark = f.text("dblAntennaRmk");
         for (int k = 1; k <= kTestPointSlots; ++k)
             r.fieldsDiffer |= f.text(slotName("edtE", k)) != keptText(kept, slotName("edtE", k));
@@ -244,10 +240,38 @@ void addValidation(const Session& p, const DossierWords& w, dossier::Content& c)
     }
 }
 
+// The rows of the grid that hold something in these columns: not the
+// separator rows, nor the slots of test points never used.
+std::vector<int> filledRows(const StringGrid& grid, const std::vector<int>& columns) {
+    std::vector<int> rows;
+    for (int r = 1; r < grid.rowCount(); ++r)
+        for (int c : columns)
+            if (c != 0 && c != kUnitColumn && !grid.cell(c, r).trimmed().isEmpty()) {
+                rows.push_back(r);
+                break;
+            }
+    return rows;
+}
+
+dossier::Table gridPart(const StringGrid& grid, const std::vector<int>& columns, const std::vector<int>& rows) {
+    dossier::Table table;
+    for (int c : columns)
+        table.headings << grid.cell(c, 0);
+    for (int r : rows) {
+        dossier::Row row;
+        for (int c : columns)
+            row.push_back({grid.cell(c, r).trimmed()});
+        row.front().bold = true;
+        table.rows.push_back(row);
+    }
+    return table;
+}
+
 // The summary grid as the Summary page shows it once entered: every row
 // that holds something, the antenna columns in use, the units and the
-// highest field of each point with its antenna.
-dossier::Table summaryTable(const Session& p) {
+// highest field of each point with its antenna. More than six antennas
+// make two tables, so that the figures stay readable on the page.
+std::vector<dossier::Table> summaryTables(const Session& p) {
     QuietDialogs quiet;
     ScratchCase s(p, quiet);
     try {
@@ -256,29 +280,30 @@ dossier::Table summaryTable(const Session& p) {
         // The grid as it stands: the page would show the same.
     }
     const StringGrid& grid = s.form1.sgdTP;
-    std::vector<int> columns{0};
+    std::vector<int> antennas;
     for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
         if (!grid.cell(c, kTypeRow).isEmpty() || p.form1.keptAntennas.find(c))
-            columns.push_back(c);
-    for (int c = kUnitColumn; c <= kFromAntennaColumn; ++c)
-        columns.push_back(c);
-    dossier::Table table;
-    for (int c : columns)
-        table.headings << grid.cell(c, 0);
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        dossier::Row row;
-        bool holdsSomething = false;
-        for (int c : columns) {
-            row.push_back({grid.cell(c, r).trimmed()});
-            holdsSomething |= c != 0 && c != kUnitColumn && !row.back().text.isEmpty();
-        }
-        // The separator rows, and the slots of test points never used.
-        if (!holdsSomething)
-            continue;
-        row.front().bold = true;
-        table.rows.push_back(row);
+            antennas.push_back(c);
+    const std::vector<int> perPoint{kMaxFieldColumn, kDistanceColumn, kHeightColumn, kFromAntennaColumn};
+    std::vector<int> all{0};
+    all.insert(all.end(), antennas.begin(), antennas.end());
+    all.insert(all.end(), perPoint.begin(), perPoint.end());
+    const std::vector<int> rows = filledRows(grid, all);
+
+    constexpr std::size_t kAntennasPerTable = 6;
+    const std::size_t half = antennas.size() > kAntennasPerTable ? (antennas.size() + 1) / 2 : antennas.size();
+    std::vector<int> first{0};
+    first.insert(first.end(), antennas.begin(), antennas.begin() + static_cast<std::ptrdiff_t>(half));
+    first.push_back(kUnitColumn);
+    std::vector<int> second{0};
+    second.insert(second.end(), antennas.begin() + static_cast<std::ptrdiff_t>(half), antennas.end());
+    second.push_back(kUnitColumn);
+    if (second.size() == 2) {
+        first.insert(first.end(), perPoint.begin(), perPoint.end());
+        return {gridPart(grid, first, rows)};
     }
-    return table;
+    second.insert(second.end(), perPoint.begin(), perPoint.end());
+    return {gridPart(grid, first, rows), gridPart(grid, second, rows)};
 }
 
 QString percent(double share) {
@@ -291,7 +316,7 @@ dossier::Row limitsRow(int number, const KeptControls& kept, const Recomputed& r
     const double share = r.limitVm == 0 ? 0 : r.highestVm / r.limitVm;
     const bool any = r.highestSlot > 0 && r.limitVm != 0;
     return {{QString::number(number), 0xff000000, true},
-            {r.freqMin + " - " + r.freqMax},
+            {keptText(kept, "cmbFrequency").trimmed()},
             {num::fixed(r.limitVm, 3, 2)},
             {num::fixed(r.field5Vm, 4, 2).trimmed()},
             {num::fixed(r.field80Vm, 4, 2).trimmed()},
@@ -440,7 +465,7 @@ dossier::Content dossierContent(const Session& p) {
     c.pageOfPages = w.pageOfPages;
     c.title = w.title;
     c.summaryHeading = w.summary;
-    c.summary = summaryTable(p);
+    c.summary = summaryTables(p);
     c.limitsHeading = w.limits;
     c.limits = limitsTable(w);
     for (int n = 1; n <= kMaxAntennas; ++n) {

@@ -318,7 +318,8 @@ void layOutSummary(Pages& pages, const Content& content) {
     pages.heading(content.limitsHeading, kHeadingSize);
     pages.table(content.limits);
     pages.heading(content.summaryHeading, kHeadingSize);
-    pages.table(content.summary);
+    for (const Table& table : content.summary)
+        pages.table(table);
 }
 
 void layOutAntenna(Pages& pages, const Antenna& antenna) {

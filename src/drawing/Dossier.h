@@ -74,7 +74,7 @@ struct Content {
     QStringList validation;
 
     QString summaryHeading;
-    Table summary;
+    std::vector<Table> summary; // one table, or two of a wide grid
     QString limitsHeading;
     Table limits;
 

@@ -46,7 +46,7 @@ DossierWords english() {
     w.summary = "Summary for all antennas";
     w.limits = "Limits, thresholds and highest fields";
     w.antenna = "Antenna";
-    w.band = "Band (MHz)";
+    w.band = "Band";
     w.limit = "Limit (V/m)";
     w.field5 = "5 % (V/m)";
     w.field80 = "80 % (V/m)";
@@ -137,7 +137,7 @@ DossierWords french() {
     w.summary = "Résumé de toutes les antennes";
     w.limits = "Limites, seuils et champs les plus élevés";
     w.antenna = "Antenne";
-    w.band = "Bande (MHz)";
+    w.band = "Bande";
     w.limit = "Limite (V/m)";
     w.field5 = "5 % (V/m)";
     w.field80 = "80 % (V/m)";
@@ -228,7 +228,7 @@ DossierWords dutch() {
     w.summary = "Overzicht van alle antennes";
     w.limits = "Limieten, drempels en hoogste velden";
     w.antenna = "Antenne";
-    w.band = "Band (MHz)";
+    w.band = "Band";
     w.limit = "Limiet (V/m)";
     w.field5 = "5 % (V/m)";
     w.field80 = "80 % (V/m)";
@@ -320,7 +320,7 @@ DossierWords german() {
     w.summary = "Übersicht aller Antennen";
     w.limits = "Grenzwerte, Schwellen und höchste Felder";
     w.antenna = "Antenne";
-    w.band = "Band (MHz)";
+    w.band = "Band";
     w.limit = "Grenzwert (V/m)";
     w.field5 = "5 % (V/m)";
     w.field80 = "80 % (V/m)";

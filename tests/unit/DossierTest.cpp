@@ -43,7 +43,8 @@ class DossierDocument : public testing::Test {
         c.pageOfPages = "page %1 of %2";
         c.title = "Dossier";
         c.cover = {{"Applicant", QString::fromUtf8("ÉLODIE Ø ß")}};
-        c.summary.headings = {"RESULTS", "1"};
+        c.summary.resize(1);
+        c.summary[0].headings = {"RESULTS", "1"};
         c.limits.headings = {"Antenna"};
         return c;
     }
@@ -56,7 +57,7 @@ class DossierDocument : public testing::Test {
 TEST_F(DossierDocument, LongTableRunsOverPagesWithItsHeadings) {
     dossier::Content c = content();
     for (int r = 1; r <= 150; ++r)
-        c.summary.rows.push_back({{QString("row%1").arg(r)}, {QString("value%1").arg(r)}});
+        c.summary[0].rows.push_back({{QString("row%1").arg(r)}, {QString("value%1").arg(r)}});
     const QString path = written(c);
 
     const QString info = tool("pdfinfo", {path});
@@ -82,13 +83,13 @@ TEST_F(DossierDocument, LongTableRunsOverPagesWithItsHeadings) {
 // cell's text is still on the page.
 TEST_F(DossierDocument, WideTableKeepsEveryCell) {
     dossier::Content c = content();
-    c.summary.headings.clear();
+    c.summary[0].headings.clear();
     dossier::Row row;
     for (int column = 1; column <= 18; ++column) {
-        c.summary.headings << QString("head%1").arg(column);
+        c.summary[0].headings << QString("head%1").arg(column);
         row.push_back({QString("cell%1").arg(column)});
     }
-    c.summary.rows = {row};
+    c.summary[0].rows = {row};
     const QString page = text(written(c), 2).remove(' ').remove('\n');
     for (int column = 1; column <= 18; ++column) {
         EXPECT_TRUE(page.contains(QString("head%1").arg(column))) << column;
