@@ -132,6 +132,21 @@ void findHighestField(const Session& s, Recomputed& r) {
     }
 }
 
+// The fields as the pages showed them, when computing again gives others:
+// the dossier's figures stay those of its tables.
+void findHighestKeptField(const KeptControls& kept, Recomputed& r) {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
+        const QString text = keptText(kept, slotName("edtE", k)).trimmed();
+        if (text.isEmpty())
+            continue;
+        const double fieldVm = num::toFloat(text);
+        if (r.highestSlot == 0 || fieldVm > r.highestVm) {
+            r.highestSlot = k;
+            r.highestVm = fieldVm;
+        }
+    }
+}
+
 Recomputed recompute(const Session& p, int number, const KeptControls& kept, const QString& nothingToDraw) {
     QuietDialogs quiet;
     ScratchCase s(p, quiet);
@@ -148,7 +163,10 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
         r.remark = f.text("dblAntennaRmk");
         for (int k = 1; k <= kTestPointSlots; ++k)
             r.fieldsDiffer |= f.text(slotName("edtE", k)) != keptText(kept, slotName("edtE", k));
-        findHighestField(s, r);
+        if (r.fieldsDiffer)
+            findHighestKeptField(kept, r);
+        else
+            findHighestField(s, r);
         // Show Diagram draws nothing then.
         if (f.InputPowerW == 0 || f.FieldLimitVm == 0) {
             r.failure = nothingToDraw;
@@ -475,6 +493,8 @@ dossier::Content dossierContent(const Session& p) {
         const Recomputed r = recompute(p, n, *kept, w.nothingToDraw);
         c.limits.rows.push_back(limitsRow(n, *kept, r));
         c.antennas.push_back(antennaPart(n, *kept, r, w));
+        if (r.fieldsDiffer)
+            c.antennasToComputeAgain << QString::number(n);
     }
     addCover(p, w, static_cast<int>(c.antennas.size()), c);
     addValidation(p, w, c);
@@ -496,12 +516,16 @@ void mnuExportDossierClick(Session& p) {
     if (!chosen)
         return;
     const QString path = withPdfExtension(*chosen);
+    QStringList differing;
     {
         const BusyCursorShown busy(p.platform.cursor);
         const dossier::Content content = dossierContent(p);
+        differing = content.antennasToComputeAgain;
         wholefile::saveOrFail(path, [&](QIODevice& file) { return dossier::write(file, content); });
     }
     p.platform.dialogs.information(w.saved.arg(QFileInfo(path).fileName()));
+    if (!differing.isEmpty())
+        p.platform.dialogs.warning(w.fieldsDiffer + "\r" + w.antenna + " " + differing.join(", "));
 }
 
 } // namespace kovex

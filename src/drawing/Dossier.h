@@ -79,6 +79,10 @@ struct Content {
     Table limits;
 
     std::vector<Antenna> antennas;
+    // Antennas whose drawing, made from the reference data as they are now,
+    // disagrees with their kept fields: each has its note, and the user is
+    // told once the file is written.
+    QStringList antennasToComputeAgain;
 };
 
 // Where a zone drawing lies on its page, in points from the top-left corner:
