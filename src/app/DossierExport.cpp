@@ -7,7 +7,6 @@
 #include "calc/TestPoints.h"
 #include "drawing/DrawingHandlers.h"
 #include "help/DossierWords.h"
-#include "model/ListTables.h"
 #include "records/Validation.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
@@ -18,7 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <cmath>
 
 namespace kovex {
 
