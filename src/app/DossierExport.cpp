@@ -7,6 +7,7 @@
 #include "calc/TestPoints.h"
 #include "drawing/DrawingHandlers.h"
 #include "help/DossierWords.h"
+#include "records/TpaiFile.h"
 #include "records/Validation.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
@@ -499,8 +500,10 @@ dossier::Content dossierContent(const Session& p) {
     return c;
 }
 
+// A callsign that is no plain file name suggests a plain name instead.
 QString suggestedDossierPath(const Session& p) {
-    return QDir::current().filePath(p.form1.text("edtCallsign") + QStringLiteral("_dossier.pdf"));
+    const QString name = p.form1.text("edtCallsign") + QStringLiteral("_dossier.pdf");
+    return QDir::current().filePath(tpai::isAllowedFileName(name) ? name : QStringLiteral("dossier.pdf"));
 }
 
 void mnuExportDossierClick(Session& p) {

@@ -14,7 +14,8 @@ class Session;
 // pages the user has open stay as they are.
 dossier::Content dossierContent(const Session& p);
 
-// The working folder's callsign + "_dossier.pdf".
+// The working folder's callsign + "_dossier.pdf", or "dossier.pdf" for a
+// callsign that is no plain file name.
 QString suggestedDossierPath(const Session& p);
 
 // File > Export dossier (PDF): asks where to write it, then writes the whole

@@ -1,6 +1,11 @@
 #include "drawing/Dossier.h"
 
+#include "FakePlatform.h"
+#include "app/DossierExport.h"
+#include "app/Program.h"
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -94,6 +99,20 @@ TEST_F(DossierDocument, WideTableKeepsEveryCell) {
     for (int column = 1; column <= 18; ++column) {
         EXPECT_TRUE(page.contains(QString("head%1").arg(column))) << column;
         EXPECT_TRUE(page.contains(QString("cell%1").arg(column))) << column;
+    }
+}
+
+// The dialog starts in the working folder at the callsign's dossier; a
+// callsign that would lead out of the folder or that a file system refuses
+// gives a plain name there.
+TEST(DossierName, CallsignInTheWorkingFolder) {
+    test::FakePlatform fake;
+    Program program(fake.platform());
+    program.form1.setText("edtCallsign", "ON4XX_01");
+    EXPECT_EQ(suggestedDossierPath(program), QDir::current().filePath("ON4XX_01_dossier.pdf"));
+    for (const char* callsign : {"../ON4XX", "ON4/XX", "ON4XX:"}) {
+        program.form1.setText("edtCallsign", callsign);
+        EXPECT_EQ(suggestedDossierPath(program), QDir::current().filePath("dossier.pdf")) << callsign;
     }
 }
 
