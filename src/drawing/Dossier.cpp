@@ -101,7 +101,9 @@ class Pages {
         paragraph(text, fontOf(size, true));
         space(size * 0.3);
     }
-    void pairs(const std::vector<Pair>& rows);
+    // Labels in a column as wide as the widest of `labels`, values beside.
+    void pairs(const std::vector<Pair>& rows, const std::vector<const std::vector<Pair>*>& labels);
+    void pairs(const std::vector<Pair>& rows) { pairs(rows, {&rows}); }
     void table(const Table& table);
     void drawing(const QString& heading, const ZonePictureInput& input);
 
@@ -120,12 +122,13 @@ class Pages {
     double m_y = kTop;
 };
 
-void Pages::pairs(const std::vector<Pair>& rows) {
+void Pages::pairs(const std::vector<Pair>& rows, const std::vector<const std::vector<Pair>*>& labels) {
     const QFont label = fontOf(kTextSize, true);
     const QFont value = fontOf(kTextSize);
     double labelWidth = 0;
-    for (const Pair& row : rows)
-        labelWidth = std::max(labelWidth, textWidth(label, row.label));
+    for (const std::vector<Pair>* group : labels)
+        for (const Pair& row : *group)
+            labelWidth = std::max(labelWidth, textWidth(label, row.label));
     labelWidth = std::min(labelWidth + 8, kWidth / 2);
     for (const Pair& row : rows) {
         const double height = std::max(textHeight(label, row.label, labelWidth - 4),
@@ -326,9 +329,10 @@ void layOutAntenna(Pages& pages, const Antenna& antenna) {
     pages.newPage();
     pages.heading(antenna.heading, kHeadingSize);
     pages.heading(antenna.inputsHeading, kSubheadingSize);
-    pages.pairs(antenna.inputs);
+    // Inputs and results in the same two columns.
+    pages.pairs(antenna.inputs, {&antenna.inputs, &antenna.results});
     pages.heading(antenna.resultsHeading, kSubheadingSize);
-    pages.pairs(antenna.results);
+    pages.pairs(antenna.results, {&antenna.inputs, &antenna.results});
     for (const QString& note : antenna.notes) {
         pages.space(4);
         pages.paragraph(note, fontOf(kTextSize, true), Qt::red);
