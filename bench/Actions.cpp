@@ -3,6 +3,7 @@
 #include "StationCase.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <benchmark/benchmark.h>
 
 namespace kovex::bench {
@@ -156,6 +157,30 @@ void Action_SaveAccess12Antennas(benchmark::State& state) {
     saveAccessFile(state, 12);
 }
 BENCHMARK(Action_SaveAccess12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// File > Export dossier (PDF) of a 12-antenna case over twelve test points:
+// every antenna computed again on a copy of the case for its drawing, the
+// whole document laid out, painted and saved.
+void Action_ExportDossier12Antennas(benchmark::State& state) {
+    RunningProgram running;
+    Program& p = *running.program;
+    typeStation(p);
+    typeTwelveTestPoints(p);
+    typeAdministrativeRecord(p);
+    computeCase(p, 12);
+    checkSummaryFilled(state, p, 12);
+    if (!bound(state, p, "mnuExportDossier"))
+        return;
+    const QString path = QDir::current().absoluteFilePath("ON4XX_dossier.pdf");
+    for (auto _ : state) {
+        running.fake.dialogs.saveResults.push_back(path);
+        p.click("mnuExportDossier");
+        if (!onlyInformationShown(state, running.fake.dialogs))
+            break;
+    }
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(Action_ExportDossier12Antennas)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -32,6 +32,7 @@ constexpr Target kTargets[]{
     {"Action_ShowDiagram", "Floor_ImageFill1009x657", kFrameSeconds, 0},
     {"Action_SaveAccess1Antenna", "Floor_TemplateCopyFsync", kFrameSeconds, 3},
     {"Action_SaveAccess12Antennas", "Floor_TemplateCopyFsync", kFrameSeconds, 3},
+    {"Action_ExportDossier12Antennas", "", 1.0, 0},
 };
 
 // The console output as usual, and the wall time of every benchmark kept:

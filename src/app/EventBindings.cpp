@@ -1,3 +1,4 @@
+#include "app/DossierExport.h"
 #include "app/Program.h"
 #include "app/StartUp.h"
 #include "calc/AntennaResults.h"
@@ -107,6 +108,7 @@ constexpr Binding kBindings[]{
     {"mnuOpenCase", Event::Click, mnuOpenCaseClick},
     {"mnuSaveCase", Event::Click, mnuSaveCaseClick},
     {"mnuSaveCaseAs", Event::Click, mnuSaveCaseAsClick},
+    {"mnuExportDossier", Event::Click, mnuExportDossierClick},
 };
 
 } // namespace

@@ -109,7 +109,7 @@ double rounded(double value) {
 // far beyond the picture is drawn as its visible part.
 class Canvas {
   public:
-    explicit Canvas(QImage& image) : m_painter(&image) {
+    explicit Canvas(QPainter& painter) : m_painter(painter) {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
         m_painter.setBrush(Qt::NoBrush);
         font(kTextPixels);
@@ -199,7 +199,7 @@ class Canvas {
         return QLine(at(enter), at(leave));
     }
 
-    QPainter m_painter;
+    QPainter& m_painter;
     QColor m_fill = kWhite;
 };
 
@@ -420,17 +420,27 @@ QString addressLine(const ZonePictureInput& in) {
 }
 
 void paintZonePicture(QImage& image, const ZonePictureInput& input, bool& bracketNoteFlag) {
+    // Every value is computed once before the painting, so that a failure
+    // comes before the first pixel.
+    checkZonePicture(input);
+    if (image.size() != QSize(W, H) || image.format() != QImage::Format_RGB32)
+        image = QImage(W, H, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintZonePicture(painter, input, bracketNoteFlag);
+}
+
+void checkZonePicture(const ZonePictureInput& input) {
+    const ZoneScales scales = zoneScales(input);
+    for (double factor : {std::sqrt(0.05), std::sqrt(0.8), 1.0})
+        zoneBranches(scales, factor, input.tiltDeg);
+    powerLine(input);
+}
+
+void paintZonePicture(QPainter& painter, const ZonePictureInput& input, bool& bracketNoteFlag) {
     const ZoneScales scales = zoneScales(input);
     const TitleTexts title{input.callsign + QLatin1Char('-') + QString::number(input.drawingAntennaNumber),
                            input.dateTime, powerLine(input), addressLine(input)};
-    // Every zone point is computed once here so that a failure comes before
-    // the first pixel.
-    for (double factor : {std::sqrt(0.05), std::sqrt(0.8), 1.0})
-        zoneBranches(scales, factor, input.tiltDeg);
-    if (image.size() != QSize(W, H) || image.format() != QImage::Format_RGB32)
-        image = QImage(W, H, QImage::Format_RGB32);
-
-    Canvas canvas(image);
+    Canvas canvas(painter);
     paintAxes(canvas, scales);
     paintZones(canvas, scales, input);
     paintScaleGrid(canvas, scales);

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QImage;
+class QPainter;
 
 // The picture of the drawing window: a side view of the station in the
 // vertical plane of the antenna's main direction, with the zones where the
@@ -117,5 +118,11 @@ QString addressLine(const ZonePictureInput& input);
 // value is computed before the first pixel is painted, so a failure leaves
 // the image as it was.
 void paintZonePicture(QImage& image, const ZonePictureInput& input, bool& bracketNoteFlag);
+// Throws what painting the picture would throw, painting nothing.
+void checkZonePicture(const ZonePictureInput& input);
+// Paints the picture with `painter` in the bitmap's pixel coordinates, as
+// lines and text wherever the painter's device keeps them (a PDF page); the
+// caller checks the values first.
+void paintZonePicture(QPainter& painter, const ZonePictureInput& input, bool& bracketNoteFlag);
 
 } // namespace kovex

@@ -274,6 +274,7 @@ void MainForm::addMenuBar() {
     item("mnuOpenCase", ControlKind::MenuItem, QString::fromUtf8("&Open case…"), "Ctrl+O");
     item("mnuSaveCase", ControlKind::MenuItem, "&Save case", "Ctrl+S");
     item("mnuSaveCaseAs", ControlKind::MenuItem, QString::fromUtf8("Save case &as…"), "Ctrl+Shift+S");
+    item("mnuExportDossier", ControlKind::MenuItem, QString::fromUtf8("Export &dossier (PDF)…"), "");
 }
 
 bool MainForm::hasControl(const QString& name) const {

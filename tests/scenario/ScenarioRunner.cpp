@@ -1,7 +1,9 @@
 #include "ScenarioRunner.h"
 
+#include "DossierChecks.h"
 #include "FakePlatform.h"
 #include "app/Program.h"
+#include "drawing/Dossier.h"
 #include "jet/JetDatabase.h"
 #include "support/Cp1252.h"
 #include "support/KovexError.h"
@@ -21,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -344,6 +348,14 @@ class Runner {
             {"page-setup", [&] { queuePageSetup(w); }},
             {"expect-printed", [&] { expectPrinted(w); }},
             {"expect-printer", [&] { compare(orientationName(m_printer.current), arg(w, 1)); }},
+            {"expect-pdf-pages", [&] { expectPdfPages(arg(w, 1), parseInt(arg(w, 2))); }},
+            {"expect-pdf-text", [&] { expectPdfText(arg(w, 1), parseInt(arg(w, 2))); }},
+            {"expect-pdf-drawing", [&] { expectPdfDrawing(w, true); }},
+            {"expect-pdf-word-colour", [&] { expectPdfWordColour(w); }},
+            {"expect-pdf-drawing-differs", [&] { expectPdfDrawing(w, false); }},
+            {"file-size-limit", [&] { limitFileSize(arg(w, 1)); }},
+            {"remember-window", [&] { m_rememberedWindow = windowState(program()); }},
+            {"expect-window-unchanged", [&] { expectWindowUnchanged(); }},
         };
         auto found = commands.find(command);
         if (found == commands.end())
@@ -787,6 +799,79 @@ class Runner {
             fail(arg(w, 4) + " at " + QString("(%1, %2)").arg(x).arg(y) + ", found " + colourName(found));
     }
 
+    static void expectPdfPages(const QString& file, int pages) {
+        const int found = pdfPageCount(file);
+        if (found != pages)
+            fail(QString("%1 pages in %2, found %3").arg(pages).arg(file).arg(found));
+    }
+
+    // The block's lines, each on a line of the page's text (0: the whole
+    // file) in this order; blanks of a run count as one.
+    void expectPdfText(const QString& file, int page) {
+        const QStringList expected = block();
+        const QStringList found = pdfText(file, page).split('\n');
+        int at = 0;
+        for (const QString& line : expected) {
+            const bool pattern = line.startsWith("|~ ");
+            const QString wanted = line.mid(pattern ? 3 : 2);
+            const QRegularExpression regex(wanted);
+            while (at < found.size() && !(pattern ? regex.match(found[at]).hasMatch() : found[at].contains(wanted)))
+                ++at;
+            if (at == found.size())
+                fail(QString("%1 on page %2 of %3 after the lines before it").arg(quoted(wanted)).arg(page).arg(file));
+        }
+    }
+
+    // "expect-pdf-drawing FILE PAGE BITMAP": the zone picture on that page,
+    // rendered at 150 dpi, over the saved bitmap; lines and labels may move
+    // by two pixels, a few pixels may differ with the smoothing of text.
+    void expectPdfDrawing(const QStringList& w, bool same) {
+        const QImage page = pdfPage(arg(w, 1), parseInt(arg(w, 2)), 150);
+        const QImage bitmap = QImage(arg(w, 3), "BMP").convertToFormat(QImage::Format_RGB32);
+        if (page.isNull() || bitmap.isNull())
+            fail("a page " + arg(w, 2) + " of " + arg(w, 1) + " and a bitmap " + arg(w, 3));
+        const QRectF box = dossier::drawingRect();
+        const QRect pixels(qRound(box.left() * 150 / 72), qRound(box.top() * 150 / 72), bitmap.width(),
+                           bitmap.height());
+        // The title band carries the date and the antenna's own number.
+        const int band = 78;
+        const double mismatch = drawingMismatch(bitmap.copy(0, band, bitmap.width(), bitmap.height() - band),
+                                                page.copy(pixels.adjusted(0, band, 0, 0)));
+        if (same && mismatch > 0.02)
+            fail(QString("the drawing of %1 on page %2, found %3 % of its coloured pixels elsewhere")
+                     .arg(arg(w, 3), arg(w, 2)).arg(100 * mismatch, 0, 'f', 1));
+        if (!same && mismatch < 0.2)
+            fail(QString("another drawing than %1 on page %2, found only %3 % of its coloured pixels elsewhere")
+                     .arg(arg(w, 3), arg(w, 2)).arg(100 * mismatch, 0, 'f', 1));
+    }
+
+    // "file-size-limit BYTES|none": a file written beyond that size fails
+    // as on a full disk, whoever runs the scenario.
+    static void limitFileSize(const QString& bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = bytes == "none" ? limit.rlim_max : rlim_t(parseInt(bytes));
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            fail("a file size limit of " + bytes);
+    }
+
+    // "expect-pdf-word-colour FILE PAGE WORD COLOUR": the last such word on
+    // the page is printed mostly in that colour.
+    static void expectPdfWordColour(const QStringList& w) {
+        const QString found = pdfWordColour(arg(w, 1), parseInt(arg(w, 2)), arg(w, 3));
+        if (found != arg(w, 4))
+            fail(QString("%1 in %2 on page %3, found %4").arg(arg(w, 3), arg(w, 4), arg(w, 2),
+                                                             found.isEmpty() ? "no such word" : found));
+    }
+
+    void expectWindowUnchanged() {
+        const QStringList now = windowState(program());
+        for (int i = 0; i < std::max(now.size(), m_rememberedWindow.size()); ++i)
+            if (i >= now.size() || i >= m_rememberedWindow.size() || now[i] != m_rememberedWindow[i])
+                fail("the window as remembered: " + m_rememberedWindow.value(i) + ", found " + now.value(i));
+    }
+
     // "printer portrait|landscape [failing]": the orientation the printer
     // has, and whether its printing fails.
     void setPrinter(const QStringList& w) {
@@ -835,6 +920,7 @@ class Runner {
     FakePrinter m_printer;
     FakeBusyCursor m_cursor;
     std::unique_ptr<Program> m_program;
+    QStringList m_rememberedWindow;
 };
 
 } // namespace
