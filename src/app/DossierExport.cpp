@@ -15,6 +15,7 @@
 #include "support/NumberText.h"
 #include "support/WholeFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -522,7 +523,11 @@ void mnuExportDossierClick(Session& p) {
         const BusyCursorShown busy(p.platform.cursor);
         const dossier::Content content = dossierContent(p);
         differing = content.antennasToComputeAgain;
-        wholefile::saveOrFail(path, [&](QIODevice& file) { return dossier::write(file, content); });
+        QBuffer document;
+        document.open(QIODevice::WriteOnly);
+        if (!dossier::write(document, content))
+            throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::saveOrFail(path, document.data());
     }
     p.platform.dialogs.information(w.saved.arg(QFileInfo(path).fileName()));
     if (!differing.isEmpty())
