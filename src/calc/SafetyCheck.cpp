@@ -12,6 +12,10 @@ namespace {
 constexpr double kSpeedOfLightMMHz = 299.792458; // λ in m = this / f in MHz
 constexpr double kTwoPi = 6.283185307179586477;
 constexpr double kGridStepM = 0.01;
+// A typed power far beyond any station's would otherwise scan for ever: the
+// grid widens so that no scan takes more points than this, each result
+// still rounded up.
+constexpr double kMostGridPoints = 100000;
 
 double largestGaindBi(const VerticalPattern& pattern) {
     return std::max(*std::max_element(pattern.gaindBi.begin(), pattern.gaindBi.end()), pattern.backdBi);
@@ -70,12 +74,14 @@ bool inNearField(double rangeM, double nearFieldRadiusM) {
 }
 
 double complianceDistanceM(const AntennaInput& antenna, double heightM, double thresholdVm) {
-    const auto steps = static_cast<long>(std::ceil(farthestReachM(antenna, thresholdVm) / kGridStepM));
+    const double reachM = farthestReachM(antenna, thresholdVm);
+    const double stepM = std::max(kGridStepM, reachM / kMostGridPoints);
+    const auto steps = static_cast<long>(std::ceil(reachM / stepM));
     for (long i = steps; i >= 1; --i) {
-        const double distanceM = static_cast<double>(i) * kGridStepM;
+        const double distanceM = static_cast<double>(i) * stepM;
         if (checkedFieldAtVm(antenna, distanceM, heightM) >= thresholdVm)
             // The field falls below the threshold before the next grid point.
-            return std::ceil(std::round((distanceM + kGridStepM) * 1000) / 100) / 10;
+            return std::ceil(std::round((distanceM + stepM) * 1000) / 100) / 10;
     }
     return 0;
 }

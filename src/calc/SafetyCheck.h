@@ -41,7 +41,8 @@ bool inNearField(double rangeM, double nearFieldRadiusM);
 
 // The horizontal distance from the mast beyond which the checked field at
 // `heightM`, in the open, stays below `thresholdVm`; 0 when it never reaches
-// it. Found on a 1 cm grid and rounded up to the next 0.1 m.
+// it. Found on a 1 cm grid (coarser beyond 1 km) and rounded up to the next
+// 0.1 m.
 double complianceDistanceM(const AntennaInput& antenna, double heightM, double thresholdVm);
 
 // Σ(E/L)² of fields E under their limits L: the exposure ratio of several

@@ -152,6 +152,20 @@ TEST(ComplianceDistance, IsotropicSourceMatchesTheClosedForm) {
     EXPECT_EQ(complianceDistanceM(antenna, 6, 13.7), 8.1);
 }
 
+TEST(ComplianceDistance, AnyPowerEndsInTimeWithADistanceNotShorterThanTheReach) {
+    // 10 MW isotropic: the limit is reached out to sqrt(30e7) / 13.7 = 1264 m,
+    // beyond the fine grid.
+    AntennaInput antenna;
+    antenna.inputPowerdBW = 70;
+    antenna.heightM = 10;
+    const double reachM = std::sqrt(1e7 * 377 / 12.566370614359172954) / 13.7;
+    const double distanceM = complianceDistanceM(antenna, 10, 13.7);
+    EXPECT_GE(distanceM, reachM);
+    EXPECT_LE(distanceM, reachM + 0.2);
+    antenna.inputPowerdBW = 250;
+    EXPECT_GT(complianceDistanceM(antenna, 10, 13.7), 1e9);
+}
+
 TEST(ComplianceDistance, TiltedBeamReachesWhereTheEstimateDoesNot) {
     // Tilted up 20 degrees, the beam runs through the points 3 m above the
     // antenna some 8 m out, which the estimate reads 40 degrees off it.
