@@ -59,6 +59,16 @@ int keptItem(const KeptControls& kept, const QString& name) {
     return -1;
 }
 
+// A kept field is its shown text, rounded to two decimals (one in slot 9);
+// the field it stands for may be up to half the last digit larger, and the
+// ratio takes that larger field.
+double largestFieldShownAsVm(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const qsizetype point = trimmed.indexOf(QLatin1Char('.'));
+    const qsizetype decimals = point < 0 ? 0 : trimmed.size() - point - 1;
+    return num::toFloat(trimmed) + 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+}
+
 // The limit of the band antenna c was computed on.
 std::optional<double> keptLimitVm(const KeptControls& kept) {
     const int band = keptItem(kept, QStringLiteral("cmbFrequency"));
@@ -76,7 +86,7 @@ std::vector<FieldAndLimit> togetherAt(const MainForm& f, int k) {
         const QString field = keptText(*kept, slotName("edtCheckE", k));
         const std::optional<double> limitVm = keptLimitVm(*kept);
         if (!field.isEmpty() && limitVm)
-            sources.push_back({num::toFloat(field), *limitVm});
+            sources.push_back({largestFieldShownAsVm(field), *limitVm});
     }
     return sources;
 }

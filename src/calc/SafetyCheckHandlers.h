@@ -36,7 +36,8 @@ void showSafetyLine(MainForm& f, int flaggedPoints);
 void showComplianceDistances(Session& p, const std::optional<AntennaInput>& antenna);
 
 // Σ(E/L)² at each test point over the antennas on the air together, from
-// the checked fields kept with each antenna.
+// the checked fields kept with each antenna (each the largest field its
+// rounded text may stand for).
 void showExposureRatios(Session& p);
 void chkTogetherClick(Session& p);
 
