@@ -25,7 +25,7 @@ double largestGaindBi(const VerticalPattern& pattern) {
 // shorter than the distance, gives less than the threshold.
 double farthestReachM(const AntennaInput& antenna, double thresholdVm) {
     const double powerW = pointSourcePowerW(antenna.inputPowerdBW, largestGaindBi(antenna.pattern), 0);
-    return pointSourceFieldVm(powerW, 1) / thresholdVm;
+    return num::finite(num::divide(pointSourceFieldVm(powerW, 1), thresholdVm));
 }
 
 double checkedFieldAtVm(const AntennaInput& antenna, double distanceM, double heightM) {

@@ -164,6 +164,8 @@ TEST(ComplianceDistance, AnyPowerEndsInTimeWithADistanceNotShorterThanTheReach) 
     EXPECT_LE(distanceM, reachM + 0.2);
     antenna.inputPowerdBW = 250;
     EXPECT_GT(complianceDistanceM(antenna, 10, 13.7), 1e9);
+    // No threshold, no distance: a failure, never a scan without end.
+    EXPECT_THROW(complianceDistanceM(antenna, 10, 0), KovexError);
 }
 
 TEST(ComplianceDistance, TiltedBeamReachesWhereTheEstimateDoesNot) {
