@@ -183,3 +183,38 @@ TEST(ComplianceDistance, TiltedBeamReachesWhereTheEstimateDoesNot) {
     for (double d = distanceM; d < distanceM + 100; d += 0.003)
         ASSERT_LT(checkedVm(d), limitVm) << d;
 }
+
+// The scan passes over stretches whose bound stays below the threshold; over
+// random antennas it finds what a scan of every grid point finds.
+TEST(ComplianceDistance, SameAsAScanOfEveryPoint) {
+    std::mt19937 random(2024);
+    std::uniform_real_distribution<double> gain(-10, 22), tilt(-35, 35), height(-5, 30), power(-5, 15);
+    const double fourPi = 12.566370614359172954;
+    int reached = 0;
+    for (int run = 0; run < 150; ++run) {
+        AntennaInput antenna;
+        antenna.inputPowerdBW = power(random);
+        antenna.heightM = static_cast<std::int32_t>(height(random));
+        for (double& value : antenna.pattern.gaindBi)
+            value = gain(random);
+        antenna.pattern.backdBi = gain(random);
+        antenna.tiltDeg = run % 3 == 0 ? 0 : tilt(random);
+        const double pointHeightM = run % 2 == 0 ? 1.5 : 4;
+        const double thresholdVm = 13.7 * (run % 5 == 0 ? 0.223606 : 1);
+        double largest = antenna.pattern.backdBi;
+        for (double value : antenna.pattern.gaindBi)
+            largest = std::max(largest, value);
+        const double reachM =
+            std::sqrt(std::pow(10, (antenna.inputPowerdBW + largest) / 10) * 377 / fourPi) / thresholdVm;
+        ASSERT_LT(reachM, 1000);
+        double expected = 0;
+        for (long i = static_cast<long>(std::ceil(reachM / 0.01)); i >= 1; --i)
+            if (checkAt(antenna, {i * 0.01, pointHeightM, 0}).fieldVm >= thresholdVm) {
+                expected = std::ceil(std::round((i * 0.01 + 0.01) * 1000) / 100) / 10;
+                break;
+            }
+        ASSERT_EQ(complianceDistanceM(antenna, pointHeightM, thresholdVm), expected) << run;
+        reached += expected > 0 ? 1 : 0;
+    }
+    EXPECT_GT(reached, 50);
+}
