@@ -3,7 +3,9 @@
 # - record 1 is the horizontal half-wave dipole, 2.15 dBi in every vertical value;
 # - every single band of the program has an omnidirectional antenna;
 # - in every record V00 is the largest vertical value and nothing lies below
-#   the floor of -10 dBi; at least 60 records.
+#   the floor of -10 dBi; at least 60 records;
+# - every record has a SPAN above 0, and record 1, 10.42 m of wire at
+#   14.175 MHz standing for the 30 m band too, spans 10.42 x 14.175 / 10 m.
 
 file(READ ${TABLE} text)
 string(REPLACE ";" "|" text "${text}")
@@ -41,6 +43,14 @@ foreach(line IN LISTS lines)
     list(GET fields 27 direction)
     list(GET fields 28 polarization)
     list(GET fields 29 frequency)
+    list(GET fields 30 span)
+    hundredths(${span} span_cm)
+    if(NOT span_cm GREATER 0)
+        message(SEND_ERROR "record ${key} (${type}): SPAN ${span} is not above 0")
+    endif()
+    if(key EQUAL 1 AND NOT span STREQUAL "14.78")
+        message(SEND_ERROR "record 1 spans ${span} m, not 14.78 m")
+    endif()
     list(GET vertical 0 v00)
     hundredths(${v00} top)
     foreach(value IN LISTS vertical)

@@ -5,6 +5,7 @@
 #include "calc/FieldStrength.h"
 #include "calc/KeptInputs.h"
 #include "calc/PowerChain.h"
+#include "calc/SafetyCheckHandlers.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
 #include "drawing/DrawingHandlers.h"
@@ -85,6 +86,7 @@ constexpr Binding kBindings[]{
     {"btnInfoBIPTFile", Event::Click, btnInfoBIPTFileClick},
     {"btnInfoFile", Event::Click, btnInfoFileClick},
     {"btnConditions", Event::Click, btnConditionsClick},
+    {"btnInfoSafetyCheck", Event::Click, btnInfoSafetyCheckClick},
     {"edtName", Event::Exit, edtNameExit},
     {"edtFirstName", Event::Exit, edtFirstNameExit},
     {"edtAddress", Event::Exit, edtAddressExit},
@@ -124,6 +126,8 @@ void bindAllHandlers(EventTable& events) {
     }
     for (int k = 1; k <= kTestPointSlots; ++k)
         events.bind(slotName("cmbSA", k), Event::Change, [k](Session& p) { cmbSAChange(p, k); });
+    for (int c = 1; c <= kMaxAntennas; ++c)
+        events.bind(slotName("chkTogether", c), Event::Click, chkTogetherClick);
 }
 
 } // namespace kovex

@@ -4,6 +4,7 @@
 #include "calc/FieldLimit.h"
 #include "calc/KeptInputs.h"
 #include "calc/PowerChain.h"
+#include "calc/SafetyCheckHandlers.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
 #include "refdata/Lookups.h"
@@ -46,10 +47,6 @@ VerticalPattern currentPattern(const Session& p) {
     return pattern;
 }
 
-void showFieldClass(Control& edit, const MainForm& f, double fieldVm) {
-    edit.color = fieldVm <= f.Field5PercentVm ? kBlue : kRed;
-    edit.bold = fieldVm > f.Field80PercentVm;
-}
 
 void widenExtent(MainForm& f, const TestPointInput& point) {
     f.MaxTestPointDistanceM = std::max(f.MaxTestPointDistanceM, point.distanceM);
@@ -68,25 +65,41 @@ void refuseOverflowingSlope(double heightDifferenceM, double distanceM, int k) {
             QString::number(k) + '.');
 }
 
+AntennaInput readAntenna(const Session& p) {
+    const MainForm& f = p.form1;
+    return AntennaInput{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
+                        currentPattern(p)};
+}
+
+// Without a test point in use the record has not been read; the safety
+// check's distances then take it if they can, and a record without its
+// pattern only goes without them, as the computation never stopped there.
+std::optional<AntennaInput> antennaIfReadable(const Session& p) {
+    try {
+        return readAntenna(p);
+    } catch (const KovexError&) {
+        return std::nullopt;
+    }
+}
+
 // The antenna is read from its record once per computation, when the first
 // filled slot needs it: every slot sees the same record, and a slot's own
 // conversion errors still come before a missing pattern value.
-void computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
+// Tells whether the safety check flags the point.
+bool computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
     MainForm& f = p.form1;
     TestPointInput point;
     point.distanceM = f.number(slotName("edtD", k));
     point.heightM = f.number(slotName("edtH", k));
     point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz);
     if (!antenna)
-        antenna = AntennaInput{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
-                               currentPattern(p)};
+        antenna = readAntenna(p);
     refuseOverflowingSlope(antenna->heightM - point.heightM, point.distanceM, k);
-    const double fieldVm = num::finite(fieldAtPoint(*antenna, point).fieldVm);
-    Control& edit = f.ctl(slotName("edtE", k));
-    showFieldClass(edit, f, fieldVm);
-    // Slot 9 has always shown one decimal only.
-    edit.text = num::fixed(fieldVm, 5, k == 9 ? 1 : 2);
+    const PointField estimate = fieldAtPoint(*antenna, point);
+    const double fieldVm = num::finite(estimate.fieldVm);
+    showFieldOfSlot(f.ctl(slotName("edtE", k)), f, fieldVm, k);
     widenExtent(f, point);
+    return showSlotSafetyCheck(p, k, *antenna, point, estimate);
 }
 
 void resetExtent(MainForm& f) {
@@ -124,6 +137,13 @@ void writeAntennaColumn(Session& p) {
 
 } // namespace
 
+void showFieldOfSlot(Control& edit, const MainForm& f, double fieldVm, int k) {
+    edit.color = fieldVm <= f.Field5PercentVm ? kBlue : kRed;
+    edit.bold = fieldVm > f.Field80PercentVm;
+    // Slot 9 has always shown one decimal only.
+    edit.text = num::fixed(fieldVm, 5, k == 9 ? 1 : 2);
+}
+
 double VerticalPatternGaindBi(const VerticalPattern& pattern, double angleDeg) {
     if (!(angleDeg >= 0 && angleDeg < 90))
         return pattern.backdBi;
@@ -138,11 +158,18 @@ PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point
     const double dh = antenna.heightM - point.heightM;
     result.elevationDeg = std::atan(std::fabs(num::divide(dh, point.distanceM))) * kDegreesPerRadian;
     result.gaindBi = VerticalPatternGaindBi(antenna.pattern, result.elevationDeg + antenna.tiltDeg);
-    result.powerW = num::pow10((antenna.inputPowerdBW + result.gaindBi + point.wallAttenuationdB) / 10);
+    result.powerW = pointSourcePowerW(antenna.inputPowerdBW, result.gaindBi, point.wallAttenuationdB);
     result.rangeM = point.distanceM / std::cos(result.elevationDeg / kDegreesPerRadian);
-    result.fieldVm =
-        num::sqrt(result.powerW * kFreeSpaceImpedanceOhm / (kFourPi * result.rangeM * result.rangeM));
+    result.fieldVm = pointSourceFieldVm(result.powerW, result.rangeM);
     return result;
+}
+
+double pointSourcePowerW(double inputPowerdBW, double gaindBi, double wallAttenuationdB) {
+    return num::pow10((inputPowerdBW + gaindBi + wallAttenuationdB) / 10);
+}
+
+double pointSourceFieldVm(double powerW, double rangeM) {
+    return num::sqrt(powerW * kFreeSpaceImpedanceOhm / (kFourPi * rangeM * rangeM));
 }
 
 void btnFieldResultsClick(Session& p) {
@@ -154,11 +181,15 @@ void btnFieldResultsClick(Session& p) {
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)
         f.setText(slotName("edtE", k), QString());
+    clearSafetyCheck(f);
     std::optional<AntennaInput> antenna;
+    int flagged = 0;
     for (int k = 1; k <= kTestPointSlots; ++k)
         if (!f.text(slotName("edtD", k)).isEmpty() && !f.text(slotName("edtH", k)).isEmpty())
-            computeSlot(p, antenna, k);
+            flagged += computeSlot(p, antenna, k) ? 1 : 0;
     showLegend(f);
+    showSafetyLine(f, flagged);
+    showComplianceDistances(p, antenna ? antenna : antennaIfReadable(p));
     writeAntennaColumn(p);
 }
 

@@ -5,7 +5,9 @@
 
 namespace kovex {
 
+class MainForm;
 class Session;
+struct Control;
 
 // An antenna's gain in dBi at 0, 10, ..., 90 degrees from its direction of
 // maximum radiation, and beyond.
@@ -44,6 +46,15 @@ struct PointField {
 // spread over a sphere through the point. Throws the processor's texts for
 // a distance of 0.
 PointField fieldAtPoint(const AntennaInput& antenna, const TestPointInput& point);
+
+// The two halves of that formula, for a gain found otherwise: the power
+// toward the point in W, and its field in V/m at range r.
+double pointSourcePowerW(double inputPowerdBW, double gaindBi, double wallAttenuationdB);
+double pointSourceFieldVm(double powerW, double rangeM);
+
+// Writes a field into the field edit of slot k as that slot shows it, in
+// the font of its class.
+void showFieldOfSlot(Control& edit, const MainForm& f, double fieldVm, int k);
 
 void btnFieldResultsClick(Session& p);
 

@@ -1,4 +1,5 @@
 #include "calc/Summary.h"
+#include "calc/SafetyCheckHandlers.h"
 
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
@@ -87,6 +88,14 @@ void writeRowMaximum(StringGrid& grid, int row) {
     grid.setCell(kFromAntennaColumn, row, "ANT" + QString::number(antenna));
 }
 
+void writeMaxima(StringGrid& grid) {
+    for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
+        if (grid.cell(kFirstAntennaColumn, row).isEmpty())
+            return;
+        writeRowMaximum(grid, row);
+    }
+}
+
 void setAntennaNumber(MainForm& f, int number) {
     f.setText("edtAntNr", QString::number(number));
     f.ctl("UpDown1").itemIndex = number;
@@ -105,12 +114,8 @@ void WriteSummaryColumn(Session& p, int column) {
 }
 
 void TabSheet5Enter(Session& p) {
-    StringGrid& grid = p.form1.sgdTP;
-    for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row) {
-        if (grid.cell(kFirstAntennaColumn, row).isEmpty())
-            return;
-        writeRowMaximum(grid, row);
-    }
+    writeMaxima(p.form1.sgdTP);
+    showExposureRatios(p);
 }
 
 void btnNextAntennaClick(Session& p) {
@@ -137,8 +142,10 @@ void btnClearAllResultsClick(Session& p) {
     }
     setAntennaNumber(f, 1);
     f.DrawingAntennaNumber = 1;
-    // The inputs kept beside the columns go with them.
+    // The inputs kept beside the columns go with them, and the exposure
+    // ratios computed from them.
     f.keptAntennas.clear();
+    showExposureRatios(p);
 }
 
 } // namespace kovex

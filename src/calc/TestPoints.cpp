@@ -1,5 +1,6 @@
 #include "calc/TestPoints.h"
 
+#include "calc/SafetyCheckHandlers.h"
 #include "model/ListTables.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
@@ -14,6 +15,7 @@ void eraseSlot(MainForm& f, int k) {
     for (const char* field : {"edtD", "edtH", "edtE", "edtLocation"})
         f.setText(slotName(field, k), QString());
     f.setItemIndex(slotName("cmbSA", k), kNoWallType);
+    eraseSlotSafetyCheck(f, k);
 }
 
 } // namespace
@@ -40,6 +42,7 @@ void ComputeSpacialAttenuations(Session& p) {
 void btnEraseTPClick(Session& p) {
     if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
+    clearSafetyCheck(p.form1);
     for (int k = 1; k <= kTestPointSlots; ++k)
         eraseSlot(p.form1, k);
     ComputeSpacialAttenuations(p);

@@ -89,4 +89,8 @@ void btnConditionsClick(Session& p) {
     p.platform.dialogs.information(help::conditionsText());
 }
 
+void btnInfoSafetyCheckClick(Session& p) {
+    showTopic(p, Topic::SafetyCheck);
+}
+
 } // namespace kovex

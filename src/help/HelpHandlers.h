@@ -22,5 +22,6 @@ void btnInfoGeoCoordinatesClick(Session& p);
 void btnInfoBIPTFileClick(Session& p);
 void btnInfoFileClick(Session& p);
 void btnConditionsClick(Session& p);
+void btnInfoSafetyCheckClick(Session& p);
 
 } // namespace kovex

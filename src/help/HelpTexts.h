@@ -28,12 +28,13 @@ enum class Topic {
     GeoCoordinates,
     RegulatorFiles,
     TpaiFile,
+    SafetyCheck,
 };
 
-inline constexpr std::array<Topic, 14> kAllTopics{
+inline constexpr std::array<Topic, 15> kAllTopics{
     Topic::General,    Topic::InputPower,     Topic::Mode,           Topic::SixMinutes,    Topic::FeederLoss,
     Topic::AddLoss,    Topic::Frequency,      Topic::AntennaType,    Topic::AntennaHeight, Topic::Tilt,
-    Topic::TestPoints, Topic::GeoCoordinates, Topic::RegulatorFiles, Topic::TpaiFile,
+    Topic::TestPoints, Topic::GeoCoordinates, Topic::RegulatorFiles, Topic::TpaiFile,      Topic::SafetyCheck,
 };
 
 // The help language as `rdgLanguage` numbers it.

@@ -130,6 +130,24 @@ QString germanText(Topic topic, const FileNames& files) {
         // The German TPAI text has not been translated yet; until it is, the
         // French one is shown behind a German note saying so.
         return u" NOCH ZU ÜBERZETSEN : "_s + frenchText(Topic::TpaiFile, files);
+    case Topic::SafetyCheck:
+        return u"Das angezeigte Feld ist die Schätzung des BIPT: eine Punktquelle im freien Raum,\r"
+               u"deren Gewinn alle 10° aus dem Diagramm gelesen wird. Daneben zeigt die\r"
+               u"Sicherheitsprüfung, wo diese Schätzung zu niedrig sein kann; die Zahlen für das BIPT,\r"
+               u"der Bericht und die Dateien ändern sich nicht.\r"
+               u"\r"
+               u" - Prüfung (V/m): die Schätzung nimmt den Winkel eines Punktes über der Antenne, als\r"
+               u"   läge er darunter, und addiert die Neigung in beiden Fällen. Die Prüfung liest das\r"
+               u"   Diagramm auch beim wirklichen Winkel zwischen Punkt und geneigter Hauptkeule und\r"
+               u"   behält den größeren Gewinn. Ohne Neigung ist sie gleich der Schätzung.\r"
+               u" - \"near field\" (Nahfeld): der Punkt liegt näher als λ/2π bei der unteren\r"
+               u"   Bandgrenze (4.77 m bei 10 MHz) oder als die Größe der Antenne; dort beschreibt eine\r"
+               u"   Punktquelle die Antenne nicht, und das wirkliche Feld kann höher sein.\r"
+               u" - Sicherheitsabstände: vom Mast aus, 1.5 m und 4 m über dem Nullniveau, jenseits\r"
+               u"   derer das geprüfte Feld unter 100 %, 80 % und 5 % des Grenzwerts bleibt.\r"
+               u" - Auf der Seite Summary die Antennen ankreuzen, die gleichzeitig senden: in jedem\r"
+               u"   Testpunkt addiert das Expositionsverhältnis ihre (E/L)². Über 1 ist der Grenzwert\r"
+               u"   überschritten, auch wenn jedes einzelne Feld darunter liegt."_s;
     }
     return {};
 }

@@ -123,6 +123,23 @@ QString englishText(Topic topic, const FileNames& files) {
                u"type them again for each case.\r"
                u"The BIPT does not need this file.\r"
                u"It is a plain text file: any text editor can change it."_s;
+    case Topic::SafetyCheck:
+        return u"The field shown is the regulator's estimate: a point source in free space, its gain\r"
+               u"read from the pattern every 10°. Beside it the safety check shows where that estimate\r"
+               u"may be too low; the regulator's figures, the report and the files do not change.\r"
+               u"\r"
+               u" - Check (V/m): the estimate takes the angle of a point above the antenna as if it were\r"
+               u"   below it and adds the tilt either way. The check also reads the pattern at the real\r"
+               u"   angle between the point and the tilted beam and keeps the larger gain. Without a\r"
+               u"   tilt it is the estimate itself.\r"
+               u" - \"near field\": the point is closer than λ/2π at the lower band edge\r"
+               u"   (4.77 m at 10 MHz) or than the antenna's own size; there a point source does not\r"
+               u"   describe the antenna, and the real field can be several times the estimate.\r"
+               u" - Compliance distances: from the mast, at 1.5 m and 4 m above the zero reference,\r"
+               u"   beyond which the checked field stays below 100 %, 80 % and 5 % of the limit.\r"
+               u" - On the Summary page, tick the antennas that are on the air at the same time: at each\r"
+               u"   test point the exposure ratio adds (E/L)² over them. Above 1 the limit is exceeded\r"
+               u"   even when every single field is below its limit."_s;
     }
     return {};
 }

@@ -134,6 +134,24 @@ QString frenchText(Topic topic, const FileNames& files) {
                u"ce qui vous évite de les retaper pour chaque dossier.\r"
                u"L'IBPT n'a pas besoin de ce fichier.\r"
                u"C'est un simple fichier texte : n'importe quel éditeur de texte permet de le modifier."_s;
+    case Topic::SafetyCheck:
+        return u"Le champ affiché est l'estimation de l'IBPT : une source ponctuelle en espace libre,\r"
+               u"dont le gain est lu dans le diagramme tous les 10°. À côté, le contrôle de sécurité\r"
+               u"montre où cette estimation peut être trop basse ; les chiffres de l'IBPT, le rapport\r"
+               u"et les fichiers ne changent pas.\r"
+               u"\r"
+               u" - Contrôle (V/m) : l'estimation prend l'angle d'un point au-dessus de l'antenne comme\r"
+               u"   s'il était en dessous et ajoute l'inclinaison dans les deux cas. Le contrôle lit aussi\r"
+               u"   le diagramme à l'angle réel entre le point et le faisceau incliné et garde le gain le\r"
+               u"   plus élevé. Sans inclinaison, il est égal à l'estimation.\r"
+               u" - \"near field\" (champ proche) : le point est plus près que λ/2π à la fréquence\r"
+               u"   inférieure de la bande (4.77 m à 10 MHz) ou que la taille de l'antenne ; une source\r"
+               u"   ponctuelle ne décrit plus l'antenne et le champ réel peut dépasser l'estimation.\r"
+               u" - Distances de conformité : depuis le mât, à 1.5 m et à 4 m au-dessus du niveau zéro,\r"
+               u"   au-delà desquelles le champ contrôlé reste sous 100 %, 80 % et 5 % de la limite.\r"
+               u" - Sur la page Summary, cochez les antennes qui émettent en même temps : en chaque\r"
+               u"   point, le rapport d'exposition additionne les (E/L)². Au-delà de 1, la limite est\r"
+               u"   dépassée même si chaque champ est sous sa limite."_s;
     }
     return {};
 }

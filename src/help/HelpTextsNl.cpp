@@ -126,6 +126,24 @@ QString dutchText(Topic topic, const FileNames& files) {
                u"voor elk dossier opnieuw hoeft in te typen.\r"
                u"Het BIPT heeft dit bestand niet nodig.\r"
                u"Het is een gewoon tekstbestand: u kunt het met elke teksteditor wijzigen."_s;
+    case Topic::SafetyCheck:
+        return u"Het getoonde veld is de schatting van het BIPT: een puntbron in de vrije ruimte,\r"
+               u"met de winst om de 10° uit het stralingsdiagram. Ernaast toont de veiligheidscontrole\r"
+               u"waar die schatting te laag kan zijn; de cijfers voor het BIPT, het verslag en de\r"
+               u"bestanden veranderen niet.\r"
+               u"\r"
+               u" - Controle (V/m): de schatting neemt de hoek van een punt boven de antenne alsof het\r"
+               u"   eronder lag en telt de elevatie er in beide gevallen bij. De controle leest het\r"
+               u"   diagram ook bij de echte hoek tussen het punt en de gekantelde bundel en houdt de\r"
+               u"   grootste winst. Zonder elevatie is ze gelijk aan de schatting.\r"
+               u" - \"near field\" (nabije veld): het punt ligt dichter dan λ/2π bij de onderste\r"
+               u"   bandfrequentie (4.77 m bij 10 MHz) of dan de afmeting van de antenne; daar beschrijft\r"
+               u"   een puntbron de antenne niet en kan het echte veld hoger zijn dan de schatting.\r"
+               u" - Afstanden van naleving: vanaf de mast, op 1.5 m en 4 m boven het nulniveau, waarna\r"
+               u"   het gecontroleerde veld onder 100 %, 80 % en 5 % van de limiet blijft.\r"
+               u" - Vink op de pagina Summary de antennes aan die tegelijk zenden: in elk testpunt telt\r"
+               u"   de blootstellingsverhouding hun (E/L)² op. Boven 1 is de limiet overschreden, ook\r"
+               u"   als elk veld afzonderlijk onder zijn limiet blijft."_s;
     }
     return {};
 }

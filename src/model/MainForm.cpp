@@ -190,6 +190,19 @@ void MainForm::addTestPointsPage() {
     add("btnFieldResults", ControlKind::Button, "Compute &fields");
     add("gpbTestPointsStep3", ControlKind::Group, " Step 3  ");
     add("btnShowDiagram", ControlKind::Button, "Show &Diagram");
+    addSafetyCheck();
+}
+
+// The safety check beside the fields: the checked field and the near-field
+// mark of each slot, the line under the legend, the compliance distances.
+void MainForm::addSafetyCheck() {
+    for (int k = 1; k <= kTestPointSlots; ++k) {
+        add(slotName("edtCheckE", k), ControlKind::Edit);
+        add(slotName("lblNearField", k), ControlKind::Label).color = kRed;
+    }
+    add("lblSafetyCheck", ControlKind::Label).color = kRed;
+    add("btnInfoSafetyCheck", ControlKind::Button, "i?");
+    add("lblCompliance", ControlKind::Label);
 }
 
 void MainForm::addSummaryPage() {
@@ -201,6 +214,12 @@ void MainForm::addSummaryPage() {
     add("btnRecallAntenna", ControlKind::Button, "&Recall antenna");
     add("btnClearAllResults", ControlKind::Button, "&Clear all results ");
     add("btnNextAntenna", ControlKind::Button, "Go to &next antenna").bold = true;
+    // Antennas that transmit at the same time, and their exposure ratio at
+    // each test point.
+    for (int c = 1; c <= kMaxAntennas; ++c)
+        add(slotName("chkTogether", c), ControlKind::CheckBox, "on the air together");
+    for (int k = 1; k <= kTestPointSlots; ++k)
+        add(slotName("edtRatio", k), ControlKind::Edit);
 }
 
 void MainForm::addAdministrativePage() {

@@ -57,6 +57,7 @@ class MainForm : public CaseValues {
     void addPowerPage();
     void addAntennaPage();
     void addTestPointsPage();
+    void addSafetyCheck();
     void addSummaryPage();
     void addAdministrativePage();
     void addMenuBar();

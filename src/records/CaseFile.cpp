@@ -1,6 +1,7 @@
 #include "records/CaseFile.h"
 
 #include "calc/KeptInputs.h"
+#include "calc/SafetyCheckHandlers.h"
 #include "calc/SummaryGrid.h"
 #include "records/AdministrativeRecord.h"
 #include "refdata/Session.h"
@@ -35,6 +36,9 @@ const QString kAntennaNumberKey = QStringLiteral("antennaNumber");
 const QString kLastComputedKey = QStringLiteral("lastComputedAntenna");
 const QString kSummaryKey = QStringLiteral("summary");
 const QString kAntennasKey = QStringLiteral("antennas");
+const QString kTogetherKey = QStringLiteral("together");
+// The first version that keeps the safety check.
+constexpr int kSafetyCheckVersion = 2;
 
 const QString kItemKey = QStringLiteral("item");
 const QString kTextKey = QStringLiteral("text");
@@ -218,13 +222,30 @@ KeptControl readControl(const Control& control, const QJsonValue& value, const Q
     return kept;
 }
 
-// Every control of the group must be there, and nothing else.
+// A control an older version did not keep, as the program starts with it.
+KeptControl startState(const Control& control) {
+    KeptControl kept;
+    kept.text = control.text;
+    kept.itemIndex = control.itemIndex;
+    kept.checked = control.checked;
+    kept.visible = control.visible;
+    kept.color = control.color;
+    kept.bold = control.bold;
+    return kept;
+}
+
+// Every control of the group must be there, and nothing else; the controls
+// `notYetKept` are not there and start as the program starts them.
 KeptControls readControls(const QJsonValue& value, const std::vector<QString>& names, const MainForm& form,
-                          const QString& where) {
+                          const QString& where, const QStringList& notYetKept = {}) {
     const QJsonObject object = objectOf(value, where);
     QStringList known;
     KeptControls kept;
     for (const QString& name : names) {
+        if (notYetKept.contains(name)) {
+            kept.emplace_back(name, startState(controlKinds().ctl(name)));
+            continue;
+        }
         known << name;
         const QString what = "\"" + name + "\" of " + where;
         kept.emplace_back(name, readControl(form.ctl(name), required(object, name, where), what));
@@ -254,7 +275,8 @@ std::map<int, QStringList> readSummary(const QJsonValue& value) {
     return columns;
 }
 
-KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form) {
+KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form, int version) {
+    const QStringList notYetKept = version < kSafetyCheckVersion ? safetyCheckNames() : QStringList();
     const QJsonObject object = objectOf(value, QStringLiteral("the list of antennas"));
     KeptAntennas antennas;
     QStringList known;
@@ -262,7 +284,8 @@ KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form) {
         const QString key = QString::number(n);
         known << key;
         if (object.contains(key))
-            antennas.keep(n, readControls(object.value(key), antennaPageNames(), form, "antenna " + key));
+            antennas.keep(n, readControls(object.value(key), antennaPageNames(), form, "antenna " + key,
+                                          notYetKept));
     }
     onlyKnownKeys(object, known, QStringLiteral("the list of antennas"));
     return antennas;
@@ -270,7 +293,7 @@ KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form) {
 
 // The format name tells a case from any other file; the version, read
 // before anything else, tells a case this program can read.
-void checkFormat(const QJsonDocument& document) {
+int checkFormat(const QJsonDocument& document) {
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(kFormatKey).toString() != kFormatName)
         throw Refusal{};
@@ -279,20 +302,31 @@ void checkFormat(const QJsonDocument& document) {
                               std::numeric_limits<int>::max());
     if (found > kFormatVersion)
         throw NewerVersion{found};
+    return found;
 }
 
-CaseContent readContent(const QJsonObject& top, const MainForm& form) {
+KeptControls readTogether(const QJsonObject& top, const MainForm& form, int version) {
+    const std::vector<QString>& names = togetherNames();
+    if (version < kSafetyCheckVersion)
+        return readControls(QJsonObject(), names, form, {}, QStringList(names.begin(), names.end()));
+    return readControls(required(top, kTogetherKey, QStringLiteral("the file")), names, form,
+                        QStringLiteral("the antennas on the air together"));
+}
+
+CaseContent readContent(const QJsonObject& top, const MainForm& form, int version) {
     const QString file = QStringLiteral("the file");
-    onlyKnownKeys(top,
-                  {kFormatKey, kVersionKey, kAdministrativeKey, kAntennaNumberKey, kLastComputedKey,
-                   kSummaryKey, kAntennasKey},
-                  file);
+    QStringList members{kFormatKey,       kVersionKey, kAdministrativeKey, kAntennaNumberKey,
+                        kLastComputedKey, kSummaryKey, kAntennasKey};
+    if (version >= kSafetyCheckVersion)
+        members << kTogetherKey;
+    onlyKnownKeys(top, members, file);
     CaseContent content;
     content.administrative = readControls(required(top, kAdministrativeKey, file), administrativeNames(),
                                           form, QStringLiteral("the administrative record"));
     content.antennaNumber = textOf(required(top, kAntennaNumberKey, file), "\"" + kAntennaNumberKey + "\"");
     content.summaryColumns = readSummary(required(top, kSummaryKey, file));
-    content.antennas = readAntennas(required(top, kAntennasKey, file), form);
+    content.antennas = readAntennas(required(top, kAntennasKey, file), form, version);
+    content.together = readTogether(top, form, version);
     const QString what = "\"" + kLastComputedKey + "\"";
     const int last = wholeOf(required(top, kLastComputedKey, file), what, 0, kMaxAntennas);
     if (last != 0 && !content.antennas.find(last))
@@ -349,6 +383,16 @@ const std::vector<QString>& administrativeNames() {
     return names;
 }
 
+const std::vector<QString>& togetherNames() {
+    static const std::vector<QString> names = [] {
+        std::vector<QString> all;
+        for (int c = 1; c <= kMaxAntennas; ++c)
+            all.push_back(slotName("chkTogether", c));
+        return all;
+    }();
+    return names;
+}
+
 CaseContent caseOf(const Session& p) {
     const MainForm& f = p.form1;
     CaseContent content;
@@ -361,6 +405,7 @@ CaseContent caseOf(const Session& p) {
         content.summaryColumns.emplace(column, rows);
     }
     content.antennas = f.keptAntennas;
+    content.together = keptControls(p, togetherNames());
     return content;
 }
 
@@ -373,6 +418,7 @@ QByteArray caseBytes(const CaseContent& content) {
         member(kLastComputedKey, content.antennas.last()),
         member(kSummaryKey, summaryObject(content.summaryColumns)),
         member(kAntennasKey, antennasObject(content.antennas)),
+        member(kTogetherKey, controlsObject(content.together)),
     };
     return "{\n" + members.join(",\n") + "\n}\n";
 }
@@ -387,8 +433,8 @@ CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QStrin
                 throw Refusal{};
             damaged(QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset));
         }
-        checkFormat(document);
-        return readContent(document.object(), form);
+        const int version = checkFormat(document);
+        return readContent(document.object(), form, version);
     } catch (const Refusal& refusal) {
         if (refusal.text.isEmpty())
             throw KovexError(notACase(shownName));
@@ -423,6 +469,8 @@ void putBackCase(Session& p, const CaseContent& content) {
     f.keptAntennas = content.antennas;
     const KeptControls* last = content.antennas.find(content.antennas.last());
     putBackAntenna(p, last ? *last : f.caseFile.startPages);
+    putBackControls(p, content.together);
+    showExposureRatios(p);
 }
 
 } // namespace casefile

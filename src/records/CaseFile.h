@@ -19,11 +19,16 @@ class Session;
 namespace casefile {
 
 inline const QString kFormatName = QStringLiteral("kovex case");
-inline constexpr int kFormatVersion = 1;
+// Version 2 added the safety check: its controls on the antenna pages and
+// the antennas on the air together. Version 1 files open with them empty.
+inline constexpr int kFormatVersion = 2;
 inline const QString kPattern = QStringLiteral("*.kovex");
 
 // The controls of the administrative record that a case keeps.
 const std::vector<QString>& administrativeNames();
+// The boxes of the Summary page that say which antennas are on the air
+// together.
+const std::vector<QString>& togetherNames();
 
 struct CaseContent {
     KeptControls administrative;
@@ -31,6 +36,8 @@ struct CaseContent {
     // The summary grid's columns 1..12 and 14..17, rows 1 to the last.
     std::map<int, QStringList> summaryColumns;
     KeptAntennas antennas;
+    // The boxes of the antennas on the air together.
+    KeptControls together;
 
     bool operator==(const CaseContent&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "records/CaseFile.h"
 
 #include "calc/KeptInputs.h"
+#include "calc/SafetyCheckHandlers.h"
 #include "model/MainForm.h"
 #include "support/KovexError.h"
 
@@ -9,6 +10,7 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace kovex;
@@ -71,6 +73,7 @@ CaseContent hostileCase(const MainForm& form) {
     content.antennas.keep(2, keptGroup(form, antennaPageNames(), 2));
     content.antennas.keep(12, keptGroup(form, antennaPageNames(), 5));
     content.antennas.setLast(2);
+    content.together = keptGroup(form, togetherNames(), 7);
     return content;
 }
 
@@ -129,7 +132,7 @@ TEST(CaseFile, FormatNameAndVersionComeFirst) {
     ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines[0], "{");
     EXPECT_EQ(lines[1], "    \"format\": \"kovex case\",");
-    EXPECT_EQ(lines[2], "    \"version\": 1,");
+    EXPECT_EQ(lines[2], "    \"version\": 2,");
 }
 
 // A file edited by hand is read only when every value is where and what a
@@ -182,7 +185,54 @@ TEST(CaseFile, TellsOtherFilesNewerVersionsAndCutFilesApart) {
     EXPECT_EQ(
         refusal(edited(bytes, [](QJsonObject& top) { top.insert("version", 7); }), form),
         "The case \"c.kovex\" was saved in version 7 of the case format, which this kovex does not know "
-        "(it reads version 1); nothing was opened.");
+        "(it reads version 2); nothing was opened.");
     EXPECT_TRUE(refusal(bytes.left(bytes.size() / 2), form)
                     .startsWith("The case \"c.kovex\" is damaged and was not opened: "));
+}
+
+// A file of version 1 kept no safety check: it opens with the checked
+// fields, marks and distances of every antenna empty and no antenna on the
+// air together, and it must not hold what only version 2 keeps.
+TEST(CaseFile, VersionOneFilesOpenWithoutTheSafetyCheck) {
+    const MainForm form;
+    const CaseContent content = hostileCase(form);
+    const auto asVersionOne = [](QJsonObject& top) {
+        top.insert("version", 1);
+        top.remove("together");
+        QJsonObject antennas = member(top, "antennas");
+        for (const QString& number : antennas.keys()) {
+            QJsonObject antenna = member(antennas, number);
+            for (const QString& name : safetyCheckNames())
+                antenna.remove(name);
+            antennas.insert(number, antenna);
+        }
+        top.insert("antennas", antennas);
+    };
+    const QByteArray older = edited(caseBytes(content), asVersionOne);
+    const CaseContent read = readCase(older, form, "c.kovex");
+    EXPECT_EQ(read.administrative, content.administrative);
+    EXPECT_EQ(read.summaryColumns, content.summaryColumns);
+    const KeptControls* antenna = read.antennas.find(12);
+    ASSERT_NE(antenna, nullptr);
+    for (const auto& [name, state] : *antenna) {
+        if (safetyCheckNames().contains(name)) {
+            EXPECT_EQ(state.text, QString()) << name.toStdString();
+            EXPECT_EQ(state.color, form.ctl(name).color) << name.toStdString();
+        } else {
+            const auto kept = std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
+                                           [&](const auto& entry) { return entry.first == name; });
+            EXPECT_EQ(state, kept->second) << name.toStdString();
+        }
+    }
+    ASSERT_EQ(read.together.size(), 12u);
+    for (const auto& [name, state] : read.together)
+        EXPECT_FALSE(state.checked) << name.toStdString();
+
+    const QString damaged = QStringLiteral("The case \"c.kovex\" is damaged and was not opened: ");
+    EXPECT_EQ(refusal(edited(older, setAt({}, "together", QJsonObject())), form),
+              damaged + "the file holds \"together\", which a case does not have.");
+    EXPECT_EQ(refusal(edited(caseBytes(content), [](QJsonObject& top) { top.remove("together"); }), form),
+              damaged + "the file lacks \"together\".");
+    EXPECT_EQ(refusal(edited(caseBytes(content), setAt({"antennas", "2"}, "edtCheckE4", QJsonValue())), form),
+              damaged + "\"edtCheckE4\" of antenna 2 is not an object.");
 }

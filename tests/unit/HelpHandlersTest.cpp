@@ -53,6 +53,7 @@ const ButtonTopic kTopicButtons[]{
     {"btnInfoGeoCoordinates", Topic::GeoCoordinates},
     {"btnInfoBIPTFile", Topic::RegulatorFiles},
     {"btnInfoFile", Topic::TpaiFile},
+    {"btnInfoSafetyCheck", Topic::SafetyCheck},
 };
 
 TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {

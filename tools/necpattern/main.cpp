@@ -9,6 +9,7 @@
 // after reading unless --keep is given. OUTPUT is written under a temporary
 // name and renamed when complete.
 
+#include "AntennaSpan.h"
 #include "BuildError.h"
 #include "Catalogue.h"
 #include "ClosedForm.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -64,7 +66,8 @@ QString header() {
     }
     columns << "DIR"
             << "POL"
-            << "FREQ";
+            << "FREQ"
+            << "SPAN";
     return columns.join(';');
 }
 
@@ -81,14 +84,33 @@ QStringList planeFields(const PlaneValues& plane) {
     return fields;
 }
 
+QString deckPath(const CatalogueEntry& entry, const Options& options) {
+    return QFileInfo(options.list).dir().filePath(entry.model.value(1));
+}
+
 SphericalPattern patternOf(const CatalogueEntry& entry, const Options& options) {
     try {
         if (entry.model.front() != "nec")
             return closedFormPattern(entry.model, entry.polarization);
         if (entry.model.size() != 2)
             throw BuildError{"model \"nec\" needs one deck"};
-        const QString deck = QFileInfo(options.list).dir().filePath(entry.model[1]);
-        return necPattern(deck, options.nec);
+        return necPattern(deckPath(entry, options), options.nec);
+    } catch (const BuildError& error) {
+        throw BuildError{entry.where + error.message};
+    }
+}
+
+// The largest dimension of the antenna in metres, for the near-field mark.
+double spanOf(const CatalogueEntry& entry, const Options& options) {
+    try {
+        if (entry.model.front() != "nec")
+            return closedFormSpanM(entry.model);
+        const QString path = deckPath(entry, options);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw BuildError{path + ": " + file.errorString()};
+        const QString deck = QString::fromUtf8(file.readAll());
+        return spanForBandsM(wireSpanM(deck, path), lowestDeckMHz(deck, path), lowestBandMHz(entry.frequency));
     } catch (const BuildError& error) {
         throw BuildError{entry.where + error.message};
     }
@@ -100,6 +122,8 @@ QString rowOf(const CatalogueEntry& entry, const Options& options) {
     QStringList fields = {QString::number(entry.key), entry.type, entry.remark};
     fields << planeFields(row.vertical) << planeFields(row.horizontal);
     fields << entry.direction << entry.polarization << entry.frequency;
+    // Rounded up to the centimetre: a span never shrinks in the table.
+    fields << number(std::ceil(spanOf(entry, options) * 100 - 1e-9) / 100, 2);
     return fields.join(';');
 }
 

@@ -75,7 +75,7 @@ if(EXISTS ${WORK}/good.csv.part)
 endif()
 file(READ ${WORK}/good.csv header)
 string(REGEX REPLACE "\n.*" "" header "${header}")
-if(NOT header MATCHES "^Numéro;TYPE;RMK;V00;V10;.*;V90;VBACK;V ANGLE;H00;.*;HBACK;H ANGLE;DIR;POL;FREQ$")
+if(NOT header MATCHES "^Numéro;TYPE;RMK;V00;V10;.*;V90;VBACK;V ANGLE;H00;.*;HBACK;H ANGLE;DIR;POL;FREQ;SPAN$")
     message(SEND_ERROR "header: ${header}")
 endif()
 
@@ -88,6 +88,9 @@ endforeach()
 expect_near("${horizontal}" 14 360 0 "horizontal dipole, V ANGLE")
 expect_near("${horizontal}" 15 2.15 0.05 "horizontal dipole, H00")
 expect_near("${horizontal}" 26 78 1 "horizontal dipole, H ANGLE")
+# 10.42 m of wire at 14.175 MHz standing for 14 MHz: 10.42 x 14.175 / 14,
+# rounded up to the centimetre.
+expect_near("${horizontal}" 30 10.56 0 "horizontal dipole, SPAN")
 
 # Vertical dipole at two frequencies: the larger gain of the two, the null
 # along the wire floored at -10 dBi, the back value the gain straight back.
@@ -96,11 +99,14 @@ expect_near("${vertical}" 3 2.15 0.05 "vertical dipole, V00")
 expect_near("${vertical}" 12 -10 0 "vertical dipole, V90 (floored null)")
 expect_near("${vertical}" 13 2.15 0.05 "vertical dipole, VBACK")
 expect_near("${vertical}" 26 360 0 "vertical dipole, H ANGLE")
+# Its lowest FR card is the lowest band: the wire as it stands.
+expect_near("${vertical}" 30 10.42 0 "vertical dipole, SPAN")
 
 # Dish 0.9 m at 5760 MHz: 32.1 dBi, half-power width 69.3 lambda / D.
 read_row(${WORK}/good.csv 3 dish)
 expect_near("${dish}" 3 32.10 0.01 "dish, V00")
 expect_near("${dish}" 14 4.0 0.1 "dish, V ANGLE")
+expect_near("${dish}" 30 0.90 0 "dish, SPAN")
 
 function(expect_rejected case expected)
     set(output ${WORK}/${case}.csv)
