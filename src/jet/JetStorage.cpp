@@ -72,16 +72,22 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
                 pages.insert(start + quint32(bit));
     } else if (type == 1) {
-        for (int k = 0; k < (length - 1) / 4; ++k) {
+        // Only pages of the file count: a bitmap page describes 32 736 pages.
+        for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
             const quint32 bitmap = u32(file, at + 1 + 4 * k);
             if (bitmap == 0)
                 continue;
             const int b = pageAt(file, bitmap, what);
             if (u8(file, b) != BitmapPage)
                 broken(what, QStringLiteral("usage map page %1 is no bitmap page").arg(bitmap));
-            for (int bit = 0; bit < BitmapPageBits; ++bit)
-                if (u8(file, b + 4 + bit / 8) & (1u << (bit % 8)))
-                    pages.insert(quint32(k) * BitmapPageBits + quint32(bit));
+            for (int byte = 0; byte < BitmapPageBits / 8; ++byte) {
+                const quint32 bits = u8(file, b + 4 + byte);
+                for (int bit = 0; bits && bit < 8; ++bit) {
+                    const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
+                    if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
+                        pages.insert(page);
+                }
+            }
         }
     } else {
         broken(what, QStringLiteral("a usage map of unknown type %1").arg(type));
