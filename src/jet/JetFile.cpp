@@ -126,7 +126,8 @@ void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vecto
             refuseColumn(t, firstColumn(t, index),
                 QStringLiteral("%1 rows are more than one index page holds").arg(entries.size()));
         });
-        index.rowCount = quint32(entries.size());
+        // Jet counts the distinct keys of an index in its definition.
+        index.rowCount = quint32(std::unique(keys.begin(), keys.end()) - keys.begin());
         writeMap(file, index.map, {index.root}, QStringLiteral("Table \"%1\"").arg(t.name));
     }
 }
