@@ -31,10 +31,14 @@ QByteArray headerPage(double now) {
     const quint32 mask = quint32(qint32(std::floor(now)));
     for (int i = 0; i < 40; ++i) // no password: the field is its mask
         put8(p, 0x42 + i, mask >> (8 * (i % 4)));
-    put16(p, 0x6E, 0x0409); // General sort order, legacy version 0
+    put16(p, 0x6E, 0x0409); // General sort order, version 0 (legacy) at 0x71
     put16(p, 0x70, 0);
     quint64 bits;
     std::memcpy(&bits, &now, 8);
+    // The sort order's version byte at 0x71 is followed by the date; some
+    // readers take 0x71 and 0x72 as one number, which a date ending in a
+    // zero byte (a change of 1e-13 days) keeps at the default.
+    bits &= ~quint64(0xFF);
     put32(p, 0x72, quint32(bits));
     put32(p, 0x76, quint32(bits >> 32));
     rc4(p, MaskedStart, MaskedBytes, HeaderKey);
