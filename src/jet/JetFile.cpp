@@ -312,7 +312,7 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
     while (n < m_tables.size() && (!m_user[n] || m_tables[n].name.compare(name, Qt::CaseInsensitive) != 0))
         ++n;
     if (n == m_tables.size())
-        requireUserTable(name);
+        requireUserTable(name); // throws: no such table
     TableLayout t = m_tables[n];
     QByteArray file = m_bytes;
     const std::set<quint32> freed = pagesToFree(file, t, m_tables);

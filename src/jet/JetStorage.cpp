@@ -452,9 +452,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
     for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
         append16(row, quint32(*it));
     append16(row, quint32(vars.size()));
-    row += mask;
-    if (eod > 0xFFFF)
-        return QByteArray(MaxRowBytes + 1, '\0');
+    row += mask; // offsets beyond 16 bits only come with rows far over the limit, which are refused
     return row;
 }
 

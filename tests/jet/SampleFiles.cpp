@@ -108,6 +108,21 @@ Sample edgeSample() {
     return s;
 }
 
+Sample wideSample() {
+    Sample s;
+    TableDef t{QStringLiteral("Wide"), {}, 0};
+    Row row;
+    for (int i = 0; i < 100; ++i) {
+        const ColumnType type = ColumnType(i % 5);
+        t.columns.push_back({QStringLiteral("%1").arg(i, 3, 10, QChar(u'0')) + QString(61, QChar(0x00E9)), type, 5});
+        row.push_back(type == ColumnType::Long ? Value(qint32(i)) : type == ColumnType::Double ? Value(i / 7.0)
+                : type == ColumnType::Boolean ? Value(i % 2 == 0) : Value(QStringLiteral("v%1").arg(i)));
+    }
+    s.schema.push_back(t);
+    s.rows.push_back({row});
+    return s;
+}
+
 Sample randomSample(std::mt19937& random, int maxRows) {
     Sample s;
     std::uniform_int_distribution<int> tables(1, 4), columns(1, 8), type(0, 4), chars(1, 255);

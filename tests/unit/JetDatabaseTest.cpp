@@ -118,6 +118,14 @@ TEST(JetDatabase, EdgeValuesReadBackAsWritten) {
     EXPECT_TRUE(std::signbit(std::get<double>(rows[1][3])));
 }
 
+TEST(JetDatabase, ADefinitionOfSeveralPagesReadsBack) {
+    const samples::Sample sample = samples::wideSample();
+    const QByteArray bytes = samples::build(sample).bytes();
+    expectReadsBack(sample, bytes);
+    expectSound(bytes);
+    EXPECT_GT(format::JetFile::read(bytes).tables().back().tdefPages.size(), 2u);
+}
+
 TEST(JetDatabase, ANewDatabaseHoldsJetsCatalogAndItsIndexes) {
     const Database db = Database::create({});
     EXPECT_TRUE(db.tables().empty());
