@@ -38,7 +38,7 @@ for target in "${targets[@]}"; do
     # A TPAI file and a source are a few kilobytes, a Jet database some
     # pages; one input taking seconds is a fault of its own.
     max_len=8192
-    [ "$target" = jet ] && max_len=65536
+    [ "$target" = jet ] && max_len=98304
     if "$build/tests/fuzz/kovex-fuzz-$target" -max_total_time="$seconds" -timeout=10 -max_len="$max_len" \
         -print_final_stats=1 $([ -f "$root/tests/fuzz/$target.dict" ] && echo "-dict=$root/tests/fuzz/$target.dict") \
         -artifact_prefix="$build/fuzz/failures/$target-" "$corpus" "$root/tests/fuzz/seeds/$target" \

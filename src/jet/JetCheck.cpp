@@ -106,7 +106,9 @@ class Checker {
             if (!(entries[i - 1] < entries[i]))
                 fault(what + QStringLiteral(": entries %1 and %2 are out of order").arg(i - 1).arg(i));
         std::set<QByteArray> expected;
-        const Refusal fail = [&](const ColumnLayout& c, const QString& d) { fault(what + QStringLiteral(", column \"%1\": %2").arg(c.name, d)); };
+        const Refusal fail = [&](const ColumnLayout& c, const QString& d) {
+            throw KovexError(what + QStringLiteral(", column \"%1\": %2").arg(c.name, d));
+        };
         for (const StoredRow& r : rows)
             if (const auto key = indexKey(t, index, r.cells, fail))
                 expected.insert(indexEntry(*key, r.page, r.row));

@@ -466,27 +466,35 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
         size_t i = 0;
         while (i < table.columns.size() && table.columns[i].number != number)
             ++i;
-        if (i == table.columns.size())
+        if (i == table.columns.size() || i >= cells.size()) {
             fail(ColumnLayout{QStringLiteral("#%1").arg(number)}, QStringLiteral("an index on a column that does not exist"));
+            return std::nullopt;
+        }
         const ColumnLayout& c = table.columns[i];
         const Cell& cell = cells[i];
         if (std::holds_alternative<std::monostate>(cell)) {
-            if (index.flags & IndexRequired)
+            if (index.flags & IndexRequired) {
                 fail(c, QStringLiteral("a key that is missing"));
+                return std::nullopt;
+            }
             key.append('\0');
             continue;
         }
         allNull = false;
-        if (c.type == LongCode) {
-            key += longKey(std::get<qint32>(cell));
-        } else if (c.type == TextCode) {
-            const std::optional<QByteArray> k = generalLegacyKey(std::get<QString>(cell));
-            if (!k)
-                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index")
-                            .arg(std::get<QString>(cell)));
+        const auto* whole = std::get_if<qint32>(&cell);
+        const auto* text = std::get_if<QString>(&cell);
+        if (c.type == LongCode && whole) {
+            key += longKey(*whole);
+        } else if (c.type == TextCode && text) {
+            const std::optional<QByteArray> k = generalLegacyKey(*text);
+            if (!k) {
+                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index").arg(*text));
+                return std::nullopt;
+            }
             key += *k;
         } else {
             fail(c, QStringLiteral("an index on a column of type %1, which this library does not write").arg(c.type));
+            return std::nullopt;
         }
     }
     if (allNull && (index.flags & IndexIgnoreNulls))

@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     try {
-        bool ok = write(folder, "edge", samples::build(samples::edgeSample()));
+        bool ok = write(folder, "empty", Database::create({}));
+        ok = write(folder, "edge", samples::build(samples::edgeSample())) && ok;
         Database replaced = samples::build(samples::edgeSample());
         replaced.replaceRows("points", {{qint32(1), 2.5, QStringLiteral("replaced")}});
         ok = write(folder, "replaced", replaced) && ok;
