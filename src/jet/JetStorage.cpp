@@ -208,7 +208,7 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
     const int n = int(row.size());
     const int columns = n >= 2 ? int(u16(row, 0)) : 0;
     const int mask = (columns + 7) / 8;
-    if (n < 2 + mask + 2)
+    if (n < 2 + mask)
         broken(what, QStringLiteral("a row of %1 bytes").arg(n));
     const bool present = c.number < columns && (u8(row, n - mask + c.number / 8) & (1u << (c.number % 8)));
     if (c.type == BoolCode)
@@ -216,10 +216,12 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
     if (!present)
         return std::monostate{};
     if (c.fixed()) {
-        if (2 + c.fixedOffset + c.length > n - mask - 2)
+        if (2 + c.fixedOffset + c.length > n - mask)
             broken(what, QStringLiteral("a fixed value beyond its row"));
         return fixedCell(row.mid(2 + c.fixedOffset, c.length), c, what);
     }
+    if (n < 2 + mask + 2)
+        broken(what, QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
     const int vars = int(u16(row, n - mask - 2));
     const int table0 = n - mask - 2 - 2 * (vars + 1); // the end-of-data offset
     if (table0 < 2)
@@ -447,11 +449,12 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
         offsets.push_back(int(row.size()));
         row += v;
     }
-    const int eod = int(row.size());
-    append16(row, quint32(eod));
-    for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
-        append16(row, quint32(*it));
-    append16(row, quint32(vars.size()));
+    if (!vars.empty()) { // a table of fixed columns only keeps no offsets
+        append16(row, quint32(row.size()));
+        for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
+            append16(row, quint32(*it));
+        append16(row, quint32(vars.size()));
+    }
     row += mask; // offsets beyond 16 bits only come with rows far over the limit, which are refused
     return row;
 }
