@@ -92,6 +92,10 @@ Sample edgeSample() {
             {QStringLiteral("Description"), ColumnType::Text, 255}},
         -1});
     s.schema.push_back({QStringLiteral("Empty_Table"), {{QStringLiteral("Only"), ColumnType::Text, 10}}, -1});
+    s.schema.push_back({QStringLiteral("Fixed_Only"),
+        {{QStringLiteral("K"), ColumnType::Long}, {QStringLiteral("X"), ColumnType::Double},
+            {QStringLiteral("B"), ColumnType::Boolean}, {QStringLiteral("L"), ColumnType::Long}},
+        0});
     const QString longMemo = QString(5000, u'm') + hostileText();
     s.rows.push_back({
         {qint32(61), QStringLiteral("ZZ0ZZ"), hostileText(), 12.5, true, QStringLiteral("F")},
@@ -105,6 +109,8 @@ Sample edgeSample() {
         points.push_back({qint32(k), k * 0.1, QString(k * 20, QChar(char16_t(u'a' + k)))});
     s.rows.push_back(points);
     s.rows.push_back({});
+    s.rows.push_back({{qint32(5), 2.5, true, qint32(-1)}, {qint32(6), std::monostate{}, false, std::monostate{}},
+        {qint32(7), -0.5, true, qint32(258)}});
     return s;
 }
 
