@@ -101,7 +101,7 @@ Sample edgeSample() {
         {qint32(61), QStringLiteral("ZZ0ZZ"), hostileText(), 12.5, true, QStringLiteral("F")},
         {qint32(-2147483647 - 1), QString(40, QChar(0x4E00)), longMemo, -0.0, false, QString()},
         {qint32(2147483647), QString(), QString(), std::numeric_limits<double>::denorm_min(), std::monostate{}, std::monostate{}},
-        {qint32(0), QString::fromUtf8("\xEF\xBB\xBF" "BOM first"), QString(300, QChar(0x20AC)), 1.7e308, true, QStringLiteral(" ")},
+        {qint32(0), QChar(0xFEFF) + QStringLiteral("BOM first"), QString(300, QChar(0x20AC)), 1.7e308, true, QStringLiteral(" ")},
         {qint32(7), std::monostate{}, std::monostate{}, -1.7e308, false, QStringLiteral("\"")},
     });
     std::vector<Row> points;

@@ -78,12 +78,16 @@ Database oneTable(std::vector<ColumnDef> columns, int primaryKey = -1) {
     return Database::create({TableDef{QStringLiteral("File1Table"), std::move(columns), primaryKey}});
 }
 
-// Pages of a table's definition and data, by page number.
-std::map<quint32, QByteArray> pagesOf(const QByteArray& bytes, const QString& table) {
+// The definition, usage-map, index and data pages of every table but one
+// (Jet's own included), by page number.
+std::map<quint32, QByteArray> pagesBesides(const QByteArray& bytes, const QString& table) {
     const format::JetFile f = format::JetFile::read(bytes);
     std::map<quint32, QByteArray> pages;
     for (const format::TableLayout& t : f.tables())
-        if (t.name == table) {
+        if (t.name != table) {
+            for (const format::IndexLayout& i : t.indexes)
+                pages[i.root] = bytes.mid(int(i.root) * PageSize, PageSize);
+            pages[t.owned.page] = bytes.mid(int(t.owned.page) * PageSize, PageSize);
             for (quint32 p : t.tdefPages)
                 pages[p] = bytes.mid(int(p) * PageSize, PageSize);
             for (quint32 p : format::readMap(bytes, t.owned, t.name))
@@ -114,7 +118,7 @@ TEST(JetDatabase, EdgeValuesReadBackAsWritten) {
     expectReadsBack(sample, db.bytes());
     expectSound(db.bytes());
     const std::vector<Row> rows = Database::read(db.bytes()).rows(QStringLiteral("Applicant"));
-    EXPECT_EQ(std::get<QString>(rows[3][1]), QString::fromUtf8("\xEF\xBB\xBF" "BOM first"));
+    EXPECT_EQ(std::get<QString>(rows[3][1]), QChar(0xFEFF) + QStringLiteral("BOM first"));
     EXPECT_TRUE(std::signbit(std::get<double>(rows[1][3])));
 }
 
@@ -145,7 +149,7 @@ TEST(JetDatabase, ReplacingRowsLeavesOtherTablesAsTheyWere) {
     const QByteArray before = db.bytes();
     db.replaceRows(QStringLiteral("APPLICANT"), {});
     expectSound(db.bytes());
-    EXPECT_EQ(pagesOf(before, QStringLiteral("Points")), pagesOf(db.bytes(), QStringLiteral("Points")));
+    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")), pagesBesides(db.bytes(), QStringLiteral("Applicant")));
     EXPECT_TRUE(db.rows(QStringLiteral("Applicant")).empty());
     const std::vector<Row> rows = samples::edgeSample().rows[0];
     db.replaceRows(QStringLiteral("Applicant"), rows);
@@ -154,7 +158,7 @@ TEST(JetDatabase, ReplacingRowsLeavesOtherTablesAsTheyWere) {
     EXPECT_EQ(Database::read(db.bytes()).rows(QStringLiteral("Applicant")).size(), rows.size());
     db.replaceRows(QStringLiteral("Applicant"), {{qint32(1), QStringLiteral("a"), QString(9000, u'z'), 1.0, true, QStringLiteral("x")}});
     expectSound(db.bytes());
-    EXPECT_EQ(pagesOf(before, QStringLiteral("Points")), pagesOf(db.bytes(), QStringLiteral("Points")));
+    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")), pagesBesides(db.bytes(), QStringLiteral("Applicant")));
 }
 
 TEST(JetDatabase, AMissingYesNoIsWrittenAsNo) {
@@ -181,6 +185,9 @@ TEST(JetDatabase, RefusesWhatTheColumnCannotHold) {
         std::string("Table \"File1Table\", column \"K\": a value of the wrong kind for the column"));
     EXPECT_EQ(refusal({qint32(4), 1.0, qint32(1)}),
         std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a value of the wrong kind for the column"));
+    EXPECT_EQ(refusal({QString(QChar(0xFEFF)) + QChar(0x4E00), 1.0, qint32(1)}),
+        std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a text that begins with U+FEFF and holds a "
+                    "character whose code ends in 00 cannot be stored"));
     EXPECT_EQ(refusal({QString(), 1.0}), std::string("Table \"File1Table\", row 1: 2 values for the table's 3 columns"));
     EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("Nothing"), {}); }),
         std::string("Table \"Nothing\": the database has no table of this name"));
