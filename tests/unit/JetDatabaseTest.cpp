@@ -7,6 +7,7 @@
 
 #include "support/KovexError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -276,4 +277,9 @@ TEST(JetDatabase, SavesTheWholeFile) {
     QFile file(dir.filePath(QStringLiteral("ZZ0ZZ_kovex.mdb")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), db.bytes());
+    // No folder to write into, or a folder where the file should be: refused.
+    EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("missing/ZZ0ZZ_kovex.mdb"))); }),
+        std::string("File access denied"));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.mdb"));
+    EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("folder.mdb"))); }), std::string("File access denied"));
 }
