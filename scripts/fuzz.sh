@@ -8,6 +8,8 @@
 #              should, with the right value; the shown texts read back
 #   refsource  the reader of the reference-database sources (tools/mkrefdb):
 #              a table or a message naming the line; the table reads back
+#   jet        the Jet database reader: a database or a refusal, the rows of
+#              a table written back read back, damaged sample databases too
 # Only the targets and the few sources they need are built. The inputs each
 # target found worth keeping stay in BUILD/fuzz/corpus and are the start of
 # the next run; an input that broke a target is written to BUILD/fuzz/failures.
@@ -16,7 +18,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 build=${2:-$root/build-fuzz}
-targets=(tpai numbers refsource)
+targets=(tpai numbers refsource jet)
 bash "$root/scripts/setup.sh"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOVEX_WERROR=ON \
@@ -33,10 +35,12 @@ for target in "${targets[@]}"; do
     corpus=$build/fuzz/corpus/$target
     log=$build/fuzz/$target.log
     mkdir -p "$corpus" "$build/fuzz/failures"
-    # A TPAI file and a source are a few kilobytes; one input taking seconds
-    # is a fault of its own.
-    if "$build/tests/fuzz/kovex-fuzz-$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 \
-        -print_final_stats=1 -dict="$root/tests/fuzz/$target.dict" \
+    # A TPAI file and a source are a few kilobytes, a Jet database some
+    # pages; one input taking seconds is a fault of its own.
+    max_len=8192
+    [ "$target" = jet ] && max_len=98304
+    if "$build/tests/fuzz/kovex-fuzz-$target" -max_total_time="$seconds" -timeout=10 -max_len="$max_len" \
+        -print_final_stats=1 $([ -f "$root/tests/fuzz/$target.dict" ] && echo "-dict=$root/tests/fuzz/$target.dict") \
         -artifact_prefix="$build/fuzz/failures/$target-" "$corpus" "$root/tests/fuzz/seeds/$target" \
         >"$log" 2>&1; then
         result="no failure"

@@ -209,13 +209,15 @@ std::vector<CellRow> catalogRows(const std::vector<std::pair<QString, quint32>>&
 
 std::vector<CellRow> accessRows(const std::vector<CellRow>& catalog) {
     // Full rights (1048575) for the admin user, the admins and the users
-    // groups on every object; a user table has the rights of the Tables
-    // container.
+    // groups on every object; the containers hand theirs down (a user table
+    // has the rights of the Tables container), other objects keep them.
     const QByteArray sids[] = {bytes({0xA6, 0x33}), bytes({0xA7, 0x33}), bytes({0xA7, 0x36})};
     std::vector<CellRow> rows;
-    for (const CellRow& object : catalog)
+    for (const CellRow& object : catalog) {
+        const bool container = std::get<qint32>(object[1]) == ContainersParent;
         for (const QByteArray& sid : sids)
-            rows.push_back(CellRow{std::get<qint32>(object[0]), sid, qint32(1048575), false});
+            rows.push_back(CellRow{std::get<qint32>(object[0]), sid, qint32(1048575), container});
+    }
     return rows;
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 
 namespace kovex::jet::format {
 
@@ -30,10 +31,14 @@ QByteArray headerPage(double now) {
     const quint32 mask = quint32(qint32(std::floor(now)));
     for (int i = 0; i < 40; ++i) // no password: the field is its mask
         put8(p, 0x42 + i, mask >> (8 * (i % 4)));
-    put16(p, 0x6E, 0x0409); // General sort order, legacy version 0
+    put16(p, 0x6E, 0x0409); // General sort order, version 0 (legacy) at 0x71
     put16(p, 0x70, 0);
     quint64 bits;
     std::memcpy(&bits, &now, 8);
+    // The sort order's version byte at 0x71 is followed by the date; some
+    // readers take 0x71 and 0x72 as one number, which a date ending in a
+    // zero byte (a change of 1e-13 days) keeps at the default.
+    bits &= ~quint64(0xFF);
     put32(p, 0x72, quint32(bits));
     put32(p, 0x76, quint32(bits >> 32));
     rc4(p, MaskedStart, MaskedBytes, HeaderKey);
@@ -125,7 +130,8 @@ void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vecto
             refuseColumn(t, firstColumn(t, index),
                 QStringLiteral("%1 rows are more than one index page holds").arg(entries.size()));
         });
-        index.rowCount = quint32(entries.size());
+        // Jet counts the distinct keys of an index in its definition.
+        index.rowCount = quint32(std::unique(keys.begin(), keys.end()) - keys.begin());
         writeMap(file, index.map, {index.root}, QStringLiteral("Table \"%1\"").arg(t.name));
     }
 }
@@ -190,6 +196,63 @@ void writeNewGlobalMap(QByteArray& file) {
     writeGlobalMap(file, free);
 }
 
+void addFixedPages(std::set<quint32>& pages, const TableLayout& t) {
+    pages.insert(t.tdefPages.begin(), t.tdefPages.end());
+    pages.insert({t.owned.page, t.free.page});
+    for (const IndexLayout& i : t.indexes)
+        pages.insert({i.map.page, i.root});
+    for (const LongColumnMaps& m : t.longMaps)
+        pages.insert({m.owned.page, m.free.page});
+}
+
+// Pages that hold definitions, usage maps or indexes, which rows never take.
+std::set<quint32> structurePages(const std::vector<TableLayout>& tables) {
+    std::set<quint32> pages{0, GlobalMap.page};
+    for (const TableLayout& t : tables)
+        addFixedPages(pages, t);
+    return pages;
+}
+
+// Every page something of the file holds, for pages the global map calls
+// free but are not.
+std::set<quint32> claimedPages(const QByteArray& file, const std::vector<TableLayout>& tables) {
+    std::set<quint32> pages = structurePages(tables);
+    for (const TableLayout& t : tables) {
+        const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
+        try {
+            for (quint32 p : readMap(file, t.owned, what))
+                pages.insert(p);
+            for (const LongColumnMaps& m : t.longMaps)
+                for (quint32 p : readMap(file, m.owned, what))
+                    pages.insert(p);
+        } catch (const KovexError&) {
+            // a table whose maps cannot be read claims nothing more
+        }
+    }
+    return pages;
+}
+
+// The data and long-value pages of the table, each checked to be one.
+std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t, const std::vector<TableLayout>& tables) {
+    const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
+    const std::set<quint32> structure = structurePages(tables);
+    std::set<quint32> pages;
+    const auto take = [&](quint32 p, bool longValuesOnly) {
+        const int at = pageAt(file, p, what);
+        const QByteArray owner = file.mid(at + 4, 4);
+        const bool ours = u8(file, at) == DataPage && (owner == "LVAL" || (!longValuesOnly && owner == ownerBytes(t.tdefPage)));
+        if (!ours || structure.count(p))
+            refuse(what + QStringLiteral(": its usage map claims page %1, which holds something else").arg(p));
+        pages.insert(p);
+    };
+    for (quint32 p : readMap(file, t.owned, what))
+        take(p, false);
+    for (const LongColumnMaps& m : t.longMaps)
+        for (quint32 p : readMap(file, m.owned, what))
+            take(p, true);
+    return pages;
+}
+
 } // namespace
 
 bool isUserTable(const TableLayout& t, qint32 catalogFlags) {
@@ -249,18 +312,15 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
     while (n < m_tables.size() && (!m_user[n] || m_tables[n].name.compare(name, Qt::CaseInsensitive) != 0))
         ++n;
     if (n == m_tables.size())
-        requireUserTable(name);
+        requireUserTable(name); // throws: no such table
     TableLayout t = m_tables[n];
     QByteArray file = m_bytes;
-    const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
-    std::set<quint32> freed = readMap(file, t.owned, what);
-    for (const LongColumnMaps& m : t.longMaps)
-        for (quint32 p : readMap(file, m.owned, what))
-            freed.insert(p);
+    const std::set<quint32> freed = pagesToFree(file, t, m_tables);
     const std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
     std::set<quint32> reusable = freed;
+    const std::set<quint32> claimed = claimedPages(file, m_tables);
     for (quint32 p : globalFree)
-        if (p < quint32(pageCount(file)))
+        if (p < quint32(pageCount(file)) && !claimed.count(p))
             reusable.insert(p);
     PageAllocator pages(file, reusable);
     fillTable(t, rows, pages);
@@ -314,7 +374,27 @@ QString typeName(quint8 type) {
     }
 }
 
+// Columns that share a number, a variable slot or bytes of the fixed area
+// would lose a value when the table is written again.
+void checkColumnPlaces(const TableLayout& t) {
+    std::set<int> numbers, varSlots;
+    std::vector<std::pair<int, int>> fixed;
+    for (const ColumnLayout& c : t.columns) {
+        if (!numbers.insert(c.number).second)
+            refuseColumn(t, c, QStringLiteral("two columns have the same number"));
+        if (!c.fixed() && (c.varSlot >= t.varCount() || !varSlots.insert(c.varSlot).second))
+            refuseColumn(t, c, QStringLiteral("a variable column without a place of its own"));
+        if (c.fixed() && c.type != BoolCode)
+            fixed.emplace_back(c.fixedOffset, c.fixedOffset + c.length);
+    }
+    std::sort(fixed.begin(), fixed.end());
+    for (size_t i = 1; i < fixed.size(); ++i)
+        if (fixed[i].first < fixed[i - 1].second)
+            refuse(QStringLiteral("Table \"%1\": two columns share bytes of a row").arg(t.name));
+}
+
 void checkUserTable(const QByteArray& bytes, const TableLayout& t) {
+    checkColumnPlaces(t);
     for (const ColumnLayout& c : t.columns) {
         const bool known = c.type == BoolCode || c.type == LongCode || c.type == DoubleCode || c.type == TextCode
             || c.type == MemoCode;
@@ -343,6 +423,7 @@ JetFile JetFile::read(const QByteArray& bytes) {
     const int id = catalogColumn(catalog, "Id", LongCode), name = catalogColumn(catalog, "Name", TextCode),
               type = catalogColumn(catalog, "Type", Int16Code), flags = catalogColumn(catalog, "Flags", LongCode);
     readMap(bytes, GlobalMap, QStringLiteral("The global usage map"));
+    std::set<quint32> pages;
     for (const StoredRow& row : readRows(bytes, catalog)) {
         const auto* kind = std::get_if<qint16>(&row.cells[size_t(type)]);
         const auto* object = std::get_if<qint32>(&row.cells[size_t(id)]);
@@ -351,6 +432,8 @@ JetFile JetFile::read(const QByteArray& bytes) {
             continue; // not a table of this file
         const quint32 page = quint32(*object) & 0x00FFFFFF;
         const auto* objectFlags = std::get_if<qint32>(&row.cells[size_t(flags)]);
+        if (!pages.insert(page).second)
+            refuse(QStringLiteral("Table \"%1\": the catalog names its definition page %2 twice").arg(*title).arg(page));
         TableLayout t = page == 2 ? catalog : readTableLayout(bytes, page, *title);
         t.name = *title;
         const bool user = isUserTable(t, objectFlags ? *objectFlags : 0);

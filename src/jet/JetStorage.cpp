@@ -72,16 +72,22 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
                 pages.insert(start + quint32(bit));
     } else if (type == 1) {
-        for (int k = 0; k < (length - 1) / 4; ++k) {
+        // Only pages of the file count: a bitmap page describes 32 736 pages.
+        for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
             const quint32 bitmap = u32(file, at + 1 + 4 * k);
             if (bitmap == 0)
                 continue;
             const int b = pageAt(file, bitmap, what);
             if (u8(file, b) != BitmapPage)
                 broken(what, QStringLiteral("usage map page %1 is no bitmap page").arg(bitmap));
-            for (int bit = 0; bit < BitmapPageBits; ++bit)
-                if (u8(file, b + 4 + bit / 8) & (1u << (bit % 8)))
-                    pages.insert(quint32(k) * BitmapPageBits + quint32(bit));
+            for (int byte = 0; byte < BitmapPageBits / 8; ++byte) {
+                const quint32 bits = u8(file, b + 4 + byte);
+                for (int bit = 0; bits && bit < 8; ++bit) {
+                    const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
+                    if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
+                        pages.insert(page);
+                }
+            }
         }
     } else {
         broken(what, QStringLiteral("a usage map of unknown type %1").arg(type));
@@ -202,7 +208,7 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
     const int n = int(row.size());
     const int columns = n >= 2 ? int(u16(row, 0)) : 0;
     const int mask = (columns + 7) / 8;
-    if (n < 2 + mask + 2)
+    if (n < 2 + mask)
         broken(what, QStringLiteral("a row of %1 bytes").arg(n));
     const bool present = c.number < columns && (u8(row, n - mask + c.number / 8) & (1u << (c.number % 8)));
     if (c.type == BoolCode)
@@ -210,10 +216,12 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
     if (!present)
         return std::monostate{};
     if (c.fixed()) {
-        if (2 + c.fixedOffset + c.length > n - mask - 2)
+        if (2 + c.fixedOffset + c.length > n - mask)
             broken(what, QStringLiteral("a fixed value beyond its row"));
         return fixedCell(row.mid(2 + c.fixedOffset, c.length), c, what);
     }
+    if (n < 2 + mask + 2)
+        broken(what, QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
     const int vars = int(u16(row, n - mask - 2));
     const int table0 = n - mask - 2 - 2 * (vars + 1); // the end-of-data offset
     if (table0 < 2)
@@ -441,14 +449,13 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
         offsets.push_back(int(row.size()));
         row += v;
     }
-    const int eod = int(row.size());
-    append16(row, quint32(eod));
-    for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
-        append16(row, quint32(*it));
-    append16(row, quint32(vars.size()));
-    row += mask;
-    if (eod > 0xFFFF)
-        return QByteArray(MaxRowBytes + 1, '\0');
+    if (!vars.empty()) { // a table of fixed columns only keeps no offsets
+        append16(row, quint32(row.size()));
+        for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
+            append16(row, quint32(*it));
+        append16(row, quint32(vars.size()));
+    }
+    row += mask; // offsets beyond 16 bits only come with rows far over the limit, which are refused
     return row;
 }
 
@@ -462,27 +469,35 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
         size_t i = 0;
         while (i < table.columns.size() && table.columns[i].number != number)
             ++i;
-        if (i == table.columns.size())
+        if (i == table.columns.size() || i >= cells.size()) {
             fail(ColumnLayout{QStringLiteral("#%1").arg(number)}, QStringLiteral("an index on a column that does not exist"));
+            return std::nullopt;
+        }
         const ColumnLayout& c = table.columns[i];
         const Cell& cell = cells[i];
         if (std::holds_alternative<std::monostate>(cell)) {
-            if (index.flags & IndexRequired)
+            if (index.flags & IndexRequired) {
                 fail(c, QStringLiteral("a key that is missing"));
+                return std::nullopt;
+            }
             key.append('\0');
             continue;
         }
         allNull = false;
-        if (c.type == LongCode) {
-            key += longKey(std::get<qint32>(cell));
-        } else if (c.type == TextCode) {
-            const std::optional<QByteArray> k = generalLegacyKey(std::get<QString>(cell));
-            if (!k)
-                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index")
-                            .arg(std::get<QString>(cell)));
+        const auto* whole = std::get_if<qint32>(&cell);
+        const auto* text = std::get_if<QString>(&cell);
+        if (c.type == LongCode && whole) {
+            key += longKey(*whole);
+        } else if (c.type == TextCode && text) {
+            const std::optional<QByteArray> k = generalLegacyKey(*text);
+            if (!k) {
+                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index").arg(*text));
+                return std::nullopt;
+            }
             key += *k;
         } else {
             fail(c, QStringLiteral("an index on a column of type %1, which this library does not write").arg(c.type));
+            return std::nullopt;
         }
     }
     if (allNull && (index.flags & IndexIgnoreNulls))

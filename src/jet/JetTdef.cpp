@@ -274,7 +274,7 @@ void writeTableDefinition(TableLayout& t, PageAllocator& pages) {
             put8(file, at + 1, 0x01);
             file.replace(at + 8, int(part.size()), part);
         }
-        put16(file, at + 2, quint32(room - part.size() + (from == 0 ? 0 : 0)));
+        put16(file, at + 2, quint32(room - part.size()));
         from += room;
         if (from >= def.size())
             break;

@@ -92,12 +92,16 @@ Sample edgeSample() {
             {QStringLiteral("Description"), ColumnType::Text, 255}},
         -1});
     s.schema.push_back({QStringLiteral("Empty_Table"), {{QStringLiteral("Only"), ColumnType::Text, 10}}, -1});
+    s.schema.push_back({QStringLiteral("Fixed_Only"),
+        {{QStringLiteral("K"), ColumnType::Long}, {QStringLiteral("X"), ColumnType::Double},
+            {QStringLiteral("B"), ColumnType::Boolean}, {QStringLiteral("L"), ColumnType::Long}},
+        0});
     const QString longMemo = QString(5000, u'm') + hostileText();
     s.rows.push_back({
         {qint32(61), QStringLiteral("ZZ0ZZ"), hostileText(), 12.5, true, QStringLiteral("F")},
         {qint32(-2147483647 - 1), QString(40, QChar(0x4E00)), longMemo, -0.0, false, QString()},
         {qint32(2147483647), QString(), QString(), std::numeric_limits<double>::denorm_min(), std::monostate{}, std::monostate{}},
-        {qint32(0), QString::fromUtf8("\xEF\xBB\xBF" "BOM first"), QString(300, QChar(0x20AC)), 1.7e308, true, QStringLiteral(" ")},
+        {qint32(0), QChar(0xFEFF) + QStringLiteral("BOM first"), QString(300, QChar(0x20AC)), 1.7e308, true, QStringLiteral(" ")},
         {qint32(7), std::monostate{}, std::monostate{}, -1.7e308, false, QStringLiteral("\"")},
     });
     std::vector<Row> points;
@@ -105,6 +109,23 @@ Sample edgeSample() {
         points.push_back({qint32(k), k * 0.1, QString(k * 20, QChar(char16_t(u'a' + k)))});
     s.rows.push_back(points);
     s.rows.push_back({});
+    s.rows.push_back({{qint32(5), 2.5, true, qint32(-1)}, {qint32(6), std::monostate{}, false, std::monostate{}},
+        {qint32(7), -0.5, true, qint32(258)}});
+    return s;
+}
+
+Sample wideSample() {
+    Sample s;
+    TableDef t{QStringLiteral("Wide"), {}, 0};
+    Row row;
+    for (int i = 0; i < 100; ++i) {
+        const ColumnType type = ColumnType(i % 5);
+        t.columns.push_back({QStringLiteral("%1").arg(i, 3, 10, QChar(u'0')) + QString(61, QChar(0x00E9)), type, 5});
+        row.push_back(type == ColumnType::Long ? Value(qint32(i)) : type == ColumnType::Double ? Value(i / 7.0)
+                : type == ColumnType::Boolean ? Value(i % 2 == 0) : Value(QStringLiteral("v%1").arg(i)));
+    }
+    s.schema.push_back(t);
+    s.rows.push_back({row});
     return s;
 }
 

@@ -19,6 +19,9 @@ struct Sample {
 };
 
 Sample edgeSample();
+// A table of 100 columns with names of 64 characters: a definition of
+// several pages.
+Sample wideSample();
 Sample randomSample(std::mt19937& random, int maxRows = 400);
 Database build(const Sample& sample);
 // The tables, columns and rows as JSON, for the readers' outputs to be

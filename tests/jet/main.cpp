@@ -39,10 +39,12 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     try {
-        bool ok = write(folder, "edge", samples::build(samples::edgeSample()));
+        bool ok = write(folder, "empty", Database::create({}));
+        ok = write(folder, "edge", samples::build(samples::edgeSample())) && ok;
         Database replaced = samples::build(samples::edgeSample());
         replaced.replaceRows("points", {{qint32(1), 2.5, QStringLiteral("replaced")}});
         ok = write(folder, "replaced", replaced) && ok;
+        ok = write(folder, "wide", samples::build(samples::wideSample())) && ok;
         std::mt19937 random(20);
         for (int i = 0; i < 4; ++i)
             ok = write(folder, QStringLiteral("random%1").arg(i), samples::build(samples::randomSample(random))) && ok;
