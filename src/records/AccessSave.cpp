@@ -1,5 +1,6 @@
 #include "records/AccessSave.h"
 
+#include "calc/Summary.h"
 #include "records/AccessDatabase.h"
 #include "records/AdministrativeRecord.h"
 #include "records/ReportFile.h"
@@ -149,6 +150,8 @@ void WriteDefaultAntennaTables(Session& p) {
 }
 
 void btnSaveMDBClick(Session& p) {
+    if (!MaximaReadyForFiles(p))
+        return;
     // The callsign is taken as if its field had just been left: upper-cased,
     // with the file names and the button's caption made from it.
     edtCallsignExit(p);
