@@ -104,7 +104,9 @@ constexpr Binding kBindings[]{
     {"btnLoadTPAI", Event::Click, btnLoadTPAIClick},
     {"btnSaveMDB", Event::Click, btnSaveMDBClick},
     // The case file
+    {"mnuNewCase", Event::Click, mnuNewCaseClick},
     {"mnuOpenCase", Event::Click, mnuOpenCaseClick},
+    {"mnuQuit", Event::Click, btnCloseClick},
     {"mnuSaveCase", Event::Click, mnuSaveCaseClick},
     {"mnuSaveCaseAs", Event::Click, mnuSaveCaseAsClick},
 };
@@ -122,6 +124,8 @@ void bindAllHandlers(EventTable& events) {
     }
     for (int k = 1; k <= kTestPointSlots; ++k)
         events.bind(slotName("cmbSA", k), Event::Change, [k](Session& p) { cmbSAChange(p, k); });
+    for (int k = 1; k <= kRecentCases; ++k)
+        events.bind(recentCaseItem(k), Event::Click, [k](Session& p) { mnuRecentCaseClick(p, k); });
 }
 
 } // namespace kovex

@@ -172,6 +172,7 @@ void btnSaveMDBClick(Session& p) {
     fillTables(p, access.path());
     access.takeFinalName();
     report.takeFinalName();
+    p.form1.noteWrittenFiles({accessFileName, reportFileName});
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
     // It stays open on the file just saved until the next save.
     p.data.ADOConnection3.open(QDir::current().absoluteFilePath(accessFileName));

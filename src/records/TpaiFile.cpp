@@ -376,6 +376,7 @@ void WriteTpaiFile(Session& p) {
     const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
     f.TpaiFileName = name;
     wholefile::saveOrFail(name, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    f.noteWrittenFiles({name});
 }
 
 bool ReadTpaiFile(Session& p) {
