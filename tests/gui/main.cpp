@@ -11,7 +11,11 @@
 // a real screen. The program opens its reference databases in the working
 // directory, so the tests run where the build puts them.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KOVEX_TEST_SCREEN);
+    // A test of another screen names its configuration file.
+    const QByteArray screen = qEnvironmentVariableIsSet("KOVEX_TEST_SCREEN_FILE")
+                                  ? qgetenv("KOVEX_TEST_SCREEN_FILE")
+                                  : QByteArray(KOVEX_TEST_SCREEN);
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen);
     QLocale::setDefault(QLocale::c());
     // The program's settings (its recent cases) never reach the user's own.
     const QTemporaryDir settings;
