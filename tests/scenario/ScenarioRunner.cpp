@@ -167,6 +167,7 @@ QVariant caseValue(const MainForm& f, QString name) {
         {"SummaryAntennaColumn", [&] { return f.SummaryAntennaColumn; }},
         {"TpaiFileName", [&] { return f.TpaiFileName; }},
         {"CaseFileName", [&] { return QFileInfo(f.caseFile.path).fileName(); }},
+        {"FailedControl", [&] { return f.failedControl; }},
         // Paths in the working folder read as "./name".
         {"StatusMessage", [&] { return QString(f.statusMessage).replace(QDir::currentPath(), "."); }},
         {"HelpTextFr", [&] { return f.HelpTextFr; }},
