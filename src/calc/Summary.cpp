@@ -136,14 +136,19 @@ QString leftOutQuestion(const QStringList& points) {
 
 } // namespace
 
+// A save the user declines leaves the summary as it was too.
 bool MaximaReadyForFiles(Session& p) {
+    const StringGrid before = p.form1.sgdTP;
     TabSheet5Enter(p);
     const StringGrid& grid = p.form1.sgdTP;
     QStringList leftOut;
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row)
         if (hasOtherAntennasOnly(grid, row))
             leftOut << QString::number(row - kFirstTestPointRow + 1);
-    return leftOut.isEmpty() || p.platform.dialogs.question(leftOutQuestion(leftOut));
+    if (leftOut.isEmpty() || p.platform.dialogs.question(leftOutQuestion(leftOut)))
+        return true;
+    p.form1.sgdTP = before;
+    return false;
 }
 
 void btnNextAntennaClick(Session& p) {

@@ -149,8 +149,19 @@ QSize QtPrinter::pageSize() const {
 
 void QtPrinter::printPicture(const QImage& picture, const QRect& target) {
     requirePrinter();
-    // The file chosen is for this document only; the next asks again.
+    // The file chosen is for this document only: the next asks again, or
+    // goes to a printer installed meanwhile, never over this file.
     const bool toChosenPdf = std::exchange(m_toChosenPdf, false);
+    struct BackToPaper {
+        QPrinter& printer;
+        bool active;
+        ~BackToPaper() {
+            if (active) {
+                printer.setOutputFileName(QString());
+                printer.setOutputFormat(QPrinter::NativeFormat);
+            }
+        }
+    } backToPaper{printer(), toChosenPdf};
     QPainter painter;
     if (!painter.begin(&printer()))
         throw KovexError(toChosenPdf ? QStringLiteral("There is no printer installed")
