@@ -13,8 +13,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <any>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kovex {
 
@@ -466,7 +468,9 @@ void rememberRecentCase(Session& p, const QString& path) {
 // The baseline against which unsaved changes are told.
 void markSaved(Session& p, const QString& path) {
     p.form1.caseFile.path = path;
-    p.form1.caseFile.savedBytes = casefile::caseBytes(casefile::caseOf(p));
+    casefile::CaseContent content = casefile::caseOf(p);
+    p.form1.caseFile.savedBytes = casefile::caseBytes(content);
+    p.form1.caseFile.savedContent = std::move(content);
     if (!path.isEmpty())
         rememberRecentCase(p, path);
 }
@@ -552,7 +556,12 @@ void startNewCase(Session& p) {
 }
 
 bool caseHasUnsavedChanges(const Session& p) {
-    return casefile::caseBytes(casefile::caseOf(p)) != p.form1.caseFile.savedBytes;
+    const casefile::CaseContent now = casefile::caseOf(p);
+    const auto* saved = std::any_cast<casefile::CaseContent>(&p.form1.caseFile.savedContent);
+    if (saved && now == *saved)
+        return false;
+    // Parts of the window the file does not keep may differ.
+    return casefile::caseBytes(now) != p.form1.caseFile.savedBytes;
 }
 
 bool mayLeaveCase(Session& p) {
