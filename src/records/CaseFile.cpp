@@ -453,14 +453,16 @@ void showRecentCases(Session& p) {
     }
 }
 
-// The case opened or saved last comes first, once.
-void rememberRecentCase(Session& p, const QString& path) {
+// The case opened or saved last comes first, once; a case whose file is
+// gone is forgotten.
+void updateRecentCases(Session& p, const QString& path, bool remember) {
     if (!p.platform.settings)
         return;
     const QString full = QFileInfo(path).absoluteFilePath();
     QStringList recent = recentCases(p);
     recent.removeAll(full);
-    recent.prepend(full);
+    if (remember)
+        recent.prepend(full);
     p.platform.settings->setRecentCases(recent.mid(0, kRecentCases));
     showRecentCases(p);
 }
@@ -472,7 +474,7 @@ void markSaved(Session& p, const QString& path) {
     p.form1.caseFile.savedBytes = casefile::caseBytes(content);
     p.form1.caseFile.savedContent = std::move(content);
     if (!path.isEmpty())
-        rememberRecentCase(p, path);
+        updateRecentCases(p, path, true);
 }
 
 QByteArray readCaseFile(const QString& path) {
@@ -602,6 +604,8 @@ void mnuRecentCaseClick(Session& p, int k) {
     const QStringList recent = recentCases(p);
     if (k < 1 || k > recent.size() || !mayLeaveCase(p))
         return;
+    if (!QFileInfo::exists(recent[k - 1]))
+        updateRecentCases(p, recent[k - 1], false);
     openCase(p, recent[k - 1]);
 }
 

@@ -71,6 +71,14 @@ TEST_F(ViewTest, NoPageShowsTwoControlsWithTheSameAltLetter) {
             EXPECT_EQ(owners.size(), 1) << "page " << index << ": " << owners.join(" | ").toStdString();
         }
     }
+    // The drawing window, a window of its own without a menu bar.
+    std::map<QChar, int> drawingLetters;
+    for (QAbstractButton* button : window->drawingWindow().findChildren<QAbstractButton*>()) {
+        if (const QChar letter = mnemonicOf(button->text()); !letter.isNull()) {
+            EXPECT_EQ(++drawingLetters[letter], 1) << button->text().toStdString();
+        }
+    }
+    EXPECT_EQ(drawingLetters.size(), 3u);
 }
 
 // Alt+F on the Test points page computes the fields.
