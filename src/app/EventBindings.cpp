@@ -107,7 +107,9 @@ constexpr Binding kBindings[]{
     {"btnLoadTPAI", Event::Click, btnLoadTPAIClick},
     {"btnSaveMDB", Event::Click, btnSaveMDBClick},
     // The case file
+    {"mnuNewCase", Event::Click, mnuNewCaseClick},
     {"mnuOpenCase", Event::Click, mnuOpenCaseClick},
+    {"mnuQuit", Event::Click, btnCloseClick},
     {"mnuSaveCase", Event::Click, mnuSaveCaseClick},
     {"mnuSaveCaseAs", Event::Click, mnuSaveCaseAsClick},
     {"mnuExportDossier", Event::Click, mnuExportDossierClick},
@@ -128,6 +130,8 @@ void bindAllHandlers(EventTable& events) {
         events.bind(slotName("cmbSA", k), Event::Change, [k](Session& p) { cmbSAChange(p, k); });
     for (int c = 1; c <= kMaxAntennas; ++c)
         events.bind(slotName("chkTogether", c), Event::Click, chkTogetherClick);
+    for (int k = 1; k <= kRecentCases; ++k)
+        events.bind(recentCaseItem(k), Event::Click, [k](Session& p) { mnuRecentCaseClick(p, k); });
 }
 
 } // namespace kovex

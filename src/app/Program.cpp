@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <utility>
 
 namespace kovex {
 
@@ -51,25 +52,28 @@ void Program::firstShow() {
     guarded([this] { FormShow(*this); });
     // The case as the program starts it is a new one, with nothing to save.
     startNewCase(*this);
+    staleResults.allCurrent(form1);
 }
 
 bool Program::guarded(const std::function<void()>& work) {
+    form1.failedControl.clear();
     try {
         work();
         return true;
     } catch (const KovexError& error) {
         platform.dialogs.error(error.text());
+        form1.failedControl = error.control();
     } catch (const std::exception& error) {
         platform.dialogs.error(QString::fromStdString(error.what()));
     }
     return false;
 }
 
-void Program::fire(const QString& name, Event event) {
+bool Program::fire(const QString& name, Event event) {
     const std::vector<Handler>& handlers = events.handlers(name, event);
     if (handlers.empty())
-        return;
-    guarded([&] {
+        return false;
+    return guarded([&] {
         for (const Handler& handler : handlers)
             handler(*this);
     });
@@ -83,7 +87,13 @@ void Program::click(const QString& name) {
         else if (control.kind == ControlKind::Radio)
             control.checked = true;
     }
-    fire(name, Event::Click);
+    form1.pagesPutBack = false;
+    if (!fire(name, Event::Click))
+        return;
+    if (std::exchange(form1.pagesPutBack, false))
+        staleResults.allCurrent(form1);
+    else
+        staleResults.computed(form1, name);
 }
 
 void Program::select(const QString& name, int index) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StaleResults.h"
 #include "refdata/Session.h"
 
 #include <QString>
@@ -61,9 +62,11 @@ class Program : public Session {
     bool guarded(const std::function<void()>& work);
 
     EventTable events;
+    // The results the pages show that no longer match their inputs.
+    StaleResults staleResults;
 
   private:
-    void fire(const QString& name, Event event);
+    bool fire(const QString& name, Event event);
 };
 
 // Binds every handler of the program to its control and event.

@@ -71,4 +71,18 @@ void FormShow(Session& p) {
     setLookupKey(p, QStringLiteral("dblAntennaRmk"), QStringLiteral("1"));
 }
 
+// Both windows as the program starts them, the reference databases staying
+// open; the new case has nothing to save.
+void mnuNewCaseClick(Session& p) {
+    if (!mayLeaveCase(p))
+        return;
+    p.form1 = MainForm();
+    p.form2 = DrawingForm();
+    FormCreate(p);
+    showTables(p.form1, p.data);
+    FormShow(p);
+    startNewCase(p);
+    p.form1.pagesPutBack = true;
+}
+
 } // namespace kovex

@@ -16,5 +16,6 @@ void TabSheet2Show(Session& p);
 void TabSheet3Show(Session& p);
 void TabSheet4Show(Session& p);
 void btnCloseClick(Session& p);
+void mnuNewCaseClick(Session& p);
 
 } // namespace kovex

@@ -65,9 +65,14 @@ void showGainAndEirp(MainForm& f) {
 }
 
 void showPolarization(MainForm& f) {
-    const int item = f.itemIndex("cmbPolarization");
-    if (item >= 0 && item < f.ctl("cmbPolarization").items.size())
-        f.PolarizationCode = f.ctl("cmbPolarization").items[item];
+    const Control& list = f.ctl("cmbPolarization");
+    const int item = list.itemIndex;
+    if (item >= 0 && item < list.items.size())
+        f.PolarizationCode = list.items[item];
+    // With no item selected the list still shows a text ("H" at start-up):
+    // what the user sees is what the results and the files get.
+    else if (item < 0 && list.items.contains(list.text))
+        f.PolarizationCode = list.text;
     f.setText("lblPolarization", "Polarisation : " + f.PolarizationCode);
 }
 

@@ -137,6 +137,7 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
 
 void putBackAntenna(Session& p, const KeptControls& pages) {
     const QStringList missing = putBackControls(p, pages);
+    p.form1.pagesPutBack = true;
     if (!missing.isEmpty())
         p.platform.dialogs.warning(kRecordsMissing.arg(missing.join(QLatin1Char('\r'))));
 }

@@ -118,6 +118,44 @@ void TabSheet5Enter(Session& p) {
     showExposureRatios(p);
 }
 
+namespace {
+
+bool hasOtherAntennasOnly(const StringGrid& grid, int row) {
+    if (!grid.cell(kFirstAntennaColumn, row).isEmpty())
+        return false;
+    for (int c = kFirstAntennaColumn + 1; c <= kLastAntennaColumn; ++c)
+        if (!grid.cell(c, row).isEmpty())
+            return true;
+    return false;
+}
+
+// "Test point 3 has ..." or "Test points 3, 5 and 7 have ...".
+QString leftOutQuestion(const QStringList& points) {
+    const bool one = points.size() == 1;
+    QString named = points.last();
+    if (!one)
+        named = points.mid(0, points.size() - 1).join(QStringLiteral(", ")) + " and " + named;
+    return (one ? "Test point " : "Test points ") + named + (one ? " has" : " have") +
+           " fields of other antennas but none of antenna 1, and will not be in the files. Save anyway?";
+}
+
+} // namespace
+
+// A save the user declines leaves the summary as it was too.
+bool MaximaReadyForFiles(Session& p) {
+    const StringGrid before = p.form1.sgdTP;
+    TabSheet5Enter(p);
+    const StringGrid& grid = p.form1.sgdTP;
+    QStringList leftOut;
+    for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row)
+        if (hasOtherAntennasOnly(grid, row))
+            leftOut << QString::number(row - kFirstTestPointRow + 1);
+    if (leftOut.isEmpty() || p.platform.dialogs.question(leftOutQuestion(leftOut)))
+        return true;
+    p.form1.sgdTP = before;
+    return false;
+}
+
 void btnNextAntennaClick(Session& p) {
     // Counted in 64 bits, so the largest whole number typed does not wrap.
     std::int64_t next = std::int64_t{p.form1.integer("edtAntNr")} + 1;

@@ -6,7 +6,9 @@
 #include "support/WholeFile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
+#include <optional>
 
 namespace kovex {
 
@@ -68,6 +70,24 @@ bool noDrawingYet(Session& p) {
     return true;
 }
 
+// Without a printer the page goes into a PDF file the user names, after the
+// callsign and the antenna number by default, named in `pdf`; false when
+// the user cancels.
+bool pdfChosenWithoutPrinter(Session& p, QString& pdf) {
+    Printer& printer = p.platform.printer;
+    if (printer.installed())
+        return true;
+    const QString suggested =
+        p.form1.text("edtCallsign") + QLatin1Char('_') + p.form1.text("edtAntNr") + QStringLiteral(".pdf");
+    const std::optional<QString> chosen = p.platform.dialogs.saveFile(
+        QStringLiteral("PDF file"), QStringLiteral("*.pdf"), QDir::current().filePath(suggested));
+    if (!chosen)
+        return false;
+    pdf = *chosen;
+    printer.printToPdf(pdf);
+    return true;
+}
+
 } // namespace
 
 QString drawingFileName(const MainForm& f) {
@@ -84,12 +104,16 @@ void btnSaveDrawingClick(Session& p) {
         const BusyCursorShown busy(p.platform.cursor);
         wholefile::saveOrFail(name, bitmapBytes(p.form2.imgPH));
     }
+    p.form1.noteWrittenFiles({name});
     p.platform.dialogs.message(name + QStringLiteral(" saved !"));
 }
 
 // A cancelled page set-up cancels the printing.
 void btnPrintDrawingClick(Session& p) {
     if (noDrawingYet(p))
+        return;
+    QString pdf;
+    if (!pdfChosenWithoutPrinter(p, pdf))
         return;
     Printer& printer = p.platform.printer;
     const OrientationKept kept(printer);
@@ -100,6 +124,8 @@ void btnPrintDrawingClick(Session& p) {
     printer.printPicture(
         p.form2.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
                              QPoint(page.width() - kPrintMarginPx - 1, page.height() - kPrintMarginPx - 1)));
+    if (!pdf.isEmpty())
+        p.form1.noteWrittenFiles({pdf});
 }
 
 } // namespace kovex

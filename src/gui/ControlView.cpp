@@ -341,14 +341,19 @@ void BoundControl::showRadioGroup(const Control& control) {
 // Black is every control's normal colour; a coloured or bold text of the
 // model is laid over the font the form gave the widget.
 void BoundControl::showLook(const Control& control) {
-    if (control.color != m_shownColor) {
+    if (control.color != m_shownColor || m_stale != m_shownStale) {
         QPalette palette = m_designPalette;
-        if (control.color != kBlack) {
-            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        const auto roles = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText};
+        if (m_stale) {
+            for (QPalette::ColorRole role : roles)
+                palette.setColor(role, m_designPalette.color(QPalette::Disabled, role));
+        } else if (control.color != kBlack) {
+            for (QPalette::ColorRole role : roles)
                 palette.setColor(role, QColor::fromRgba(control.color));
         }
         m_widget->setPalette(palette);
         m_shownColor = control.color;
+        m_shownStale = m_stale;
     }
     if (control.bold != m_shownBold) {
         QFont font = m_designFont;

@@ -67,6 +67,9 @@ class BoundControl {
     // Shows the control's state. The widget's signals are blocked meanwhile,
     // so that showing the model never passes for a user action.
     void show(const Control& control);
+    // A result that no longer matches its inputs is drawn greyed, its text
+    // as it stands; takes effect at the next show.
+    void setStale(bool stale) { m_stale = stale; }
 
   private:
     void showPage(const Control& control);
@@ -81,6 +84,8 @@ class BoundControl {
     QPalette m_designPalette;
     QRgb m_shownColor = kBlack;
     bool m_shownBold = false;
+    bool m_stale = false;
+    bool m_shownStale = false;
     QStringList m_shownItems;
 };
 

@@ -5,6 +5,7 @@
 #include "gui/DrawingWindow.h"
 #include "gui/PictureBox.h"
 #include "gui/WindowFit.h"
+#include "records/CaseFile.h"
 #include "ui_AdministrativePage.h"
 #include "ui_AntennaPage.h"
 #include "ui_MainWindow.h"
@@ -17,19 +18,23 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace kovex {
 
@@ -107,6 +112,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
         static_cast<PictureBox*>(controlWidget(name))->setPainter(painter);
 
     buildMenuBar();
+    buildStatusBar();
 
     m_drawing = std::make_unique<DrawingWindow>(
         program, [this](const std::function<void()>& action) { act(action); }, this);
@@ -126,18 +132,30 @@ void MainWindow::loadPages() {
     layOut<Ui::AdministrativePage>(m_ui->TabSheet6);
 }
 
-// The menu bar as the model lists it: each item belongs to the menu before
-// it, and choosing it is a click on its control.
+// The menu bar as the model lists it: each item belongs to the menu its
+// label names, else to the menu bar's menu before it, and choosing it is a
+// click on its control.
 void MainWindow::buildMenuBar() {
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MainMenu"));
     layout()->setMenuBar(bar);
-    QMenu* menu = nullptr;
+    QMenu* top = nullptr;
+    const auto menuNamed = [this](const QString& name) -> QMenu* {
+        for (const auto& [menuName, menu] : m_menus)
+            if (menuName == name)
+                return menu;
+        return nullptr;
+    };
     for (const QString& name : m_program.form1.menuNames()) {
         const Control& control = m_program.form1.ctl(name);
+        QMenu* menu = control.label.isEmpty() ? top : menuNamed(control.label);
         if (control.kind == ControlKind::Menu) {
-            menu = bar->addMenu(control.text);
-            menu->setObjectName(name);
+            QMenu* added =
+                menu && !control.label.isEmpty() ? menu->addMenu(control.text) : bar->addMenu(control.text);
+            added->setObjectName(name);
+            m_menus.emplace_back(name, added);
+            if (control.label.isEmpty())
+                top = added;
             continue;
         }
         QAction* action = menu->addAction(control.text);
@@ -146,6 +164,60 @@ void MainWindow::buildMenuBar() {
         connect(action, &QAction::triggered, this, [this, name] { act([&] { m_program.click(name); }); });
         m_menuItems.emplace_back(name, action);
     }
+}
+
+// The messages of the program, and the folder it works in, always in view.
+void MainWindow::buildStatusBar() {
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("statusBar"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_folderLabel = new QLabel(m_statusBar);
+    m_folderLabel->setObjectName(QStringLiteral("lblWorkingFolder"));
+    m_statusBar->addPermanentWidget(m_folderLabel);
+    layout()->addWidget(m_statusBar);
+}
+
+void MainWindow::showStatus() {
+    const QString folder = QStringLiteral("Working folder: ") + QDir::toNativeSeparators(QDir::currentPath());
+    if (m_folderLabel->text() != folder)
+        m_folderLabel->setText(folder);
+    const QString& message = m_program.form1.statusMessage;
+    if (message != m_shownStatus) {
+        m_statusBar->showMessage(QDir::toNativeSeparators(message));
+        m_shownStatus = message;
+    }
+}
+
+void MainWindow::showStaleResults() {
+    const QStringList stale = m_program.staleResults.staleControls(m_program.form1);
+    for (auto& [name, bound] : m_bound)
+        bound.setStale(stale.contains(name));
+}
+
+void MainWindow::pointAtFailedControl() {
+    const QString name = std::exchange(m_program.form1.failedControl, QString());
+    // A control of another page is hidden with its page; the model tells
+    // whether it is shown there.
+    if (name.isEmpty() || !m_program.form1.hasControl(name) || !m_program.form1.visible(name))
+        return;
+    QWidget* widget = controlWidget(name);
+    if (!widget || widget->window() != this || widget->focusPolicy() == Qt::NoFocus)
+        return;
+    auto* tabs = m_ui->PageControl1;
+    for (int page = 0; page < tabs->count(); ++page) {
+        if (page != tabs->currentIndex() && tabs->widget(page)->isAncestorOf(widget)) {
+            m_program.showPage(tabs->widget(page)->objectName());
+            refresh();
+        }
+    }
+    // Focus given from here is no user's entering or leaving of a control.
+    m_acting = true;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    else if (auto* list = qobject_cast<QComboBox*>(widget); list && list->lineEdit())
+        list->lineEdit()->selectAll();
+    m_acting = false;
 }
 
 QWidget* MainWindow::controlWidget(const QString& name) const {
@@ -249,30 +321,44 @@ void MainWindow::act(const std::function<void()>& action) {
     action();
     m_acting = false;
     refresh();
+    pointAtFailedControl();
     if (m_program.mainWindowClosed)
         close();
 }
 
 void MainWindow::refresh() {
+    showStaleResults();
     for (auto& [name, bound] : m_bound)
         bound.show(m_program.form1.ctl(name));
     showGrid();
-    for (const auto& [name, action] : m_menuItems)
-        action->setText(m_program.form1.text(name));
+    for (const auto& [name, action] : m_menuItems) {
+        const Control& item = m_program.form1.ctl(name);
+        action->setText(item.text);
+        action->setVisible(item.visible);
+    }
+    for (const auto& [name, menu] : m_menus) {
+        const auto actions = menu->actions();
+        menu->setEnabled(
+            std::any_of(actions.begin(), actions.end(), [](QAction* a) { return a->isVisible(); }));
+    }
     showCaseFileInTitle();
+    showStatus();
     m_drawing->refresh();
 }
 
 // The name of the case file goes before the title the window was given
-// (the program's caption, and the working folder where it is named).
+// (the program's caption, and the working folder where it is named); the
+// title marks a case with unsaved changes.
 void MainWindow::showCaseFileInTitle() {
     if (windowTitle() != m_shownTitle)
-        m_baseTitle = windowTitle();
+        m_baseTitle = windowTitle().remove(QStringLiteral("[*]"));
     const QString path = m_program.form1.caseFile.path;
     m_shownTitle =
-        path.isEmpty() ? m_baseTitle : QFileInfo(path).fileName() + QStringLiteral(" - ") + m_baseTitle;
+        (path.isEmpty() ? m_baseTitle : QFileInfo(path).fileName() + QStringLiteral(" - ") + m_baseTitle) +
+        QStringLiteral("[*]");
     if (windowTitle() != m_shownTitle)
         setWindowTitle(m_shownTitle);
+    setWindowModified(caseHasUnsavedChanges(m_program));
 }
 
 // The summary grid: the model's cells and sizes; row 0 and column 0 are its

@@ -8,6 +8,9 @@
 #include <vector>
 
 class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
 
 namespace Ui {
 class MainWindow;
@@ -50,7 +53,13 @@ class MainWindow : public QWidget {
     void connectPages(QWidget* widget);
     void showGrid();
     void buildMenuBar();
+    void buildStatusBar();
     void showCaseFileInTitle();
+    void showStatus();
+    void showStaleResults();
+    // After a number failed to convert: its control, on its page, gets the
+    // focus with its text selected.
+    void pointAtFailedControl();
     // Runs one user action of the program, then shows the models again. An
     // action that opens a modal box may see focus changes meanwhile; they
     // are no actions of their own.
@@ -61,6 +70,10 @@ class MainWindow : public QWidget {
     std::vector<std::pair<QString, BoundControl>> m_bound;
     std::unique_ptr<DrawingWindow> m_drawing;
     std::vector<std::pair<QString, QAction*>> m_menuItems;
+    std::vector<std::pair<QString, QMenu*>> m_menus;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_folderLabel = nullptr;
+    QString m_shownStatus;
     // The title given from outside, and the one shown with the case file's name before it.
     QString m_baseTitle;
     QString m_shownTitle;

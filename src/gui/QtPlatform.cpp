@@ -11,6 +11,9 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QSettings>
+#include <memory>
+#include <utility>
 
 namespace kovex {
 
@@ -31,6 +34,24 @@ void QtDialogs::warning(const QString& text) {
 bool QtDialogs::question(const QString& text) {
     return showBox(QMessageBox::Warning, QStringLiteral("Warning"), text,
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Qt's own buttons; with Cancel among them, Escape and the close box of the
+// question cancel.
+SaveChoice QtDialogs::saveDiscardOrCancel(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), displayText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 void QtDialogs::information(const QString& text) {
@@ -88,10 +109,20 @@ QPrinter& QtPrinter::printer() const {
     return *m_printer;
 }
 
+bool QtPrinter::installed() const {
+    return m_toFile || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void QtPrinter::printToPdf(const QString& file) {
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(file);
+    m_toChosenPdf = true;
+}
+
 // Without a printer Qt would print to a PDF file of no name; the user is
 // told instead.
 void QtPrinter::requirePrinter() const {
-    if (!m_toFile && QPrinterInfo::availablePrinterNames().isEmpty())
+    if (!m_toFile && !m_toChosenPdf && QPrinterInfo::availablePrinterNames().isEmpty())
         throw KovexError(QStringLiteral("There is no printer installed"));
 }
 
@@ -118,9 +149,23 @@ QSize QtPrinter::pageSize() const {
 
 void QtPrinter::printPicture(const QImage& picture, const QRect& target) {
     requirePrinter();
+    // The file chosen is for this document only: the next asks again, or
+    // goes to a printer installed meanwhile, never over this file.
+    const bool toChosenPdf = std::exchange(m_toChosenPdf, false);
+    struct BackToPaper {
+        QPrinter& printer;
+        bool active;
+        ~BackToPaper() {
+            if (active) {
+                printer.setOutputFileName(QString());
+                printer.setOutputFormat(QPrinter::NativeFormat);
+            }
+        }
+    } backToPaper{printer(), toChosenPdf};
     QPainter painter;
     if (!painter.begin(&printer()))
-        throw KovexError(QStringLiteral("Printing aborted"));
+        throw KovexError(toChosenPdf ? QStringLiteral("There is no printer installed")
+                                     : QStringLiteral("Printing aborted"));
     painter.drawImage(target, picture);
     if (!painter.end())
         throw KovexError(QStringLiteral("Printing aborted"));
@@ -132,6 +177,28 @@ void QtBusyCursor::show() {
 
 void QtBusyCursor::restore() {
     QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+const QString kRecentCasesKey = QStringLiteral("recentCases");
+
+std::unique_ptr<QSettings> settingsIn(const QString& file) {
+    if (file.isEmpty())
+        return std::make_unique<QSettings>(QStringLiteral("kovex"), QStringLiteral("kovex"));
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+} // namespace
+
+QtSettings::QtSettings(const QString& file) : m_file(file) {}
+
+QStringList QtSettings::recentCases() const {
+    return settingsIn(m_file)->value(kRecentCasesKey).toStringList();
+}
+
+void QtSettings::setRecentCases(const QStringList& paths) {
+    settingsIn(m_file)->setValue(kRecentCasesKey, paths);
 }
 
 // The language alone counts, not its regional variant: Qt names Flemish

@@ -12,6 +12,7 @@ class QtDialogs : public Dialogs {
   public:
     void warning(const QString& text) override;
     bool question(const QString& text) override;
+    SaveChoice saveDiscardOrCancel(const QString& text) override;
     void information(const QString& text) override;
     void message(const QString& text) override;
     void error(const QString& text) override;
@@ -31,6 +32,8 @@ class QtClock : public Clock {
 class QtPrinter : public Printer {
   public:
     explicit QtPrinter(const QString& pdfFile = QString());
+    bool installed() const override;
+    void printToPdf(const QString& file) override;
     PageOrientation orientation() const override;
     void setOrientation(PageOrientation orientation) override;
     bool pageSetupDialog() override;
@@ -47,6 +50,8 @@ class QtPrinter : public Printer {
 
     mutable std::unique_ptr<QPrinter> m_printer;
     bool m_toFile = false;
+    // The next document goes to a PDF file the user chose for want of a printer.
+    bool m_toChosenPdf = false;
 };
 
 // The hourglass over every window of the program.
@@ -54,6 +59,18 @@ class QtBusyCursor : public BusyCursor {
   public:
     void show() override;
     void restore() override;
+};
+
+// The recent cases in the user's settings of the program, or in the file
+// named (the tests, which leave the user's own settings alone).
+class QtSettings : public Settings {
+  public:
+    explicit QtSettings(const QString& file = QString());
+    QStringList recentCases() const override;
+    void setRecentCases(const QStringList& paths) override;
+
+  private:
+    QString m_file;
 };
 
 class QtUserLocale : public UserLocale {

@@ -91,6 +91,13 @@ QSize roomOnScreen(const QWidget& window) {
     return QSize(fits(available.width()), fits(available.height())) - frame;
 }
 
+const char* const kFittedSize = "kovexFittedSize";
+
+QSize fittedSize(const QWidget& window) {
+    return window.property(kFittedSize).toSize();
+}
+
+// Below its least size the window takes back the size it was given last.
 class MinimumSizeKeeper : public QObject {
   public:
     explicit MinimumSizeKeeper(QWidget& window) : QObject(&window), m_window(window) {}
@@ -100,7 +107,7 @@ class MinimumSizeKeeper : public QObject {
         if (watched == &m_window && event->type() == QEvent::Resize) {
             const QSize least = m_window.minimumSize();
             if (m_window.width() < least.width() || m_window.height() < least.height())
-                m_window.resize(m_window.size().expandedTo(least));
+                m_window.resize(fittedSize(m_window).expandedTo(least));
         }
         return false;
     }
@@ -131,15 +138,26 @@ void runEveryLayout(QWidget& window) {
 
 } // namespace
 
+// The window's size once the user gave it one of his own stays his: the
+// pages scroll in it.
 void fitWindowToContent(QWidget& window) {
     if (!window.isVisible())
         runEveryLayout(window);
+    const QSize room = roomOnScreen(window);
     QSize wanted = window.sizeHint().expandedTo(window.minimumSizeHint());
+    const QSize least = kLeastWindowSize.boundedTo(wanted).boundedTo(room);
+    if (window.minimumSize() != least)
+        window.setMinimumSize(least);
+    const QSize fitted = fittedSize(window);
+    const bool sizedByUser = window.isVisible() && fitted.isValid() && window.size() != fitted;
+    if (sizedByUser)
+        return;
     if (window.isVisible())
         wanted = wanted.expandedTo(window.size());
-    wanted = wanted.boundedTo(roomOnScreen(window));
-    if (wanted != window.minimumSize() || wanted != window.maximumSize())
-        window.setFixedSize(wanted);
+    wanted = wanted.boundedTo(room).expandedTo(least);
+    window.setProperty(kFittedSize, wanted);
+    if (window.size() != wanted)
+        window.resize(wanted);
 }
 
 void keepMinimumSize(QWidget& window) {

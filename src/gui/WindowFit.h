@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QScrollArea>
+#include <QSize>
 
 class QWidget;
 
@@ -41,14 +42,20 @@ class WholeContentScrollArea : public QScrollArea {
 // of its parent widget.
 WholeContentScrollArea* scrollWhenCramped(QWidget& content);
 
-// The window keeps one size, the one its layout asks for, bounded by the
-// room the screen leaves windows. A window already shown only grows, so
-// that it never jumps back and forth while the user works.
+// The least size of a window the user makes smaller than its content; its
+// pages scroll.
+inline constexpr QSize kLeastWindowSize(800, 600);
+
+// The window takes the size its layout asks for, bounded by the room the
+// screen leaves windows, and may be made smaller down to kLeastWindowSize
+// (or its content, if smaller). A window already shown only grows, so that
+// it never jumps back and forth while the user works, and not at all once
+// the user has given it a size of his own.
 void fitWindowToContent(QWidget& window);
 
 // An X server without a window manager applies whatever size is asked of it,
-// the window's minimum not withstanding; the window then takes its own size
-// back.
+// the window's minimum not withstanding; below its minimum the window then
+// takes its own size back.
 void keepMinimumSize(QWidget& window);
 
 } // namespace kovex

@@ -15,12 +15,13 @@ int main(int argc, char* argv[]) {
     kovex::QtUserLocale locale;
     kovex::QtPrinter printer;
     kovex::QtBusyCursor cursor;
+    kovex::QtSettings settings;
     const kovex::WorkingFolder folder = kovex::enterWorkingFolder(
         dialogs,
         {QDir::currentPath(),
          kovex::userWorkingFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
          kovex::installedDataFolder(QApplication::applicationDirPath())});
-    kovex::Program program({dialogs, clock, locale, printer, cursor});
+    kovex::Program program({dialogs, clock, locale, printer, cursor, &settings});
     program.start(folder.referenceFolder);
     kovex::MainWindow window(program);
     window.setWindowTitle(kovex::captionWithFolder(window.windowTitle(), folder));

@@ -21,8 +21,8 @@ enum class ControlKind {
     Grid,       // the summary grid; its cells live in StringGrid
     UpDown,     // the up-down control beside an edit
     Image,      // a picture drawn by the program
-    Menu,       // a menu of the menu bar; text is its title
-    MenuItem,   // an item of the menu before it; text is the caption
+    Menu,       // a menu of the menu bar, or of the menu `label` names; text is its title
+    MenuItem,   // an item of the menu `label` names, else of the menu bar's menu before it
 };
 
 inline constexpr QRgb kBlack = 0xff000000;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <any>
 #include <array>
 #include <optional>
 #include <utility>
@@ -72,6 +73,10 @@ class KeptAntennas {
 struct CaseFileState {
     QString path; // empty for a case never saved
     QByteArray savedBytes;
+    // The same case before it was written (a casefile::CaseContent): when it
+    // equals the window's, so do the bytes, and comparing it is a hundred
+    // times faster, which counts as the window asks after every action.
+    std::any savedContent;
     // The antenna pages when the program started: what a case that keeps no
     // antenna shows when it is opened.
     KeptControls startPages;

@@ -6,6 +6,7 @@
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
+#include <QDir>
 #include <stdexcept>
 
 namespace kovex {
@@ -281,19 +282,32 @@ void MainForm::addAdministrativePage() {
 
 // The menu bar keeps the station's case in a file.
 void MainForm::addMenuBar() {
-    const auto item = [this](const char* name, ControlKind kind, const QString& text, const char* shortcut) {
-        Control& control = m_controls[QString::fromLatin1(name)];
-        control.name = QString::fromLatin1(name);
+    const auto item = [this](const QString& name, ControlKind kind, const QString& text,
+                             const char* shortcut) -> Control& {
+        Control& control = m_controls[name];
+        control.name = name;
         control.kind = kind;
         control.text = text;
         control.shortcut = QString::fromLatin1(shortcut);
         m_menuOrder.push_back(control.name);
+        return control;
     };
-    item("mnuFile", ControlKind::Menu, "&File", "");
+    // Alt+F is the Test points page's "Compute &fields".
+    item("mnuFile", ControlKind::Menu, "F&ile", "");
+    item("mnuNewCase", ControlKind::MenuItem, "&New case", "Ctrl+N");
     item("mnuOpenCase", ControlKind::MenuItem, QString::fromUtf8("&Open case…"), "Ctrl+O");
+    // A submenu names the menu it lies in as its label, and so do its items;
+    // the recent cases' items show only when there is a case to show.
+    item("mnuOpenRecent", ControlKind::Menu, "Open &recent", "").label = QStringLiteral("mnuFile");
+    for (int k = 1; k <= kRecentCases; ++k) {
+        Control& recent = item(recentCaseItem(k), ControlKind::MenuItem, QString(), "");
+        recent.label = QStringLiteral("mnuOpenRecent");
+        recent.visible = false;
+    }
     item("mnuSaveCase", ControlKind::MenuItem, "&Save case", "Ctrl+S");
     item("mnuSaveCaseAs", ControlKind::MenuItem, QString::fromUtf8("Save case &as…"), "Ctrl+Shift+S");
     item("mnuExportDossier", ControlKind::MenuItem, QString::fromUtf8("Export &dossier (PDF)…"), "");
+    item("mnuQuit", ControlKind::MenuItem, "&Quit", "Ctrl+Q");
 }
 
 bool MainForm::hasControl(const QString& name) const {
@@ -320,11 +334,28 @@ void MainForm::setItemIndex(const QString& name, int index) {
 }
 
 double MainForm::number(const QString& name) const {
-    return num::toFloat(text(name));
+    try {
+        return num::toFloat(text(name));
+    } catch (KovexError& error) {
+        error.setControl(name);
+        throw;
+    }
 }
 
 std::int32_t MainForm::integer(const QString& name) const {
-    return num::toInt(text(name));
+    try {
+        return num::toInt(text(name));
+    } catch (KovexError& error) {
+        error.setControl(name);
+        throw;
+    }
+}
+
+void MainForm::noteWrittenFiles(const QStringList& paths) {
+    QStringList full;
+    for (const QString& path : paths)
+        full << QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    statusMessage = "Saved " + full.join(QStringLiteral(" and "));
 }
 
 int MainForm::activePage() const {

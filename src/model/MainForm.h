@@ -7,6 +7,7 @@
 #include "model/StringGrid.h"
 
 #include <QString>
+#include <QStringList>
 #include <unordered_map>
 #include <vector>
 
@@ -47,6 +48,16 @@ class MainForm : public CaseValues {
     // The inputs behind each summary column, and the case file of the station.
     KeptAntennas keptAntennas;
     CaseFileState caseFile;
+    // The status bar's message: which files the last save wrote, by their
+    // full paths.
+    QString statusMessage;
+    // The control whose number failed to convert in the last action, for the
+    // view to give the focus back to; empty when none did.
+    QString failedControl;
+    void noteWrittenFiles(const QStringList& paths);
+    // Set when whole pages were put back, their results with the inputs they
+    // were computed from (an antenna recalled, a case opened).
+    bool pagesPutBack = false;
 
     // The menu bar's menus and items, in order; not among the pages' controls.
     const std::vector<QString>& menuNames() const { return m_menuOrder; }
@@ -67,6 +78,12 @@ class MainForm : public CaseValues {
     std::vector<QString> m_order;
     std::vector<QString> m_menuOrder;
 };
+
+// The File menu lists the last cases opened or saved, the latest first.
+inline constexpr int kRecentCases = 5;
+inline QString recentCaseItem(int k) {
+    return QStringLiteral("mnuRecentCase") + QString::number(k);
+}
 
 // The name of control `base` of test-point slot k (1..12), "edtD" -> "edtD7".
 inline QString slotName(const char* base, int k) {

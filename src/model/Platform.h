@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // What a handler needs from outside the program: modal boxes, the open-file
@@ -15,11 +16,16 @@
 // unit tests fake them.
 namespace kovex {
 
+// The answers to the question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    virtual void warning(const QString& text) = 0;     // warning box with OK
-    virtual bool question(const QString& text) = 0;    // box with Yes and No; true on Yes
+    virtual void warning(const QString& text) = 0;  // warning box with OK
+    virtual bool question(const QString& text) = 0; // box with Yes and No; true on Yes
+    // A question with Save, Discard and Cancel; Escape and closing the box cancel.
+    virtual SaveChoice saveDiscardOrCancel(const QString& text) = 0;
     virtual void information(const QString& text) = 0; // information box with OK
     virtual void message(const QString& text) = 0;     // plain box with OK
     virtual void error(const QString& text) = 0;       // the general error handler's box
@@ -55,6 +61,10 @@ enum class PageOrientation { Portrait, Landscape };
 class Printer {
   public:
     virtual ~Printer() = default;
+    // False on a system without any printer: the page can go to a PDF file.
+    virtual bool installed() const { return true; }
+    // The next document goes into this PDF file instead of onto paper.
+    virtual void printToPdf(const QString& file) { static_cast<void>(file); }
     virtual PageOrientation orientation() const = 0;
     virtual void setOrientation(PageOrientation orientation) = 0;
     // The page set-up dialog on the printer's current settings; it may change
@@ -78,6 +88,7 @@ class BusyCursor {
 // a system without one, and the cursor is nobody's.
 class NoPrinter : public Printer {
   public:
+    bool installed() const override { return true; }
     PageOrientation orientation() const override { return PageOrientation::Portrait; }
     void setOrientation(PageOrientation) override {}
     bool pageSetupDialog() override { throw KovexError(QStringLiteral("There is no printer installed")); }
@@ -91,6 +102,25 @@ class NoBusyCursor : public BusyCursor {
   public:
     void show() override {}
     void restore() override {}
+};
+
+// What the program remembers between runs: the cases opened or saved last,
+// the latest first.
+class Settings {
+  public:
+    virtual ~Settings() = default;
+    virtual QStringList recentCases() const = 0;
+    virtual void setRecentCases(const QStringList& paths) = 0;
+};
+
+// Remembered for the run only (the command-line tools).
+class RunSettings : public Settings {
+  public:
+    QStringList recentCases() const override { return m_recent; }
+    void setRecentCases(const QStringList& paths) override { m_recent = paths; }
+
+  private:
+    QStringList m_recent;
 };
 
 inline Printer& noPrinter() {
@@ -109,6 +139,7 @@ struct Platform {
     const UserLocale& locale;
     Printer& printer = noPrinter();
     BusyCursor& cursor = noBusyCursor();
+    Settings* settings = nullptr; // none: nothing is remembered, not even for the run
 };
 
 } // namespace kovex

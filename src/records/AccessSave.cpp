@@ -1,5 +1,6 @@
 #include "records/AccessSave.h"
 
+#include "calc/Summary.h"
 #include "records/AccessDatabase.h"
 #include "records/AdministrativeRecord.h"
 #include "records/ReportFile.h"
@@ -95,6 +96,8 @@ void WriteDefaultAntennaTables(Session& p) {
 }
 
 void btnSaveMDBClick(Session& p) {
+    if (!MaximaReadyForFiles(p))
+        return;
     // The callsign is taken as if its field had just been left: upper-cased,
     // with the file names and the button's caption made from it.
     edtCallsignExit(p);
@@ -118,6 +121,7 @@ void btnSaveMDBClick(Session& p) {
     } catch (const wholefile::FileFault& fault) {
         fileError(fault);
     }
+    p.form1.noteWrittenFiles({accessFileName, reportFileName});
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
     // It stays open on the file just saved until the next save.
     p.data.ADOConnection3.open(QDir::current().absoluteFilePath(accessFileName));

@@ -14,8 +14,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <any>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kovex {
 
@@ -485,10 +487,42 @@ QString shownName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+QStringList recentCases(const Session& p) {
+    return p.platform.settings ? p.platform.settings->recentCases().mid(0, kRecentCases) : QStringList();
+}
+
+void showRecentCases(Session& p) {
+    const QStringList recent = recentCases(p);
+    for (int k = 1; k <= kRecentCases; ++k) {
+        Control& item = p.form1.ctl(recentCaseItem(k));
+        item.visible = k <= recent.size();
+        item.text = item.visible ? "&" + QString::number(k) + ' ' + QDir::toNativeSeparators(recent[k - 1])
+                                 : QString();
+    }
+}
+
+// The case opened or saved last comes first, once; a case whose file is
+// gone is forgotten.
+void updateRecentCases(Session& p, const QString& path, bool remember) {
+    if (!p.platform.settings)
+        return;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList recent = recentCases(p);
+    recent.removeAll(full);
+    if (remember)
+        recent.prepend(full);
+    p.platform.settings->setRecentCases(recent.mid(0, kRecentCases));
+    showRecentCases(p);
+}
+
 // The baseline against which unsaved changes are told.
 void markSaved(Session& p, const QString& path) {
     p.form1.caseFile.path = path;
-    p.form1.caseFile.savedBytes = casefile::caseBytes(casefile::caseOf(p));
+    casefile::CaseContent content = casefile::caseOf(p);
+    p.form1.caseFile.savedBytes = casefile::caseBytes(content);
+    p.form1.caseFile.savedContent = std::move(content);
+    if (!path.isEmpty())
+        updateRecentCases(p, path, true);
 }
 
 QByteArray readCaseFile(const QString& path) {
@@ -550,6 +584,7 @@ bool saveAs(Session& p) {
     const QString path = withCaseExtension(*chosen);
     writeCaseFile(path, casefile::caseBytes(casefile::caseOf(p)));
     markSaved(p, path);
+    p.form1.noteWrittenFiles({path});
     return true;
 }
 
@@ -558,6 +593,7 @@ bool save(Session& p) {
         return saveAs(p);
     writeCaseFile(p.form1.caseFile.path, casefile::caseBytes(casefile::caseOf(p)));
     markSaved(p, p.form1.caseFile.path);
+    p.form1.noteWrittenFiles({p.form1.caseFile.path});
     return true;
 }
 
@@ -566,30 +602,59 @@ bool save(Session& p) {
 void startNewCase(Session& p) {
     p.form1.caseFile.startPages = keptControls(p, antennaPageNames());
     markSaved(p, QString());
+    showRecentCases(p);
 }
 
 bool caseHasUnsavedChanges(const Session& p) {
-    return casefile::caseBytes(casefile::caseOf(p)) != p.form1.caseFile.savedBytes;
+    const casefile::CaseContent now = casefile::caseOf(p);
+    const auto* saved = std::any_cast<casefile::CaseContent>(&p.form1.caseFile.savedContent);
+    if (saved && now == *saved)
+        return false;
+    // Parts of the window the file does not keep may differ.
+    return casefile::caseBytes(now) != p.form1.caseFile.savedBytes;
 }
 
 bool mayLeaveCase(Session& p) {
-    if (!caseHasUnsavedChanges(p) || !p.platform.dialogs.question(kSaveFirstQuestion))
+    if (!caseHasUnsavedChanges(p))
         return true;
-    return save(p);
+    switch (p.platform.dialogs.saveDiscardOrCancel(kSaveFirstQuestion)) {
+    case SaveChoice::Save:
+        return save(p);
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
+namespace {
+
 // Everything is read and checked before anything in the window changes.
+void openCase(Session& p, const QString& path) {
+    const casefile::CaseContent content = casefile::readCase(readCaseFile(path), p.form1, shownName(path));
+    casefile::putBackCase(p, content);
+    markSaved(p, path);
+}
+
+} // namespace
+
 void mnuOpenCaseClick(Session& p) {
     if (!mayLeaveCase(p))
         return;
     const std::optional<QString> chosen =
         p.platform.dialogs.openFile(kFilterDescription, casefile::kPattern, QDir::currentPath());
-    if (!chosen)
+    if (chosen)
+        openCase(p, *chosen);
+}
+
+void mnuRecentCaseClick(Session& p, int k) {
+    const QStringList recent = recentCases(p);
+    if (k < 1 || k > recent.size() || !mayLeaveCase(p))
         return;
-    const casefile::CaseContent content =
-        casefile::readCase(readCaseFile(*chosen), p.form1, shownName(*chosen));
-    casefile::putBackCase(p, content);
-    markSaved(p, *chosen);
+    if (!QFileInfo::exists(recent[k - 1]))
+        updateRecentCases(p, recent[k - 1], false);
+    openCase(p, recent[k - 1]);
 }
 
 void mnuSaveCaseClick(Session& p) {

@@ -63,11 +63,13 @@ void startNewCase(Session& p);
 // True when the case differs from the one last saved or opened.
 bool caseHasUnsavedChanges(const Session& p);
 // Before the case is left: when it has unsaved changes, asks whether to save
-// them and does so on Yes. False when the case should stay (the save was
-// cancelled).
+// them, discard them or stay. False when the case should stay (the question
+// or the save was cancelled).
 bool mayLeaveCase(Session& p);
 
 void mnuOpenCaseClick(Session& p);
+// Opens the k-th (1..5) of the cases opened or saved last.
+void mnuRecentCaseClick(Session& p, int k);
 void mnuSaveCaseClick(Session& p);
 void mnuSaveCaseAsClick(Session& p);
 

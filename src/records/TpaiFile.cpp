@@ -385,6 +385,7 @@ void WriteTpaiFile(Session& p) {
                                         "(more than 1 MiB), which could not be loaded again."));
     f.TpaiFileName = name;
     wholefile::saveOrFail(name, bytes);
+    f.noteWrittenFiles({name});
 }
 
 bool ReadTpaiFile(Session& p) {

@@ -55,7 +55,7 @@ TEST_F(ViewTest, LabelledEditsCarryTheModelCaptionsInTheirBuddyLabels) {
 
 // Start-up and the first show have run; the widgets show what they left.
 TEST_F(ViewTest, WindowShowsTheModelAfterStartUp) {
-    EXPECT_EQ(window->windowTitle(), "KOVEX calculation from the VEK");
+    EXPECT_EQ(window->windowTitle(), "KOVEX calculation from the VEK[*]");
     EXPECT_EQ(widget<QLabel>("lblVersion")->text(), program.form1.text("lblVersion"));
     EXPECT_EQ(widget<QLineEdit>("edtAddLoss")->text(), program.form1.text("edtAddLoss"));
     EXPECT_EQ(widget<QPushButton>("btnSaveMDB")->text(), program.form1.text("btnSaveMDB"));

@@ -26,6 +26,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <functional>
+#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -180,6 +181,9 @@ QVariant caseValue(const MainForm& f, QString name) {
         {"SummaryAntennaColumn", [&] { return f.SummaryAntennaColumn; }},
         {"TpaiFileName", [&] { return f.TpaiFileName; }},
         {"CaseFileName", [&] { return QFileInfo(f.caseFile.path).fileName(); }},
+        {"FailedControl", [&] { return f.failedControl; }},
+        // Paths in the working folder read as "./name".
+        {"StatusMessage", [&] { return QString(f.statusMessage).replace(QDir::currentPath(), "."); }},
         {"HelpTextFr", [&] { return f.HelpTextFr; }},
         {"HelpTextNl", [&] { return f.HelpTextNl; }},
         {"HelpTextDe", [&] { return f.HelpTextDe; }},
@@ -257,7 +261,7 @@ class Runner {
     // An answer queued for a box or a dialog that never came is a scenario
     // that no longer tests what it says.
     void noUnusedAnswer() {
-        if (!m_dialogs.answers.empty())
+        if (!m_dialogs.answers.empty() || !m_dialogs.choices.empty())
             fail("every queued answer used by a question box, found one left");
         if (!m_dialogs.openResults.empty())
             fail("every queued open-file result used by a dialog, found one left");
@@ -330,7 +334,7 @@ class Runner {
             {"focus", [&] { program().focus(arg(w, 1)); }},
             {"show", [&] { program().showPage(arg(w, 1)); }},
             {"updown", [&] { program().upDown(arg(w, 1) == "up"); }},
-            {"answer", [&] { m_dialogs.answers.push_back(parseBool(arg(w, 1))); }},
+            {"answer", [&] { queueAnswer(arg(w, 1)); }},
             {"open-file", [&] { queueFile(m_dialogs.openResults, arg(w, 1)); }},
             {"save-file", [&] { queueFile(m_dialogs.saveResults, arg(w, 1)); }},
             {"set", [&] { setProperty(arg(w, 1), arg(w, 2)); }},
@@ -347,6 +351,7 @@ class Runner {
             {"printer", [&] { setPrinter(w); }},
             {"page-setup", [&] { queuePageSetup(w); }},
             {"expect-printed", [&] { expectPrinted(w); }},
+            {"expect-pdf", [&] { expectPdf(arg(w, 1)); }},
             {"expect-printer", [&] { compare(orientationName(m_printer.current), arg(w, 1)); }},
             {"expect-pdf-pages", [&] { expectPdfPages(arg(w, 1), parseInt(arg(w, 2))); }},
             {"expect-pdf-text", [&] { expectPdfText(arg(w, 1), parseInt(arg(w, 2))); }},
@@ -381,7 +386,8 @@ class Runner {
     void start() {
         if (m_program)
             fail("a single start");
-        m_program = std::make_unique<Program>(Platform{m_dialogs, m_clock, m_locale, m_printer, m_cursor});
+        m_program = std::make_unique<Program>(
+            Platform{m_dialogs, m_clock, m_locale, m_printer, m_cursor, &m_settings});
         m_program->start();
         m_program->firstShow();
     }
@@ -872,11 +878,34 @@ class Runner {
                 fail("the window as remembered: " + m_rememberedWindow.value(i) + ", found " + now.value(i));
     }
 
-    // "printer portrait|landscape [failing]": the orientation the printer
-    // has, and whether its printing fails.
+    // "printer portrait|landscape [failing|missing]": the orientation the
+    // printer has, and whether its printing fails or no printer is installed.
     void setPrinter(const QStringList& w) {
         m_printer.current = parseOrientation(arg(w, 1));
         m_printer.fails = w.size() > 2 && arg(w, 2) == "failing";
+        m_printer.missing = w.size() > 2 && arg(w, 2) == "missing";
+    }
+
+    // "expect-pdf name": the PDF file the next page went into, by its name
+    // in the working folder.
+    void expectPdf(const QString& name) {
+        if (m_printer.pdfFiles.empty())
+            fail("a page printed to a PDF file, found none");
+        const QString file = m_printer.pdfFiles.front();
+        m_printer.pdfFiles.pop_front();
+        compare(QDir::current().relativeFilePath(file), name);
+    }
+
+    // "answer yes|no" for a question box; "answer save|discard|cancel" for
+    // the question about unsaved changes.
+    void queueAnswer(const QString& word) {
+        static const std::map<QString, SaveChoice> choices{
+            {"save", SaveChoice::Save}, {"discard", SaveChoice::Discard}, {"cancel", SaveChoice::Cancel}};
+        const auto choice = choices.find(word);
+        if (choice != choices.end())
+            m_dialogs.choices.push_back(choice->second);
+        else
+            m_dialogs.answers.push_back(parseBool(word));
     }
 
     // "page-setup ok|cancel [portrait|landscape]": the answer to the next
@@ -919,6 +948,7 @@ class Runner {
     FakeLocale m_locale;
     FakePrinter m_printer;
     FakeBusyCursor m_cursor;
+    test::FakeSettings m_settings;
     std::unique_ptr<Program> m_program;
     QStringList m_rememberedWindow;
 };

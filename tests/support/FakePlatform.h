@@ -30,6 +30,16 @@ class FakeDialogs : public Dialogs {
         answers.pop_front();
         return yes;
     }
+    // The question about unsaved changes reads as a question; a queued
+    // choice answers it, else a queued Yes saves and No discards.
+    SaveChoice saveDiscardOrCancel(const QString& text) override {
+        if (choices.empty())
+            return question(text) ? SaveChoice::Save : SaveChoice::Discard;
+        shown.push_back({"question", text});
+        const SaveChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
     void information(const QString& text) override { shown.push_back({"information", text}); }
     // A plain box reads as an information box: both show one text with OK.
     void message(const QString& text) override { shown.push_back({"information", text}); }
@@ -44,7 +54,8 @@ class FakeDialogs : public Dialogs {
         return chosen;
     }
 
-    std::optional<QString> saveFile(const QString&, const QString&, const QString&) override {
+    std::optional<QString> saveFile(const QString&, const QString&, const QString& suggested) override {
+        suggestions.push_back(suggested);
         if (saveResults.empty())
             return std::nullopt;
         const QString chosen = saveResults.front();
@@ -64,10 +75,13 @@ class FakeDialogs : public Dialogs {
     }
 
     std::deque<bool> answers;
+    std::deque<SaveChoice> choices;
     bool unqueuedAnswer = false;
     // A null text stands for a cancelled dialog.
     std::deque<QString> openResults;
     std::deque<QString> saveResults;
+    // What each save dialog started at.
+    QStringList suggestions;
 };
 
 class FakeClock : public Clock {
@@ -106,6 +120,8 @@ class FakePrinter : public Printer {
         std::optional<PageOrientation> orientation;
     };
 
+    bool installed() const override { return !missing; }
+    void printToPdf(const QString& file) override { pdfFiles.push_back(file); }
     PageOrientation orientation() const override { return current; }
     void setOrientation(PageOrientation orientation) override { current = orientation; }
     bool pageSetupDialog() override {
@@ -131,6 +147,16 @@ class FakePrinter : public Printer {
     int setupDialogsShown = 0;
     std::deque<PrintedPage> printed;
     bool fails = false;
+    // No printer installed: the pages go to the PDF files named here.
+    bool missing = false;
+    QStringList pdfFiles;
+};
+
+class FakeSettings : public Settings {
+  public:
+    QStringList recentCases() const override { return recent; }
+    void setRecentCases(const QStringList& paths) override { recent = paths; }
+    QStringList recent;
 };
 
 // Counts how often the hourglass was shown and how many are still up.
@@ -153,7 +179,8 @@ struct FakePlatform {
     FakeLocale locale;
     FakePrinter printer;
     FakeBusyCursor cursor;
-    Platform platform() { return {dialogs, clock, locale, printer, cursor}; }
+    FakeSettings settings;
+    Platform platform() { return {dialogs, clock, locale, printer, cursor, &settings}; }
 };
 
 } // namespace kovex::test
