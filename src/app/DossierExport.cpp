@@ -35,6 +35,7 @@ class QuietDialogs : public Dialogs {
   public:
     void warning(const QString&) override {}
     bool question(const QString&) override { return false; }
+    SaveChoice saveDiscardOrCancel(const QString&) override { return SaveChoice::Cancel; }
     void information(const QString&) override {}
     void message(const QString&) override {}
     void error(const QString&) override {}
