@@ -4,6 +4,7 @@
 #include "FakePlatform.h"
 #include "app/Program.h"
 #include "drawing/Dossier.h"
+#include "jet/JetCheck.h"
 #include "jet/JetDatabase.h"
 #include "support/Cp1252.h"
 #include "support/KovexError.h"
@@ -735,14 +736,19 @@ class Runner {
 
     // A Jet file is queried as SQLite: its tables are copied into a
     // database in memory, and, when `writeBack`, written back as Jet after
-    // the statement.
+    // the statement. Its structure is checked first, indexes and usage maps
+    // included, which no SQL and no other reader looks at.
     static void onJetFile(const QString& fileName, const QSqlDatabase& db, bool writeBack, QString& failure,
                           const std::function<void()>& statement) {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
             fail("a readable file named " + fileName);
+        const QByteArray bytes = file.readAll();
+        const std::vector<QString> faults = jet::structuralFaults(bytes);
+        if (!faults.empty())
+            fail("a sound Jet file " + fileName + ", found " + quoted(faults.front()));
         try {
-            jetsql::loadInto(jet::Database::read(file.readAll()), db);
+            jetsql::loadInto(jet::Database::read(bytes), db);
             statement();
             if (writeBack && failure.isEmpty())
                 jet::saveFile(jetsql::toJet(db), fileName);
