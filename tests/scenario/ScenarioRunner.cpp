@@ -306,6 +306,7 @@ class Runner {
                                          "click", "leave",   "focus", "show",          "updown"};
         if (actions.contains(command))
             noUnmatchedMessage();
+        requireKnownControl(w);
         const std::map<QString, std::function<void()>> commands{
             {"locale", [&] { m_locale.name = arg(w, 1); }},
             {"clock", [&] { setClock(w); }},
@@ -368,6 +369,20 @@ class Runner {
         found->second();
         if (actions.contains(command))
             noBusyCursor(command);
+    }
+
+    // A command on a control that no window holds would test nothing: a
+    // misspelt name fails the scenario, naming it.
+    void requireKnownControl(const QStringList& w) {
+        static const QStringList onControls{"type", "type-repeated", "select", "click", "leave",
+                                            "focus", "show", "set", "expect"};
+        if (!onControls.contains(w[0]))
+            return;
+        static const QRegularExpression cell(R"(\[\d+,\d+\]$)");
+        const QString name = arg(w, 1).section('.', 0, 0).remove(cell);
+        Program& p = program();
+        if (!p.form1.hasControl(name) && !p.form2.hasControl(name))
+            fail("a control named " + name + " in either window");
     }
 
     static QString arg(const QStringList& words, int index) {
