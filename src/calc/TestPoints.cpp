@@ -1,6 +1,7 @@
 #include "calc/TestPoints.h"
 
 #include "calc/SafetyCheckHandlers.h"
+#include "model/ControlNames.h"
 #include "model/ListTables.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
@@ -12,9 +13,9 @@ namespace kovex {
 namespace {
 
 void eraseSlot(MainForm& f, int k) {
-    for (const char* field : {"edtD", "edtH", "edtE", "edtLocation"})
-        f.setText(slotName(field, k), QString());
-    f.setItemIndex(slotName("cmbSA", k), kNoWallType);
+    for (const ControlSlots& field : {ui::edtD, ui::edtH, ui::edtE, ui::edtLocation})
+        f.setText(field[k], QString());
+    f.setItemIndex(ui::cmbSA[k], kNoWallType);
     eraseSlotSafetyCheck(f, k);
 }
 
@@ -30,8 +31,8 @@ double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
 void cmbSAChange(Session& p, int slot) {
     MainForm& f = p.form1;
     const double attenuationdB =
-        WallAttenuationdB(f.itemIndex(slotName("cmbSA", slot)), f.BandAndTilt.FreqMinMHz);
-    f.setText(slotName("lblkAS", slot), num::shortest(attenuationdB));
+        WallAttenuationdB(f.itemIndex(ui::cmbSA[slot]), f.values.BandAndTilt.FreqMinMHz);
+    f.setText(ui::lblkAS[slot], num::shortest(attenuationdB));
 }
 
 void ComputeSpacialAttenuations(Session& p) {

@@ -1,6 +1,7 @@
 #include "help/HelpHandlers.h"
 
 #include "help/HelpTexts.h"
+#include "model/ControlNames.h"
 
 #include <utility>
 
@@ -14,25 +15,26 @@ void showTopic(Session& p, Topic topic) {
     MainForm& form = p.form1;
     // The file names are taken at the click, so the regulator-files topic
     // names the files of the callsign entered at this moment.
-    help::TopicTexts texts = help::topicTexts(topic, {form.AccessFileName, form.ReportFileName});
-    form.HelpTextFr = std::move(texts.fr);
-    form.HelpTextNl = std::move(texts.nl);
-    form.HelpTextDe = std::move(texts.de);
-    form.HelpTextEn = std::move(texts.en);
+    help::TopicTexts texts =
+        help::topicTexts(topic, {form.values.AccessFileName, form.values.ReportFileName});
+    form.values.HelpTextFr = std::move(texts.fr);
+    form.values.HelpTextNl = std::move(texts.nl);
+    form.values.HelpTextDe = std::move(texts.de);
+    form.values.HelpTextEn = std::move(texts.en);
 
     // The radio group always holds one of its four items once start-up has
     // run; English, the start-up default, stands in for anything else so
     // that a click never goes without its box.
-    const QString* shown = &form.HelpTextEn;
-    switch (static_cast<help::Language>(form.itemIndex("rdgLanguage"))) {
+    const QString* shown = &form.values.HelpTextEn;
+    switch (static_cast<help::Language>(form.itemIndex(ui::rdgLanguage))) {
     case help::Language::French:
-        shown = &form.HelpTextFr;
+        shown = &form.values.HelpTextFr;
         break;
     case help::Language::Dutch:
-        shown = &form.HelpTextNl;
+        shown = &form.values.HelpTextNl;
         break;
     case help::Language::German:
-        shown = &form.HelpTextDe;
+        shown = &form.values.HelpTextDe;
         break;
     case help::Language::English:
         break;
