@@ -2,6 +2,7 @@
 
 #include "calc/FieldStrength.h"
 #include "calc/KeptInputs.h"
+#include "calc/Recomputations.h"
 #include "calc/Summary.h"
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
@@ -156,7 +157,7 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
     r.missingRecords = putBackControls(s, kept);
     s.form1.setText(ui::edtAntNr, QString::number(number));
     try {
-        btnFieldResultsClick(s);
+        recomputeFields(s);
         const MainForm& f = s.form1;
         r.computed = true;
         r.limitVm = f.values.FieldLimitVm;
@@ -296,7 +297,7 @@ std::vector<dossier::Table> summaryTables(const Session& p) {
     QuietDialogs quiet;
     ScratchCase s(p, quiet);
     try {
-        TabSheet5Enter(s);
+        refreshSummary(s);
     } catch (const KovexError&) {
         // The grid as it stands: the page would show the same.
     }

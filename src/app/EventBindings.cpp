@@ -5,6 +5,7 @@
 #include "calc/FieldStrength.h"
 #include "calc/KeptInputs.h"
 #include "calc/PowerChain.h"
+#include "calc/Recomputations.h"
 #include "calc/SafetyCheckHandlers.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
@@ -72,30 +73,8 @@ constexpr Binding kBindings[]{
     {ui::btnSaveDrawing, Event::Click, btnSaveDrawingClick},
     {ui::btnPrintDrawing, Event::Click, btnPrintDrawingClick},
     // Administrative page, TPAI file and help
-    {ui::btnGeneralHelp, Event::Click, btnGeneralHelpClick},
-    {ui::btnInfoInputPower, Event::Click, btnInfoInputPowerClick},
-    {ui::btnInfoMode, Event::Click, btnInfoModeClick},
-    {ui::btnInfo6min, Event::Click, btnInfo6minClick},
-    {ui::btnInfoFeederLoss, Event::Click, btnInfoFeederLossClick},
-    {ui::btnInfoAddLoss, Event::Click, btnInfoAddLossClick},
-    {ui::btnInfoFrequency, Event::Click, btnInfoFrequencyClick},
-    {ui::btnInfoAntennaType, Event::Click, btnInfoAntennaTypeClick},
-    {ui::btnInfoAntennaHeight, Event::Click, btnInfoAntennaHeightClick},
-    {ui::btnInfoTilt, Event::Click, btnInfoTiltClick},
-    {ui::btnInfoTestPoints, Event::Click, btnInfoTestPointsClick},
-    {ui::btnInfoGeoCoordinates, Event::Click, btnInfoGeoCoordinatesClick},
-    {ui::btnInfoBIPTFile, Event::Click, btnInfoBIPTFileClick},
-    {ui::btnInfoFile, Event::Click, btnInfoFileClick},
     {ui::btnConditions, Event::Click, btnConditionsClick},
-    {ui::btnInfoSafetyCheck, Event::Click, btnInfoSafetyCheckClick},
-    {ui::edtName, Event::Exit, edtNameExit},
-    {ui::edtFirstName, Event::Exit, edtFirstNameExit},
-    {ui::edtAddress, Event::Exit, edtAddressExit},
-    {ui::edtZipCode, Event::Exit, edtZipCodeExit},
-    {ui::edtCity, Event::Exit, edtCityExit},
     {ui::edtCallsign, Event::Exit, edtCallsignExit},
-    {ui::edtAntAddress, Event::Exit, edtAntAddressExit},
-    {ui::edtAntCity, Event::Exit, edtAntCityExit},
     {ui::rdbLambert, Event::Click, rdbLambertClick},
     {ui::rdbWGS84, Event::Click, rdbWGS84Click},
     {ui::chkOtherOperator, Event::Click, chkOtherOperatorClick},
@@ -121,6 +100,12 @@ constexpr Binding kBindings[]{
 void bindAllHandlers(EventTable& events) {
     for (const Binding& binding : kBindings)
         events.bind(binding.control, binding.event, binding.handler);
+    // The help buttons differ only by their topic, the upper-cased fields
+    // only by their names.
+    for (const HelpButton& help : kHelpButtons)
+        events.bind(help.button, Event::Click, [topic = help.topic](Session& p) { showHelpTopic(p, topic); });
+    for (const UpperCasedField& field : kUpperCasedFields)
+        events.bind(field.field, Event::Exit, [field](Session& p) { leaveUpperCasedField(p, field); });
     // The three feeder sections and the twelve test-point slots share one
     // handler each.
     for (int k = 1; k <= 3; ++k) {

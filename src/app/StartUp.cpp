@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "calc/PowerChain.h"
+#include "calc/Recomputations.h"
 #include "calc/SummaryGrid.h"
 #include "model/ControlNames.h"
 #include "records/AdministrativeRecord.h"
@@ -67,7 +68,7 @@ void FormShow(Session& p) {
     f.setItemIndex(ui::cmb6min, 4);
     for (int k = 1; k <= 3; ++k)
         setLookupKey(p, ui::dblFeeder[k], QStringLiteral("1"));
-    btnPowerResultsClick(p);
+    recomputePower(p);
     setLookupKey(p, ui::dblAntennaType, QStringLiteral("1"));
     setLookupKey(p, ui::dblAntennaRmk, QStringLiteral("1"));
 }

@@ -80,15 +80,15 @@ void showPolarization(MainForm& f) {
     f.setText(ui::lblPolarization, "Polarisation : " + f.values.PolarizationCode);
 }
 
-// Unchecking the box from code runs its handler, as a user's click would.
-void uncheckTilt(Session& p) {
-    p.form1.setChecked(ui::chkTilt, false);
-    chkTiltClick(p);
+// Unchecked, the box leaves the beam untilted.
+void clearTilt(MainForm& f) {
+    f.setText(ui::edtTilt, "0");
+    f.values.BandAndTilt.TiltDeg = 0;
 }
 
 } // namespace
 
-void btnAntennaResultsClick(Session& p) {
+void showAntennaInputs(Session& p) {
     MainForm& f = p.form1;
     showAntennaType(f);
     const double typedHeightM = showAntennaHeight(f);
@@ -96,8 +96,10 @@ void btnAntennaResultsClick(Session& p) {
     warnOfZeroHeight(p, typedHeightM);
     showOpeningAnglesAndTilt(f);
     showBandAndLimit(f);
-    ComputeFeederLosses(p);
-    btnPowerResultsClick(p);
+}
+
+void showAntennaGain(Session& p) {
+    MainForm& f = p.form1;
     checkCurrentRecord(p, QStringLiteral("ADOTable4"));
     showGainAndEirp(f);
     showPolarization(f);
@@ -111,11 +113,11 @@ void warnOfZeroHeight(Session& p, double typedHeightM) {
 void chkTiltClick(Session& p) {
     MainForm& f = p.form1;
     if (!f.checked(ui::chkTilt)) {
-        f.setText(ui::edtTilt, "0");
-        f.values.BandAndTilt.TiltDeg = 0;
+        clearTilt(f);
     } else if (f.number(ui::edtTilt) > kMaxTiltDeg) {
         p.platform.dialogs.warning(kTiltWarning);
-        uncheckTilt(p);
+        f.setChecked(ui::chkTilt, false);
+        clearTilt(f);
         f.setText(ui::edtTilt, "0");
     }
     f.values.BandAndTilt.TiltDeg = f.number(ui::edtTilt);

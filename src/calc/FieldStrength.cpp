@@ -174,11 +174,8 @@ double pointSourceFieldVm(double powerW, double rangeM) {
     return num::sqrt(powerW * kFreeSpaceImpedanceOhm / (kFourPi * rangeM * rangeM));
 }
 
-void btnFieldResultsClick(Session& p) {
+void showFields(Session& p) {
     MainForm& f = p.form1;
-    btnPowerResultsClick(p);
-    btnAntennaResultsClick(p);
-    ComputeSpacialAttenuations(p);
     warnOfZeroHeight(p, f.number(ui::edtAntennaHeight));
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)

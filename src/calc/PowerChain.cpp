@@ -69,12 +69,8 @@ void ComputeAdditionalLosses(Session& p) {
     f.setText(ui::edtAddLoss, num::fixed2(totaldB));
 }
 
-void btnPowerResultsClick(Session& p) {
+void showInputPower(Session& p) {
     MainForm& f = p.form1;
-    ComputeCorrectionMode(p);
-    ComputeCorrectionTime(p);
-    ComputeFeederLosses(p);
-    ComputeAdditionalLosses(p);
     // The totals enter as shown, rounded to two decimals; the corrections
     // enter unrounded.
     const double outputPowerdBW = 10 * num::log10(f.number(ui::edtOutputPower));

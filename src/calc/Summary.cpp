@@ -115,9 +115,13 @@ void WriteSummaryColumn(Session& p, int column) {
     writeTestPointColumns(f, grid);
 }
 
-void TabSheet5Enter(Session& p) {
+void refreshSummary(Session& p) {
     writeMaxima(p.form1.sgdTP);
     showExposureRatios(p);
+}
+
+void TabSheet5Enter(Session& p) {
+    refreshSummary(p);
 }
 
 namespace {
@@ -146,7 +150,7 @@ QString leftOutQuestion(const QStringList& points) {
 // A save the user declines leaves the summary as it was too.
 bool MaximaReadyForFiles(Session& p) {
     const StringGrid before = p.form1.sgdTP;
-    TabSheet5Enter(p);
+    refreshSummary(p);
     const StringGrid& grid = p.form1.sgdTP;
     QStringList leftOut;
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row)

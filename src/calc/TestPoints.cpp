@@ -28,16 +28,23 @@ double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
     return freqMinMHz > 1000 ? wall.aboveGHzdB : wall.belowGHzdB;
 }
 
-void cmbSAChange(Session& p, int slot) {
-    MainForm& f = p.form1;
+namespace {
+
+void showWallAttenuation(MainForm& f, int slot) {
     const double attenuationdB =
         WallAttenuationdB(f.itemIndex(ui::cmbSA[slot]), f.values.BandAndTilt.FreqMinMHz);
     f.setText(ui::lblkAS[slot], num::shortest(attenuationdB));
 }
 
+} // namespace
+
+void cmbSAChange(Session& p, int slot) {
+    showWallAttenuation(p.form1, slot);
+}
+
 void ComputeSpacialAttenuations(Session& p) {
     for (int k = 1; k <= kTestPointSlots; ++k)
-        cmbSAChange(p, k);
+        showWallAttenuation(p.form1, k);
 }
 
 void btnEraseTPClick(Session& p) {

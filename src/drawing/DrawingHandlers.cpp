@@ -1,6 +1,7 @@
 #include "drawing/DrawingHandlers.h"
 
 #include "calc/FieldStrength.h"
+#include "calc/Recomputations.h"
 #include "model/ControlNames.h"
 #include "model/Limits.h"
 #include "model/ListTables.h"
@@ -84,7 +85,7 @@ ZonePictureInput zonePictureInput(const Session& p) {
 }
 
 void btnShowDiagramClick(Session& p) {
-    btnFieldResultsClick(p);
+    recomputeFields(p);
     // A window already open is not shown again, so it keeps its picture.
     if (p.form2.visible)
         return;

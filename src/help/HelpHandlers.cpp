@@ -7,11 +7,9 @@
 
 namespace kovex {
 
-namespace {
-
 using help::Topic;
 
-void showTopic(Session& p, Topic topic) {
+void showHelpTopic(Session& p, Topic topic) {
     MainForm& form = p.form1;
     // The file names are taken at the click, so the regulator-files topic
     // names the files of the callsign entered at this moment.
@@ -42,57 +40,8 @@ void showTopic(Session& p, Topic topic) {
     p.platform.dialogs.information(*shown);
 }
 
-} // namespace
-
-void btnGeneralHelpClick(Session& p) {
-    showTopic(p, Topic::General);
-}
-void btnInfoInputPowerClick(Session& p) {
-    showTopic(p, Topic::InputPower);
-}
-void btnInfoModeClick(Session& p) {
-    showTopic(p, Topic::Mode);
-}
-void btnInfo6minClick(Session& p) {
-    showTopic(p, Topic::SixMinutes);
-}
-void btnInfoFeederLossClick(Session& p) {
-    showTopic(p, Topic::FeederLoss);
-}
-void btnInfoAddLossClick(Session& p) {
-    showTopic(p, Topic::AddLoss);
-}
-void btnInfoFrequencyClick(Session& p) {
-    showTopic(p, Topic::Frequency);
-}
-void btnInfoAntennaTypeClick(Session& p) {
-    showTopic(p, Topic::AntennaType);
-}
-void btnInfoAntennaHeightClick(Session& p) {
-    showTopic(p, Topic::AntennaHeight);
-}
-void btnInfoTiltClick(Session& p) {
-    showTopic(p, Topic::Tilt);
-}
-void btnInfoTestPointsClick(Session& p) {
-    showTopic(p, Topic::TestPoints);
-}
-void btnInfoGeoCoordinatesClick(Session& p) {
-    showTopic(p, Topic::GeoCoordinates);
-}
-void btnInfoBIPTFileClick(Session& p) {
-    showTopic(p, Topic::RegulatorFiles);
-}
-void btnInfoFileClick(Session& p) {
-    showTopic(p, Topic::TpaiFile);
-}
-
 void btnConditionsClick(Session& p) {
     p.platform.dialogs.information(help::conditionsText());
-}
-
-void btnInfoSafetyCheckClick(Session& p) {
-    showTopic(p, Topic::SafetyCheck);
 }
 
 } // namespace kovex

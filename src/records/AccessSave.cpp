@@ -101,7 +101,7 @@ void btnSaveMDBClick(Session& p) {
         return;
     // The callsign is taken as if its field had just been left: upper-cased,
     // with the file names and the button's caption made from it.
-    edtCallsignExit(p);
+    takeCallsign(p);
     if (!QFileInfo::exists(kTemplateFileName)) {
         p.platform.dialogs.warning(QStringLiteral("File NOCALL_kovex is missing! Cannot continue"));
         return;

@@ -34,31 +34,20 @@ void showCoordinateForm(MainForm& f, CoordinateSystem system) {
         f.setVisible(name, wgs84);
 }
 
-void edtNameExit(Session& p) {
-    upperCaseField(p, ui::edtName);
+void leaveUpperCasedField(Session& p, const UpperCasedField& field) {
+    if (field.location.text == nullptr)
+        upperCaseField(p, field.field);
+    else
+        upperCaseAndCopyToLocation(p, field.field, field.location);
 }
-void edtFirstNameExit(Session& p) {
-    upperCaseField(p, ui::edtFirstName);
-}
-void edtAddressExit(Session& p) {
-    upperCaseAndCopyToLocation(p, ui::edtAddress, ui::edtAntAddress);
-}
-void edtZipCodeExit(Session& p) {
-    upperCaseAndCopyToLocation(p, ui::edtZipCode, ui::edtAntZipCode);
-}
-void edtCityExit(Session& p) {
-    upperCaseAndCopyToLocation(p, ui::edtCity, ui::edtAntCity);
-}
-void edtAntAddressExit(Session& p) {
-    upperCaseField(p, ui::edtAntAddress);
-}
-void edtAntCityExit(Session& p) {
-    upperCaseField(p, ui::edtAntCity);
+
+void takeCallsign(Session& p) {
+    upperCaseField(p, ui::edtCallsign);
+    setFileNamesFromCallsign(p);
 }
 
 void edtCallsignExit(Session& p) {
-    upperCaseField(p, ui::edtCallsign);
-    setFileNamesFromCallsign(p);
+    takeCallsign(p);
 }
 
 void rdbLambertClick(Session& p) {
@@ -82,15 +71,24 @@ void rdbNewSiteClick(Session& p) {
     p.form1.setChecked(ui::rdbExistingSite, false);
 }
 
+namespace {
+
+// The correspondence language follows the help language.
+void followHelpLanguage(MainForm& f) {
+    f.setItemIndex(ui::cmbLanguage, f.itemIndex(ui::rdgLanguage));
+}
+
+} // namespace
+
 void rdgLanguageClick(Session& p) {
-    p.form1.setItemIndex(ui::cmbLanguage, p.form1.itemIndex(ui::rdgLanguage));
+    followHelpLanguage(p.form1);
 }
 
 void setHelpLanguage(Session& p, int language) {
     if (p.form1.itemIndex(ui::rdgLanguage) == language)
         return;
     p.form1.setItemIndex(ui::rdgLanguage, language);
-    rdgLanguageClick(p);
+    followHelpLanguage(p.form1);
 }
 
 void setFileNamesFromCallsign(Session& p) {

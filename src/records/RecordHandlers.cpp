@@ -21,7 +21,7 @@ void saveTpaiFile(Session& p) {
 void loadTpaiFile(Session& p) {
     if (!ReadTpaiFile(p))
         return;
-    edtCallsignExit(p);
+    takeCallsign(p);
     const int language = p.form1.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language <= 2)
         setHelpLanguage(p, language);
