@@ -66,14 +66,6 @@ class MainForm {
     const std::vector<QString>& menuNames() const { return m_menus.names(); }
 
   private:
-    Control& add(const QString& name, ControlKind kind, const QString& text = {});
-    void addStartPage();
-    void addPowerPage();
-    void addAntennaPage();
-    void addTestPointsPage();
-    void addSafetyCheck();
-    void addSummaryPage();
-    void addAdministrativePage();
     void addMenuBar();
 
     ControlSet m_controls;

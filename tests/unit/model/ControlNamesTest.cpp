@@ -36,5 +36,19 @@ TEST(ControlNames, BothWindowsAddAndFindTheirControlsAlike) {
     EXPECT_TRUE(main.hasControl(ui::mnuFile));
 }
 
+// The table's page of every control is the page whose tab comes before it.
+TEST(ControlNames, EveryControlLiesOnThePageBeforeIt) {
+    const MainForm form;
+    int page = -1;
+    for (const QString& name : form.controlNames()) {
+        const Control& control = form.ctl(name);
+        if (control.kind == ControlKind::Page && name.startsWith(QStringLiteral("TabSheet")))
+            ++page;
+        EXPECT_EQ(control.page, page) << name.toStdString();
+    }
+    EXPECT_EQ(page, 5);
+    EXPECT_EQ(form.ctl(ui::edtE[12]).page, 3);
+}
+
 } // namespace
 } // namespace kovex
