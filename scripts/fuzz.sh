@@ -10,7 +10,7 @@
 #              a table or a message naming the line; the table reads back
 #   jet        the Jet database reader: a database or a refusal, the rows of
 #              a table written back read back, damaged sample databases too
-# Only the targets and the few sources they need are built. The inputs each
+# Only the targets and the layer libraries they link are built. The inputs each
 # target found worth keeping stay in BUILD/fuzz/corpus and are the start of
 # the next run; an input that broke a target is written to BUILD/fuzz/failures.
 #   bash scripts/fuzz.sh [SECONDS] [BUILD]

@@ -2,11 +2,13 @@
 
 #include "calc/FieldStrength.h"
 #include "calc/KeptInputs.h"
+#include "calc/Recomputations.h"
 #include "calc/Summary.h"
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
 #include "drawing/DrawingHandlers.h"
 #include "help/DossierWords.h"
+#include "model/ControlNames.h"
 #include "records/TpaiFile.h"
 #include "records/Validation.h"
 #include "refdata/Lookups.h"
@@ -87,7 +89,7 @@ QString shownDate(const Session& p) {
 }
 
 bool usedSlot(const KeptControls& kept, int k) {
-    return !keptText(kept, slotName("edtD", k)).isEmpty() && !keptText(kept, slotName("edtH", k)).isEmpty();
+    return !keptText(kept, ui::edtD[k]).isEmpty() && !keptText(kept, ui::edtH[k]).isEmpty();
 }
 
 // What the dossier needs of one kept antenna, computed again on a copy.
@@ -117,14 +119,14 @@ VerticalPattern patternOf(const Session& s) {
 // The highest field of the antenna unrounded, for its share of the limit.
 void findHighestField(const Session& s, Recomputed& r) {
     const MainForm& f = s.form1;
-    const AntennaInput antenna{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
-                               patternOf(s)};
+    const AntennaInput antenna{f.values.PowerAndGain.InputPowerdBW, f.values.AntennaHeightM,
+                               f.values.BandAndTilt.TiltDeg, patternOf(s)};
     for (int k = 1; k <= kTestPointSlots; ++k) {
-        if (f.text(slotName("edtE", k)).isEmpty())
+        if (f.text(ui::edtE[k]).isEmpty())
             continue;
         const TestPointInput point{
-            f.number(slotName("edtD", k)), f.number(slotName("edtH", k)),
-            WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz)};
+            f.number(ui::edtD[k]), f.number(ui::edtH[k]),
+            WallAttenuationdB(f.itemIndex(ui::cmbSA[k]), f.values.BandAndTilt.FreqMinMHz)};
         const double fieldVm = fieldAtPoint(antenna, point).fieldVm;
         if (r.highestSlot == 0 || fieldVm > r.highestVm) {
             r.highestSlot = k;
@@ -137,7 +139,7 @@ void findHighestField(const Session& s, Recomputed& r) {
 // the dossier's figures stay those of its tables.
 void findHighestKeptField(const KeptControls& kept, Recomputed& r) {
     for (int k = 1; k <= kTestPointSlots; ++k) {
-        const QString text = keptText(kept, slotName("edtE", k)).trimmed();
+        const QString text = keptText(kept, ui::edtE[k]).trimmed();
         if (text.isEmpty())
             continue;
         const double fieldVm = num::toFloat(text);
@@ -153,23 +155,23 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
     ScratchCase s(p, quiet);
     Recomputed r;
     r.missingRecords = putBackControls(s, kept);
-    s.form1.setText("edtAntNr", QString::number(number));
+    s.form1.setText(ui::edtAntNr, QString::number(number));
     try {
-        btnFieldResultsClick(s);
+        recomputeFields(s);
         const MainForm& f = s.form1;
         r.computed = true;
-        r.limitVm = f.FieldLimitVm;
-        r.field5Vm = f.Field5PercentVm;
-        r.field80Vm = f.Field80PercentVm;
-        r.remark = f.text("dblAntennaRmk");
+        r.limitVm = f.values.FieldLimitVm;
+        r.field5Vm = f.values.Field5PercentVm;
+        r.field80Vm = f.values.Field80PercentVm;
+        r.remark = f.text(ui::dblAntennaRmk);
         for (int k = 1; k <= kTestPointSlots; ++k)
-            r.fieldsDiffer |= f.text(slotName("edtE", k)) != keptText(kept, slotName("edtE", k));
+            r.fieldsDiffer |= f.text(ui::edtE[k]) != keptText(kept, ui::edtE[k]);
         if (r.fieldsDiffer)
             findHighestKeptField(kept, r);
         else
             findHighestField(s, r);
         // Show Diagram draws nothing then.
-        if (f.InputPowerW == 0 || f.FieldLimitVm == 0) {
+        if (f.values.InputPowerW == 0 || f.values.FieldLimitVm == 0) {
             r.failure = nothingToDraw;
             return r;
         }
@@ -186,27 +188,28 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
 std::vector<dossier::Pair> coverPairs(const Session& p, const DossierWords& w) {
     const MainForm& f = p.form1;
     std::vector<dossier::Pair> pairs{
-        {w.applicant, joined({f.text("edtName"), f.text("edtFirstName")})},
-        {w.callsign, f.text("edtCallsign")},
-        {w.personalAddress, joined({f.text("edtAddress"), joined({f.text("edtZipCode"), f.text("edtCity")})},
-                                   QStringLiteral(", "))},
-        {w.phone, f.text("edtPhoneNr")},
-        {w.email, f.text("edtEmail")},
+        {w.applicant, joined({f.text(ui::edtName), f.text(ui::edtFirstName)})},
+        {w.callsign, f.text(ui::edtCallsign)},
+        {w.personalAddress,
+         joined({f.text(ui::edtAddress), joined({f.text(ui::edtZipCode), f.text(ui::edtCity)})},
+                QStringLiteral(", "))},
+        {w.phone, f.text(ui::edtPhoneNr)},
+        {w.email, f.text(ui::edtEmail)},
         {w.stationAddress,
-         joined({f.text("edtAntAddress"), joined({f.text("edtAntZipCode"), f.text("edtAntCity")})},
+         joined({f.text(ui::edtAntAddress), joined({f.text(ui::edtAntZipCode), f.text(ui::edtAntCity)})},
                 QStringLiteral(", "))},
     };
-    if (!f.text("edtLambertX").isEmpty() || !f.text("edtLambertY").isEmpty())
-        pairs.push_back({w.lambert, "X " + f.text("edtLambertX") + "   Y " + f.text("edtLambertY")});
-    const QString longitude = joined({f.text("edtLONdeg"), f.text("edtLONmin"), f.text("edtLONsec")});
-    const QString latitude = joined({f.text("edtLATdeg"), f.text("edtLATmin"), f.text("edtLATsec")});
+    if (!f.text(ui::edtLambertX).isEmpty() || !f.text(ui::edtLambertY).isEmpty())
+        pairs.push_back({w.lambert, "X " + f.text(ui::edtLambertX) + "   Y " + f.text(ui::edtLambertY)});
+    const QString longitude = joined({f.text(ui::edtLONdeg), f.text(ui::edtLONmin), f.text(ui::edtLONsec)});
+    const QString latitude = joined({f.text(ui::edtLATdeg), f.text(ui::edtLATmin), f.text(ui::edtLATsec)});
     if (!longitude.isEmpty() || !latitude.isEmpty())
         pairs.push_back({w.wgs84, w.longitude + " " + longitude + "   " + w.latitude + " " + latitude});
-    if (f.checked("chkOtherOperator"))
-        pairs.push_back({w.otherOperators, f.text("edtOtherOperator")});
-    pairs.push_back({w.site, f.checked("rdbNewSite") ? w.newSite : w.existingSite});
+    if (f.checked(ui::chkOtherOperator))
+        pairs.push_back({w.otherOperators, f.text(ui::edtOtherOperator)});
+    pairs.push_back({w.site, f.checked(ui::rdbNewSite) ? w.newSite : w.existingSite});
     pairs.push_back({w.date, shownDate(p)});
-    pairs.push_back({w.version, f.text("lblVersion")});
+    pairs.push_back({w.version, f.text(ui::lblVersion)});
     return pairs;
 }
 
@@ -219,7 +222,7 @@ QStringList antennasAboveFivePercent(const MainForm& f) {
         if (!kept)
             continue;
         for (int k = 1; k <= kTestPointSlots; ++k) {
-            const KeptControl& field = keptOf(*kept, slotName("edtE", k));
+            const KeptControl& field = keptOf(*kept, ui::edtE[k]);
             if (!field.text.isEmpty() && field.color == kRed) {
                 numbers << QString::number(n);
                 break;
@@ -235,7 +238,7 @@ void addCover(const Session& p, const DossierWords& w, int antennas, dossier::Co
     c.enclosuresHeading = w.enclosures;
     c.heldMark = w.held;
     c.notHeldMark = w.notHeld;
-    c.enclosures = {{w.accessFile.arg(f.AccessFileName), false},
+    c.enclosures = {{w.accessFile.arg(f.values.AccessFileName), false},
                     {w.scalePlan, false},
                     {w.pictures, false},
                     {w.drawings.arg(antennas), true},
@@ -294,7 +297,7 @@ std::vector<dossier::Table> summaryTables(const Session& p) {
     QuietDialogs quiet;
     ScratchCase s(p, quiet);
     try {
-        TabSheet5Enter(s);
+        refreshSummary(s);
     } catch (const KovexError&) {
         // The grid as it stands: the page would show the same.
     }
@@ -335,11 +338,11 @@ dossier::Row limitsRow(int number, const KeptControls& kept, const Recomputed& r
     const double share = r.limitVm == 0 ? 0 : r.highestVm / r.limitVm;
     const bool any = r.highestSlot > 0 && r.limitVm != 0;
     return {{QString::number(number), 0xff000000, true},
-            {keptText(kept, "cmbFrequency").trimmed()},
+            {keptText(kept, ui::cmbFrequency).trimmed()},
             {num::fixed(r.limitVm, 3, 2)},
             {num::fixed(r.field5Vm, 4, 2).trimmed()},
             {num::fixed(r.field80Vm, 4, 2).trimmed()},
-            {any ? keptText(kept, slotName("edtE", r.highestSlot)).trimmed() : QString()},
+            {any ? keptText(kept, ui::edtE[r.highestSlot]).trimmed() : QString()},
             {any ? QString::number(r.highestSlot) : QString()},
             {any ? percent(share) : QString()},
             {any ? percent(share * share) : QString()}};
@@ -355,48 +358,47 @@ dossier::Table limitsTable(const DossierWords& w) {
 // The sections of cable and the other losses, when their calculators made
 // the totals.
 void addLossItems(const KeptControls& kept, const DossierWords& w, std::vector<dossier::Pair>& inputs) {
-    if (keptOf(kept, "chkFeederCalculator").checked)
+    if (keptOf(kept, ui::chkFeederCalculator).checked)
         for (int k = 1; k <= 3; ++k)
-            inputs.push_back({w.feederSection.arg(k),
-                              joined({keptText(kept, slotName("dblFeeder", k)),
-                                      "x " + keptText(kept, slotName("edtLengthF", k)) + " m",
-                                      keptText(kept, slotName("lblLoss", k))})});
-    inputs.push_back({w.feederLoss, keptText(kept, "edtFeederLoss")});
-    if (keptOf(kept, "chkAddLossCalculator").checked) {
-        inputs.push_back({w.meter, keptText(kept, "edtPWRmeter")});
-        inputs.push_back({w.lowPass, keptText(kept, "edtLPF")});
-        inputs.push_back({w.tuner, keptText(kept, "edtATU")});
-        inputs.push_back({w.connectors, keptText(kept, "edtNConnectors") + " x " +
-                                            keptText(kept, "edtdBPerConnector") + " dB"});
+            inputs.push_back({w.feederSection.arg(k), joined({keptText(kept, ui::dblFeeder[k]),
+                                                              "x " + keptText(kept, ui::edtLengthF[k]) + " m",
+                                                              keptText(kept, ui::lblLoss[k])})});
+    inputs.push_back({w.feederLoss, keptText(kept, ui::edtFeederLoss)});
+    if (keptOf(kept, ui::chkAddLossCalculator).checked) {
+        inputs.push_back({w.meter, keptText(kept, ui::edtPWRmeter)});
+        inputs.push_back({w.lowPass, keptText(kept, ui::edtLPF)});
+        inputs.push_back({w.tuner, keptText(kept, ui::edtATU)});
+        inputs.push_back({w.connectors, keptText(kept, ui::edtNConnectors) + " x " +
+                                            keptText(kept, ui::edtdBPerConnector) + " dB"});
     }
-    inputs.push_back({w.otherLosses, keptText(kept, "edtAddLoss")});
+    inputs.push_back({w.otherLosses, keptText(kept, ui::edtAddLoss)});
 }
 
 std::vector<dossier::Pair> antennaInputs(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
-    const KeptControl& type = keptOf(kept, "dblAntennaType");
-    const bool tilted = keptOf(kept, "chkTilt").checked;
+    const KeptControl& type = keptOf(kept, ui::dblAntennaType);
+    const bool tilted = keptOf(kept, ui::chkTilt).checked;
     std::vector<dossier::Pair> inputs{
-        {w.outputPower, keptText(kept, "edtOutputPower")},
-        {w.band, keptText(kept, "cmbFrequency").trimmed()},
-        {w.mode, joined({keptText(kept, "cmbMode"), "(" + keptText(kept, "lblkMode").trimmed() + ")"})},
-        {w.time, joined({keptText(kept, "cmb6min"), "(" + keptText(kept, "lblk6min").trimmed() + ")"})},
+        {w.outputPower, keptText(kept, ui::edtOutputPower)},
+        {w.band, keptText(kept, ui::cmbFrequency).trimmed()},
+        {w.mode, joined({keptText(kept, ui::cmbMode), "(" + keptText(kept, ui::lblkMode).trimmed() + ")"})},
+        {w.time, joined({keptText(kept, ui::cmb6min), "(" + keptText(kept, ui::lblk6min).trimmed() + ")"})},
     };
     addLossItems(kept, w, inputs);
     inputs.insert(inputs.end(),
                   {{w.antennaRecord, type.text + (type.key.isEmpty() ? QString() : " (" + type.key + ")")},
                    {w.remark, r.remark},
-                   {w.height, keptText(kept, "edtAntennaHeight")},
-                   {w.polarization, keptText(kept, "cmbPolarization")},
-                   {w.tilt, tilted ? keptText(kept, "edtTilt") : w.noTilt}});
+                   {w.height, keptText(kept, ui::edtAntennaHeight)},
+                   {w.polarization, keptText(kept, ui::cmbPolarization)},
+                   {w.tilt, tilted ? keptText(kept, ui::edtTilt) : w.noTilt}});
     return inputs;
 }
 
 std::vector<dossier::Pair> antennaResults(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
     std::vector<dossier::Pair> results{
-        {w.inputPower, afterEquals(keptText(kept, "lblInputPower_calc"))},
-        {w.gain, afterEquals(keptText(kept, "lblAntGain"))},
-        {w.eirp, afterEquals(keptText(kept, "lblEIRP"))},
-        {w.verticalOpening, afterEquals(keptText(kept, "lblVertOpeningAngle"))},
+        {w.inputPower, afterEquals(keptText(kept, ui::lblInputPower_calc))},
+        {w.gain, afterEquals(keptText(kept, ui::lblAntGain))},
+        {w.eirp, afterEquals(keptText(kept, ui::lblEIRP))},
+        {w.verticalOpening, afterEquals(keptText(kept, ui::lblVertOpeningAngle))},
     };
     if (r.computed) {
         results.push_back({w.limit, num::fixed(r.limitVm, 3, 2)});
@@ -412,12 +414,12 @@ dossier::Table pointsTable(const KeptControls& kept, const DossierWords& w) {
     for (int k = 1; k <= kTestPointSlots; ++k) {
         if (!usedSlot(kept, k))
             continue;
-        const KeptControl& field = keptOf(kept, slotName("edtE", k));
+        const KeptControl& field = keptOf(kept, ui::edtE[k]);
         table.rows.push_back({{QString::number(k)},
-                              {keptText(kept, slotName("edtD", k))},
-                              {keptText(kept, slotName("edtH", k))},
-                              {keptText(kept, slotName("edtLocation", k))},
-                              {keptText(kept, slotName("cmbSA", k))},
+                              {keptText(kept, ui::edtD[k])},
+                              {keptText(kept, ui::edtH[k])},
+                              {keptText(kept, ui::edtLocation[k])},
+                              {keptText(kept, ui::cmbSA[k])},
                               {field.text.trimmed(), field.color, field.bold}});
     }
     return table;
@@ -425,7 +427,7 @@ dossier::Table pointsTable(const KeptControls& kept, const DossierWords& w) {
 
 dossier::Antenna antennaPart(int number, const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
     dossier::Antenna a;
-    a.heading = w.antennaHeading.arg(number) + QStringLiteral(": ") + keptText(kept, "dblAntennaType");
+    a.heading = w.antennaHeading.arg(number) + QStringLiteral(": ") + keptText(kept, ui::dblAntennaType);
     a.inputsHeading = w.inputs;
     a.inputs = antennaInputs(kept, r, w);
     a.resultsHeading = w.results;
@@ -440,14 +442,14 @@ dossier::Antenna antennaPart(int number, const KeptControls& kept, const Recompu
     a.pointsHeading = w.points;
     a.points = pointsTable(kept, w);
     for (int k = 1; k <= 4; ++k) {
-        const KeptControl& level = keptOf(kept, slotName("lblLevel", k));
+        const KeptControl& level = keptOf(kept, ui::lblLevel[k]);
         a.legend.push_back({level.text, level.color, level.bold});
     }
     return a;
 }
 
 const DossierWords& wordsOf(const Session& p) {
-    return dossierWords(p.form1.itemIndex("rdgLanguage"));
+    return dossierWords(p.form1.itemIndex(ui::rdgLanguage));
 }
 
 bool nothingKept(const MainForm& f) {
@@ -479,7 +481,7 @@ dossier::Content dossierContent(const Session& p) {
     const MainForm& f = p.form1;
     const DossierWords& w = wordsOf(p);
     dossier::Content c;
-    c.callsign = f.text("edtCallsign");
+    c.callsign = f.text(ui::edtCallsign);
     c.date = shownDate(p);
     c.pageOfPages = w.pageOfPages;
     c.title = w.title;
@@ -504,7 +506,7 @@ dossier::Content dossierContent(const Session& p) {
 
 // A callsign that is no plain file name suggests a plain name instead.
 QString suggestedDossierPath(const Session& p) {
-    const QString name = p.form1.text("edtCallsign") + QStringLiteral("_dossier.pdf");
+    const QString name = p.form1.text(ui::edtCallsign) + QStringLiteral("_dossier.pdf");
     return QDir::current().filePath(tpai::isAllowedFileName(name) ? name : QStringLiteral("dossier.pdf"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "calc/PowerChain.h"
+#include "model/ControlNames.h"
 #include "model/Limits.h"
 #include "records/CaseFile.h"
 #include "refdata/Lookups.h"
@@ -150,8 +151,8 @@ void Program::focus(const QString& name) {
 }
 
 void Program::showPage(const QString& pageName) {
-    static const QStringList pages{"TabSheet1", "TabSheet2", "TabSheet3",
-                                   "TabSheet4", "TabSheet5", "TabSheet6"};
+    static const QStringList pages{ui::TabSheet1, ui::TabSheet2, ui::TabSheet3,
+                                   ui::TabSheet4, ui::TabSheet5, ui::TabSheet6};
     const int index = pages.indexOf(pageName);
     if (index < 0)
         return;
@@ -163,16 +164,16 @@ void Program::showPage(const QString& pageName) {
 // The up-down control starts from the number its edit shows and stays
 // within the antenna numbers.
 void Program::upDown(bool up) {
-    Control& position = form1.ctl("UpDown1");
-    const QString shown = form1.text("edtAntNr");
+    Control& position = form1.ctl(ui::UpDown1);
+    const QString shown = form1.text(ui::edtAntNr);
     int current = position.itemIndex;
     try {
         current = num::toInt(shown);
     } catch (const KovexError&) {
     }
     position.itemIndex = std::clamp(current + (up ? 1 : -1), 1, kMaxAntennas);
-    form1.setText("edtAntNr", QString::number(position.itemIndex));
-    fire("UpDown1", Event::Click);
+    form1.setText(ui::edtAntNr, QString::number(position.itemIndex));
+    fire(ui::UpDown1, Event::Click);
 }
 
 } // namespace kovex

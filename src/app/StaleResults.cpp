@@ -1,5 +1,6 @@
 #include "app/StaleResults.h"
 
+#include "model/ControlNames.h"
 #include "model/MainForm.h"
 
 #include <vector>
@@ -11,8 +12,8 @@ namespace {
 // The stage of each computation: the power chain, the antenna results (which
 // rerun the power chain), the fields (which rerun both).
 int stageOf(const QString& computation) {
-    static const QStringList computations{"btnPowerResults", "btnAntennaResults", "btnFieldResults"};
-    if (computation == QLatin1String("btnShowDiagram"))
+    static const QStringList computations{ui::btnPowerResults, ui::btnAntennaResults, ui::btnFieldResults};
+    if (computation == ui::btnShowDiagram.latin1())
         return 2;
     return static_cast<int>(computations.indexOf(computation));
 }
@@ -20,14 +21,16 @@ int stageOf(const QString& computation) {
 QStringList resultsOf(int stage) {
     switch (stage) {
     case 0:
-        return {"lblInputPower_calc"};
+        return {ui::lblInputPower_calc};
     case 1:
-        return {"lblAntennaType", "lblAntennaheight", "lblHorOpeningAngle", "lblTilt", "lblVertOpeningAngle",
-                "lblFromFreq",    "lblAntGain",       "lblInputPower",      "lblEIRP", "lblPolarization"};
+        return {ui::lblAntennaType, ui::lblAntennaheight,    ui::lblHorOpeningAngle,
+                ui::lblTilt,        ui::lblVertOpeningAngle, ui::lblFromFreq,
+                ui::lblAntGain,     ui::lblInputPower,       ui::lblEIRP,
+                ui::lblPolarization};
     default: {
-        QStringList fields{"lblLevel1", "lblLevel2", "lblLevel3", "lblLevel4"};
+        QStringList fields{ui::lblLevel[1], ui::lblLevel[2], ui::lblLevel[3], ui::lblLevel[4]};
         for (int k = 1; k <= kTestPointSlots; ++k)
-            fields << slotName("edtE", k);
+            fields << ui::edtE[k];
         return fields;
     }
     }
@@ -45,8 +48,7 @@ bool isInput(const Control& control) {
         return false;
     }
     // The fields are results, and a point's description changes no figure.
-    return !control.name.startsWith(QLatin1String("edtE")) &&
-           !control.name.startsWith(QLatin1String("edtLocation"));
+    return !control.name.startsWith(ui::edtE.stem()) && !control.name.startsWith(ui::edtLocation.stem());
 }
 
 // The inputs of the Power, Antenna and Test points pages, by page.
@@ -58,7 +60,7 @@ const std::array<std::vector<QString>, 3>& inputsByPage() {
         for (const QString& name : form.controlNames()) {
             const Control& control = form.ctl(name);
             if (control.kind == ControlKind::Page) {
-                static const QStringList antennaPages{"TabSheet2", "TabSheet3", "TabSheet4"};
+                static const QStringList antennaPages{ui::TabSheet2, ui::TabSheet3, ui::TabSheet4};
                 page = static_cast<int>(antennaPages.indexOf(name));
             } else if (page >= 0 && isInput(control)) {
                 pages[static_cast<std::size_t>(page)].push_back(name);

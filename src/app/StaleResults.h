@@ -16,8 +16,8 @@ class MainForm;
 class StaleResults {
   public:
     // The computation of these results ran to its end on the inputs as they
-    // stand: "btnPowerResults", "btnAntennaResults", "btnFieldResults" or
-    // "btnShowDiagram". Other names are no computation.
+    // stand: ui::btnPowerResults, ui::btnAntennaResults, ui::btnFieldResults or
+    // ui::btnShowDiagram. Other names are no computation.
     void computed(const MainForm& f, const QString& computation);
     // The pages show results that match their inputs (start-up, a case
     // opened, an antenna recalled).

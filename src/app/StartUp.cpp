@@ -1,7 +1,9 @@
 #include "app/StartUp.h"
 
 #include "calc/PowerChain.h"
+#include "calc/Recomputations.h"
 #include "calc/SummaryGrid.h"
+#include "model/ControlNames.h"
 #include "records/AdministrativeRecord.h"
 #include "records/CaseFile.h"
 #include "refdata/Lookups.h"
@@ -15,22 +17,22 @@ namespace {
 constexpr int kEnglish = 3;
 
 // The page headings name the antenna that the pages describe.
-void headingWithAntennaNumber(Session& p, const char* label, const char* heading) {
-    p.form1.setText(QString::fromLatin1(label), QString::fromUtf8(heading) + p.form1.text("edtAntNr"));
+void headingWithAntennaNumber(Session& p, ControlName label, const char* heading) {
+    p.form1.setText(label, QString::fromUtf8(heading) + p.form1.text(ui::edtAntNr));
 }
 
 } // namespace
 
 void TabSheet2Show(Session& p) {
-    headingWithAntennaNumber(p, "lblPowerAntennaNr", "Power at the input of my Antenna n° ");
+    headingWithAntennaNumber(p, ui::lblPowerAntennaNr, "Power at the input of my Antenna n° ");
 }
 
 void TabSheet3Show(Session& p) {
-    headingWithAntennaNumber(p, "lblAntennaNr", "Characteristics of my Antenna n° ");
+    headingWithAntennaNumber(p, ui::lblAntennaNr, "Characteristics of my Antenna n° ");
 }
 
 void TabSheet4Show(Session& p) {
-    headingWithAntennaNumber(p, "lblFieldComputation", "Field calculation for my Antenna n° ");
+    headingWithAntennaNumber(p, ui::lblFieldComputation, "Field calculation for my Antenna n° ");
 }
 
 // Unsaved changes of the case are offered for saving first; the program
@@ -47,28 +49,28 @@ void FormCreate(Session& p) {
     if (guessed != kEnglish)
         setHelpLanguage(p, guessed);
     f.setActivePage(0);
-    f.setText("lblVersion", "(version 1.1 - 12/12/05)");
+    f.setText(ui::lblVersion, "(version 1.1 - 12/12/05)");
     setUpSummaryGrid(f.sgdTP);
     showCoordinateForm(f, CoordinateSystem::Lambert);
-    f.setText("edtAntNr", "1");
-    f.ctl("UpDown1").itemIndex = 1;
-    f.DrawingAntennaNumber = 1;
-    f.setVisible("edtOtherOperator", false);
+    f.setText(ui::edtAntNr, "1");
+    f.ctl(ui::UpDown1).itemIndex = 1;
+    f.values.DrawingAntennaNumber = 1;
+    f.setVisible(ui::edtOtherOperator, false);
     setFileNamesFromCallsign(p);
-    f.setText("lblStep1", "Fill out distances and heights\rin the table, or click to ... ");
+    f.setText(ui::lblStep1, "Fill out distances and heights\rin the table, or click to ... ");
     // Number texts use "." from here on whatever the locale: the number module
     // never asks the locale, so there is nothing to switch.
 }
 
 void FormShow(Session& p) {
     MainForm& f = p.form1;
-    f.setItemIndex("cmbMode", 3);
-    f.setItemIndex("cmb6min", 4);
+    f.setItemIndex(ui::cmbMode, 3);
+    f.setItemIndex(ui::cmb6min, 4);
     for (int k = 1; k <= 3; ++k)
-        setLookupKey(p, slotName("dblFeeder", k), QStringLiteral("1"));
-    btnPowerResultsClick(p);
-    setLookupKey(p, QStringLiteral("dblAntennaType"), QStringLiteral("1"));
-    setLookupKey(p, QStringLiteral("dblAntennaRmk"), QStringLiteral("1"));
+        setLookupKey(p, ui::dblFeeder[k], QStringLiteral("1"));
+    recomputePower(p);
+    setLookupKey(p, ui::dblAntennaType, QStringLiteral("1"));
+    setLookupKey(p, ui::dblAntennaRmk, QStringLiteral("1"));
 }
 
 // Both windows as the program starts them, the reference databases staying

@@ -3,6 +3,7 @@
 #include "calc/FieldLimit.h"
 #include "calc/PowerChain.h"
 #include "calc/PowerTables.h"
+#include "model/ControlNames.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
@@ -20,80 +21,85 @@ const QString kTiltWarning =
     QStringLiteral("This program does not allow minimum tilt angles greater than 35° !");
 
 void showAntennaType(MainForm& f) {
-    f.AntennaTypeName = f.text("dblAntennaType");
-    f.setText("lblAntennaType", "Antenna : " + f.AntennaTypeName);
+    f.values.AntennaTypeName = f.text(ui::dblAntennaType);
+    f.setText(ui::lblAntennaType, "Antenna : " + f.values.AntennaTypeName);
 }
 
 // Returns the height as typed; the case keeps it rounded to whole metres.
 double showAntennaHeight(MainForm& f) {
-    const double heightM = f.number("edtAntennaHeight");
-    f.AntennaHeightM = num::roundToInt(heightM);
-    f.setText("lblAntennaheight", "Antenna height = " + QString::number(f.AntennaHeightM) + " m");
+    const double heightM = f.number(ui::edtAntennaHeight);
+    f.values.AntennaHeightM = num::roundToInt(heightM);
+    f.setText(ui::lblAntennaheight, "Antenna height = " + QString::number(f.values.AntennaHeightM) + " m");
     return heightM;
 }
 
 void showOpeningAnglesAndTilt(MainForm& f) {
-    f.HorOpeningAngleDeg = 360;
-    f.setText("lblHorOpeningAngle", "Hor. opening angle = " + QString::number(f.HorOpeningAngleDeg) + " °");
-    f.BandAndTilt.TiltDeg = 0;
-    if (f.checked("chkTilt"))
-        f.BandAndTilt.TiltDeg = f.number("edtTilt");
-    f.setText("lblTilt", "Tilt = " + num::shortest(f.BandAndTilt.TiltDeg) + " °");
-    const QString angle = f.text("dbeVangle");
-    f.BandAndTilt.VertOpeningAngleDeg = angle.isEmpty() ? 0 : num::toFloat(angle);
-    f.setText("lblVertOpeningAngle",
-              "Vert. opening angle = " + num::shortest(f.BandAndTilt.VertOpeningAngleDeg) + " °");
+    f.values.HorOpeningAngleDeg = 360;
+    f.setText(ui::lblHorOpeningAngle,
+              "Hor. opening angle = " + QString::number(f.values.HorOpeningAngleDeg) + " °");
+    f.values.BandAndTilt.TiltDeg = 0;
+    if (f.checked(ui::chkTilt))
+        f.values.BandAndTilt.TiltDeg = f.number(ui::edtTilt);
+    f.setText(ui::lblTilt, "Tilt = " + num::shortest(f.values.BandAndTilt.TiltDeg) + " °");
+    const QString angle = f.text(ui::dbeVangle);
+    f.values.BandAndTilt.VertOpeningAngleDeg = angle.isEmpty() ? 0 : num::toFloat(angle);
+    f.setText(ui::lblVertOpeningAngle,
+              "Vert. opening angle = " + num::shortest(f.values.BandAndTilt.VertOpeningAngleDeg) + " °");
 }
 
 void showBandAndLimit(MainForm& f) {
-    const int band = f.itemIndex("cmbFrequency");
-    f.BandAndTilt.FreqMinMHz = bandFreqMinMHz(band);
-    f.BandAndTilt.FreqMaxMHz = bandFreqMaxMHz(band);
-    f.setText("lblFromFreq", "Frequency from " + QString::number(f.BandAndTilt.FreqMinMHz) + " to " +
-                                 QString::number(f.BandAndTilt.FreqMaxMHz) + " MHz");
-    f.FieldLimitVm = fieldLimitVm(f.BandAndTilt.FreqMaxMHz);
-    f.Field5PercentVm = f.FieldLimitVm * kField5PercentFactor;
-    f.Field80PercentVm = f.FieldLimitVm * kField80PercentFactor;
+    const int band = f.itemIndex(ui::cmbFrequency);
+    f.values.BandAndTilt.FreqMinMHz = bandFreqMinMHz(band);
+    f.values.BandAndTilt.FreqMaxMHz = bandFreqMaxMHz(band);
+    f.setText(ui::lblFromFreq, "Frequency from " + QString::number(f.values.BandAndTilt.FreqMinMHz) + " to " +
+                                   QString::number(f.values.BandAndTilt.FreqMaxMHz) + " MHz");
+    f.values.FieldLimitVm = fieldLimitVm(f.values.BandAndTilt.FreqMaxMHz);
+    f.values.Field5PercentVm = f.values.FieldLimitVm * kField5PercentFactor;
+    f.values.Field80PercentVm = f.values.FieldLimitVm * kField80PercentFactor;
 }
 
 void showGainAndEirp(MainForm& f) {
-    f.setText("lblInputPower", "Input power = " + num::fixed(f.PowerAndGain.InputPowerdBW, 0, 1) + " dBW");
-    f.PowerAndGain.AntennaGaindBi = f.number("dbeV00");
-    f.setText("lblAntGain", "Antenna gain = " + num::shortest(f.PowerAndGain.AntennaGaindBi) + " dBi");
-    f.EIRPdBW = f.PowerAndGain.InputPowerdBW + f.PowerAndGain.AntennaGaindBi;
-    f.setText("lblEIRP", "EIRP = " + num::fixed(f.EIRPdBW, 3, 1) + " dBW");
+    f.setText(ui::lblInputPower,
+              "Input power = " + num::fixed(f.values.PowerAndGain.InputPowerdBW, 0, 1) + " dBW");
+    f.values.PowerAndGain.AntennaGaindBi = f.number(ui::dbeV00);
+    f.setText(ui::lblAntGain,
+              "Antenna gain = " + num::shortest(f.values.PowerAndGain.AntennaGaindBi) + " dBi");
+    f.values.EIRPdBW = f.values.PowerAndGain.InputPowerdBW + f.values.PowerAndGain.AntennaGaindBi;
+    f.setText(ui::lblEIRP, "EIRP = " + num::fixed(f.values.EIRPdBW, 3, 1) + " dBW");
 }
 
 void showPolarization(MainForm& f) {
-    const Control& list = f.ctl("cmbPolarization");
+    const Control& list = f.ctl(ui::cmbPolarization);
     const int item = list.itemIndex;
     if (item >= 0 && item < list.items.size())
-        f.PolarizationCode = list.items[item];
+        f.values.PolarizationCode = list.items[item];
     // With no item selected the list still shows a text ("H" at start-up):
     // what the user sees is what the results and the files get.
     else if (item < 0 && list.items.contains(list.text))
-        f.PolarizationCode = list.text;
-    f.setText("lblPolarization", "Polarisation : " + f.PolarizationCode);
+        f.values.PolarizationCode = list.text;
+    f.setText(ui::lblPolarization, "Polarisation : " + f.values.PolarizationCode);
 }
 
-// Unchecking the box from code runs its handler, as a user's click would.
-void uncheckTilt(Session& p) {
-    p.form1.setChecked("chkTilt", false);
-    chkTiltClick(p);
+// Unchecked, the box leaves the beam untilted.
+void clearTilt(MainForm& f) {
+    f.setText(ui::edtTilt, "0");
+    f.values.BandAndTilt.TiltDeg = 0;
 }
 
 } // namespace
 
-void btnAntennaResultsClick(Session& p) {
+void showAntennaInputs(Session& p) {
     MainForm& f = p.form1;
     showAntennaType(f);
     const double typedHeightM = showAntennaHeight(f);
-    f.AntennaAzimuthDeg = 0;
+    f.values.AntennaAzimuthDeg = 0;
     warnOfZeroHeight(p, typedHeightM);
     showOpeningAnglesAndTilt(f);
     showBandAndLimit(f);
-    ComputeFeederLosses(p);
-    btnPowerResultsClick(p);
+}
+
+void showAntennaGain(Session& p) {
+    MainForm& f = p.form1;
     checkCurrentRecord(p, QStringLiteral("ADOTable4"));
     showGainAndEirp(f);
     showPolarization(f);
@@ -106,26 +112,26 @@ void warnOfZeroHeight(Session& p, double typedHeightM) {
 
 void chkTiltClick(Session& p) {
     MainForm& f = p.form1;
-    if (!f.checked("chkTilt")) {
-        f.setText("edtTilt", "0");
-        f.BandAndTilt.TiltDeg = 0;
-    } else if (f.number("edtTilt") > kMaxTiltDeg) {
+    if (!f.checked(ui::chkTilt)) {
+        clearTilt(f);
+    } else if (f.number(ui::edtTilt) > kMaxTiltDeg) {
         p.platform.dialogs.warning(kTiltWarning);
-        uncheckTilt(p);
-        f.setText("edtTilt", "0");
+        f.setChecked(ui::chkTilt, false);
+        clearTilt(f);
+        f.setText(ui::edtTilt, "0");
     }
-    f.BandAndTilt.TiltDeg = f.number("edtTilt");
+    f.values.BandAndTilt.TiltDeg = f.number(ui::edtTilt);
 }
 
 void edtTiltExit(Session& p) {
     MainForm& f = p.form1;
-    if (f.text("edtTilt").isEmpty())
+    if (f.text(ui::edtTilt).isEmpty())
         return;
-    if (f.number("edtTilt") > kMaxTiltDeg) {
+    if (f.number(ui::edtTilt) > kMaxTiltDeg) {
         p.platform.dialogs.warning(kTiltWarning);
-        f.setText("edtTilt", "0");
+        f.setText(ui::edtTilt, "0");
     }
-    f.BandAndTilt.TiltDeg = f.number("edtTilt");
+    f.values.BandAndTilt.TiltDeg = f.number(ui::edtTilt);
 }
 
 } // namespace kovex

@@ -7,6 +7,7 @@
 #include "calc/SafetyCheckHandlers.h"
 #include "calc/Summary.h"
 #include "calc/TestPoints.h"
+#include "model/ControlNames.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
@@ -49,11 +50,11 @@ VerticalPattern currentPattern(const Session& p) {
 
 
 void widenExtent(MainForm& f, const TestPointInput& point) {
-    f.MaxTestPointDistanceM = std::max(f.MaxTestPointDistanceM, point.distanceM);
+    f.values.MaxTestPointDistanceM = std::max(f.values.MaxTestPointDistanceM, point.distanceM);
     if (point.heightM > 0)
-        f.MaxTestPointHeightM = std::max(f.MaxTestPointHeightM, point.heightM);
+        f.values.MaxTestPointHeightM = std::max(f.values.MaxTestPointHeightM, point.heightM);
     if (point.heightM < 0)
-        f.MinTestPointHeightM = std::min(f.MinTestPointHeightM, point.heightM);
+        f.values.MinTestPointHeightM = std::min(f.values.MinTestPointHeightM, point.heightM);
 }
 
 // A distance so small that the height difference divided by it overflows
@@ -67,8 +68,8 @@ void refuseOverflowingSlope(double heightDifferenceM, double distanceM, int k) {
 
 AntennaInput readAntenna(const Session& p) {
     const MainForm& f = p.form1;
-    return AntennaInput{f.PowerAndGain.InputPowerdBW, f.AntennaHeightM, f.BandAndTilt.TiltDeg,
-                        currentPattern(p)};
+    return AntennaInput{f.values.PowerAndGain.InputPowerdBW, f.values.AntennaHeightM,
+                        f.values.BandAndTilt.TiltDeg, currentPattern(p)};
 }
 
 // Without a test point in use the record has not been read; the safety
@@ -89,47 +90,48 @@ std::optional<AntennaInput> antennaIfReadable(const Session& p) {
 bool computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
     MainForm& f = p.form1;
     TestPointInput point;
-    point.distanceM = f.number(slotName("edtD", k));
-    point.heightM = f.number(slotName("edtH", k));
-    point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(slotName("cmbSA", k)), f.BandAndTilt.FreqMinMHz);
+    point.distanceM = f.number(ui::edtD[k]);
+    point.heightM = f.number(ui::edtH[k]);
+    point.wallAttenuationdB = WallAttenuationdB(f.itemIndex(ui::cmbSA[k]), f.values.BandAndTilt.FreqMinMHz);
     if (!antenna)
         antenna = readAntenna(p);
     refuseOverflowingSlope(antenna->heightM - point.heightM, point.distanceM, k);
     const PointField estimate = fieldAtPoint(*antenna, point);
     const double fieldVm = num::finite(estimate.fieldVm);
-    showFieldOfSlot(f.ctl(slotName("edtE", k)), f, fieldVm, k);
+    showFieldOfSlot(f.ctl(ui::edtE[k]), f, fieldVm, k);
     widenExtent(f, point);
     return showSlotSafetyCheck(p, k, *antenna, point, estimate);
 }
 
 void resetExtent(MainForm& f) {
-    f.MaxTestPointDistanceM = 0;
-    f.MaxTestPointHeightM = f.number("edtAntennaHeight");
-    f.MinTestPointHeightM = 0;
+    f.values.MaxTestPointDistanceM = 0;
+    f.values.MaxTestPointHeightM = f.number(ui::edtAntennaHeight);
+    f.values.MinTestPointHeightM = 0;
 }
 
 void showLegend(MainForm& f) {
-    const double limit = f.FieldLimitVm;
-    f.setText("lblLevel1", "If all fields are blue, (E < " + num::fixed(limit * kLegend5PercentFactor, 3, 2) +
-                               " V/m ) , you do not need a terrain analysis.");
-    f.setText("lblLevel2", "If some fields are red but < " +
-                               num::fixed(limit * kLegend80PercentFactor, 3, 2) +
-                               " V/m , you need to add a terrain analysis.");
-    f.setText("lblLevel3", "If some fields are red and bold and < " + num::fixed(limit, 3, 2) +
-                               " V/m , you need to contact the BIPT,");
-    f.setText("lblLevel4", "but if some fields are red and bold and > " + num::fixed(limit, 3, 2) +
-                               " V/m , your installation does not fullfill the regulations !");
+    const double limit = f.values.FieldLimitVm;
+    f.setText(ui::lblLevel[1], "If all fields are blue, (E < " +
+                                   num::fixed(limit * kLegend5PercentFactor, 3, 2) +
+                                   " V/m ) , you do not need a terrain analysis.");
+    f.setText(ui::lblLevel[2], "If some fields are red but < " +
+                                   num::fixed(limit * kLegend80PercentFactor, 3, 2) +
+                                   " V/m , you need to add a terrain analysis.");
+    f.setText(ui::lblLevel[3], "If some fields are red and bold and < " + num::fixed(limit, 3, 2) +
+                                   " V/m , you need to contact the BIPT,");
+    f.setText(ui::lblLevel[4], "but if some fields are red and bold and > " + num::fixed(limit, 3, 2) +
+                                   " V/m , your installation does not fullfill the regulations !");
 }
 
 // A number outside the grid's antenna columns would overwrite the columns
 // of the test points, so such a column is refused.
 void writeAntennaColumn(Session& p) {
-    const std::int32_t column = p.form1.integer("edtAntNr");
+    const std::int32_t column = p.form1.integer(ui::edtAntNr);
     if (column < 1 || column > kMaxAntennas) {
         p.platform.dialogs.warning(kAntennaNumberWarning);
         return;
     }
-    p.form1.SummaryAntennaColumn = column;
+    p.form1.values.SummaryAntennaColumn = column;
     WriteSummaryColumn(p, column);
     // The inputs behind the column are kept beside it.
     keepAntennaInputs(p, column);
@@ -138,8 +140,8 @@ void writeAntennaColumn(Session& p) {
 } // namespace
 
 void showFieldOfSlot(Control& edit, const MainForm& f, double fieldVm, int k) {
-    edit.color = fieldVm <= f.Field5PercentVm ? kBlue : kRed;
-    edit.bold = fieldVm > f.Field80PercentVm;
+    edit.color = fieldVm <= f.values.Field5PercentVm ? kBlue : kRed;
+    edit.bold = fieldVm > f.values.Field80PercentVm;
     // Slot 9 has always shown one decimal only.
     edit.text = num::fixed(fieldVm, 5, k == 9 ? 1 : 2);
 }
@@ -172,20 +174,17 @@ double pointSourceFieldVm(double powerW, double rangeM) {
     return num::sqrt(powerW * kFreeSpaceImpedanceOhm / (kFourPi * rangeM * rangeM));
 }
 
-void btnFieldResultsClick(Session& p) {
+void showFields(Session& p) {
     MainForm& f = p.form1;
-    btnPowerResultsClick(p);
-    btnAntennaResultsClick(p);
-    ComputeSpacialAttenuations(p);
-    warnOfZeroHeight(p, f.number("edtAntennaHeight"));
+    warnOfZeroHeight(p, f.number(ui::edtAntennaHeight));
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)
-        f.setText(slotName("edtE", k), QString());
+        f.setText(ui::edtE[k], QString());
     clearSafetyCheck(f);
     std::optional<AntennaInput> antenna;
     int flagged = 0;
     for (int k = 1; k <= kTestPointSlots; ++k)
-        if (!f.text(slotName("edtD", k)).isEmpty() && !f.text(slotName("edtH", k)).isEmpty())
+        if (!f.text(ui::edtD[k]).isEmpty() && !f.text(ui::edtH[k]).isEmpty())
             flagged += computeSlot(p, antenna, k) ? 1 : 0;
     showLegend(f);
     showSafetyLine(f, flagged);

@@ -56,6 +56,9 @@ double pointSourceFieldVm(double powerW, double rangeM);
 // the font of its class.
 void showFieldOfSlot(Control& edit, const MainForm& f, double fieldVm, int k);
 
-void btnFieldResultsClick(Session& p);
+// The field at every test point that has a distance and a height, the
+// legend, the safety check and the summary column of the antenna; the last
+// step of the field computation.
+void showFields(Session& p);
 
 } // namespace kovex

@@ -1,5 +1,6 @@
 #include "calc/KeptInputs.h"
 
+#include "model/ControlNames.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
 
@@ -31,7 +32,7 @@ bool describesTheAntenna(const Control& control) {
     case ControlKind::MenuItem:
         return false;
     default:
-        return control.name != QLatin1String("dblAntennaRmk");
+        return control.name != ui::dblAntennaRmk.latin1();
     }
 }
 
@@ -41,8 +42,8 @@ std::vector<QString> namesOfAntennaPages() {
     bool onAntennaPages = false;
     for (const QString& name : form.controlNames()) {
         if (form.ctl(name).kind == ControlKind::Page)
-            onAntennaPages = name == QLatin1String("TabSheet2") || name == QLatin1String("TabSheet3") ||
-                             name == QLatin1String("TabSheet4");
+            onAntennaPages = name == ui::TabSheet2.latin1() || name == ui::TabSheet3.latin1() ||
+                             name == ui::TabSheet4.latin1();
         else if (onAntennaPages && describesTheAntenna(form.ctl(name)))
             names.push_back(name);
     }
@@ -63,7 +64,7 @@ KeptControl keptControl(const Session& p, const Control& control) {
 }
 
 QString listName(const QString& lookup) {
-    if (lookup == QLatin1String("dblAntennaType"))
+    if (lookup == ui::dblAntennaType.latin1())
         return QStringLiteral("Antenna type");
     return QStringLiteral("Feeder cable ") + lookup.right(1);
 }
@@ -147,7 +148,7 @@ void keepAntennaInputs(Session& p, int antenna) {
 }
 
 void btnRecallAntennaClick(Session& p) {
-    const std::int32_t antenna = p.form1.integer("edtAntNr");
+    const std::int32_t antenna = p.form1.integer(ui::edtAntNr);
     const KeptControls* inputs = p.form1.keptAntennas.find(antenna);
     if (!inputs) {
         p.platform.dialogs.information(kNothingKept.arg(antenna));

@@ -1,6 +1,7 @@
 #include "calc/PowerChain.h"
 
 #include "calc/PowerTables.h"
+#include "model/ControlNames.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
@@ -15,88 +16,86 @@ QString correctionText(double factor, double correctiondB, const char* gap) {
 }
 
 void putAdditionalLossDefaults(MainForm& f) {
-    const AdditionalLossDefaults defaults = additionalLossDefaults(f.BandAndTilt.FreqMinMHz);
-    f.setText("edtPWRmeter", defaults.powerMeterdB);
-    f.setText("edtLPF", defaults.lowPassFilterdB);
-    f.setText("edtATU", defaults.antennaTunerdB);
-    f.setText("edtdBPerConnector", defaults.perConnectorPairdB);
+    const AdditionalLossDefaults defaults = additionalLossDefaults(f.values.BandAndTilt.FreqMinMHz);
+    f.setText(ui::edtPWRmeter, defaults.powerMeterdB);
+    f.setText(ui::edtLPF, defaults.lowPassFilterdB);
+    f.setText(ui::edtATU, defaults.antennaTunerdB);
+    f.setText(ui::edtdBPerConnector, defaults.perConnectorPairdB);
 }
 
 } // namespace
 
 void ComputeCorrectionMode(Session& p) {
     MainForm& f = p.form1;
-    f.ModeFactor = modeFactor(f.itemIndex("cmbMode"));
-    f.ModeCorrectiondB = 10 * num::log10(f.ModeFactor);
-    f.setText("lblkMode", correctionText(f.ModeFactor, f.ModeCorrectiondB, "   "));
+    f.values.ModeFactor = modeFactor(f.itemIndex(ui::cmbMode));
+    f.values.ModeCorrectiondB = 10 * num::log10(f.values.ModeFactor);
+    f.setText(ui::lblkMode, correctionText(f.values.ModeFactor, f.values.ModeCorrectiondB, "   "));
 }
 
 void ComputeCorrectionTime(Session& p) {
     MainForm& f = p.form1;
-    f.TimeFactor = timeFactor(f.itemIndex("cmb6min"));
-    f.TimeCorrectiondB = 10 * num::log10(f.TimeFactor);
-    f.setText("lblk6min", correctionText(f.TimeFactor, f.TimeCorrectiondB, "    "));
+    f.values.TimeFactor = timeFactor(f.itemIndex(ui::cmb6min));
+    f.values.TimeCorrectiondB = 10 * num::log10(f.values.TimeFactor);
+    f.setText(ui::lblk6min, correctionText(f.values.TimeFactor, f.values.TimeCorrectiondB, "    "));
 }
 
 void ComputeFeederLosses(Session& p) {
     MainForm& f = p.form1;
-    f.BandAndTilt.FreqMinMHz = bandFreqMinMHz(f.itemIndex("cmbFrequency"));
-    f.setText("gpbFeederLossCalculator",
-              " Feeder loss calculator at " + QString::number(f.BandAndTilt.FreqMinMHz) + " MHz ");
-    if (!f.checked("chkFeederCalculator"))
+    f.values.BandAndTilt.FreqMinMHz = bandFreqMinMHz(f.itemIndex(ui::cmbFrequency));
+    f.setText(ui::gpbFeederLossCalculator,
+              " Feeder loss calculator at " + QString::number(f.values.BandAndTilt.FreqMinMHz) + " MHz ");
+    if (!f.checked(ui::chkFeederCalculator))
         return;
     double totaldB = 0;
     for (int k = 1; k <= 3; ++k) {
-        const double lengthM = f.number(slotName("edtLengthF", k));
+        const double lengthM = f.number(ui::edtLengthF[k]);
         checkCurrentRecord(p, slotName("ADOTable", k));
-        const double attenuation = f.number(slotName("dbeAs", k));
-        const double lossdB = sectionLossdB(lengthM, attenuation, f.BandAndTilt.FreqMinMHz);
-        f.setText(slotName("lblLoss", k), "= " + num::fixed2(lossdB) + " dB");
+        const double attenuation = f.number(ui::dbeAs[k]);
+        const double lossdB = sectionLossdB(lengthM, attenuation, f.values.BandAndTilt.FreqMinMHz);
+        f.setText(ui::lblLoss[k], "= " + num::fixed2(lossdB) + " dB");
         totaldB = num::finite(totaldB + lossdB);
     }
-    f.setText("edtFeederLoss", num::fixed2(totaldB));
+    f.setText(ui::edtFeederLoss, num::fixed2(totaldB));
 }
 
 void ComputeAdditionalLosses(Session& p) {
     MainForm& f = p.form1;
-    if (!f.checked("chkAddLossCalculator"))
+    if (!f.checked(ui::chkAddLossCalculator))
         return;
-    f.setText("edtNConnectors", QString::number(num::roundToInt(f.number("edtNConnectors"))));
-    const double totaldB = num::finite(f.number("edtPWRmeter") + f.number("edtLPF") + f.number("edtATU") +
-                                       f.integer("edtNConnectors") * f.number("edtdBPerConnector"));
-    f.setText("edtAddLoss", num::fixed2(totaldB));
+    f.setText(ui::edtNConnectors, QString::number(num::roundToInt(f.number(ui::edtNConnectors))));
+    const double totaldB =
+        num::finite(f.number(ui::edtPWRmeter) + f.number(ui::edtLPF) + f.number(ui::edtATU) +
+                    f.integer(ui::edtNConnectors) * f.number(ui::edtdBPerConnector));
+    f.setText(ui::edtAddLoss, num::fixed2(totaldB));
 }
 
-void btnPowerResultsClick(Session& p) {
+void showInputPower(Session& p) {
     MainForm& f = p.form1;
-    ComputeCorrectionMode(p);
-    ComputeCorrectionTime(p);
-    ComputeFeederLosses(p);
-    ComputeAdditionalLosses(p);
     // The totals enter as shown, rounded to two decimals; the corrections
     // enter unrounded.
-    const double outputPowerdBW = 10 * num::log10(f.number("edtOutputPower"));
-    const double inputPowerdBW = num::finite(outputPowerdBW + f.TimeCorrectiondB + f.ModeCorrectiondB -
-                                             f.number("edtFeederLoss") - f.number("edtAddLoss"));
-    f.PowerAndGain.InputPowerdBW = inputPowerdBW;
-    f.setText("lblInputPower_calc", "Input power = " + num::fixed(inputPowerdBW, 3, 2) + " dBW");
-    f.InputPowerW = num::pow10(inputPowerdBW / 10);
+    const double outputPowerdBW = 10 * num::log10(f.number(ui::edtOutputPower));
+    const double inputPowerdBW =
+        num::finite(outputPowerdBW + f.values.TimeCorrectiondB + f.values.ModeCorrectiondB -
+                    f.number(ui::edtFeederLoss) - f.number(ui::edtAddLoss));
+    f.values.PowerAndGain.InputPowerdBW = inputPowerdBW;
+    f.setText(ui::lblInputPower_calc, "Input power = " + num::fixed(inputPowerdBW, 3, 2) + " dBW");
+    f.values.InputPowerW = num::pow10(inputPowerdBW / 10);
 }
 
 void chkFeederCalculatorClick(Session& p) {
     MainForm& f = p.form1;
-    f.setText("edtFeederLoss", "0");
-    const bool on = f.checked("chkFeederCalculator");
-    f.setVisible("gpbFeederLossCalculator", on);
+    f.setText(ui::edtFeederLoss, "0");
+    const bool on = f.checked(ui::chkFeederCalculator);
+    f.setVisible(ui::gpbFeederLossCalculator, on);
     if (on)
         ComputeFeederLosses(p);
 }
 
 void chkAddLossCalculatorClick(Session& p) {
     MainForm& f = p.form1;
-    f.setText("edtAddLoss", "0");
-    const bool on = f.checked("chkAddLossCalculator");
-    f.setVisible("gpbAddLossCalculator", on);
+    f.setText(ui::edtAddLoss, "0");
+    const bool on = f.checked(ui::chkAddLossCalculator);
+    f.setVisible(ui::gpbAddLossCalculator, on);
     if (!on)
         return;
     putAdditionalLossDefaults(f);
@@ -107,10 +106,10 @@ void chkAddLossCalculatorClick(Session& p) {
 // loss defaults follow the band of the last feeder-loss run.
 void cmbFrequencyChange(Session& p) {
     MainForm& f = p.form1;
-    if (f.checked("chkFeederCalculator"))
+    if (f.checked(ui::chkFeederCalculator))
         ComputeFeederLosses(p);
     putAdditionalLossDefaults(f);
-    if (f.checked("chkAddLossCalculator"))
+    if (f.checked(ui::chkAddLossCalculator))
         ComputeAdditionalLosses(p);
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/FieldLimit.h"
 #include "calc/SafetyCheck.h"
+#include "model/ControlNames.h"
 #include "model/ListTables.h"
 #include "refdata/Lookups.h"
 #include "refdata/Session.h"
@@ -40,7 +41,7 @@ QString distanceText(double distanceM) {
 
 QString distancesAt(const AntennaInput& antenna, const MainForm& f, double heightM) {
     QStringList distances;
-    for (double threshold : {f.FieldLimitVm, f.Field80PercentVm, f.Field5PercentVm})
+    for (double threshold : {f.values.FieldLimitVm, f.values.Field80PercentVm, f.values.Field5PercentVm})
         distances << distanceText(complianceDistanceM(antenna, heightM, threshold));
     return distances.join(QStringLiteral(" / "));
 }
@@ -71,7 +72,7 @@ double largestFieldShownAsVm(const QString& text) {
 
 // The limit of the band antenna c was computed on.
 std::optional<double> keptLimitVm(const KeptControls& kept) {
-    const int band = keptItem(kept, QStringLiteral("cmbFrequency"));
+    const int band = keptItem(kept, ui::cmbFrequency);
     if (band < 0 || band >= static_cast<int>(kBands.size()))
         return std::nullopt;
     return fieldLimitVm(kBands[static_cast<std::size_t>(band)].freqMaxMHz);
@@ -81,9 +82,9 @@ std::vector<FieldAndLimit> togetherAt(const MainForm& f, int k) {
     std::vector<FieldAndLimit> sources;
     for (int c = 1; c <= kMaxAntennas; ++c) {
         const KeptControls* kept = f.keptAntennas.find(c);
-        if (!f.checked(slotName("chkTogether", c)) || !kept)
+        if (!f.checked(ui::chkTogether[c]) || !kept)
             continue;
-        const QString field = keptText(*kept, slotName("edtCheckE", k));
+        const QString field = keptText(*kept, ui::edtCheckE[k]);
         const std::optional<double> limitVm = keptLimitVm(*kept);
         if (!field.isEmpty() && limitVm)
             sources.push_back({largestFieldShownAsVm(field), *limitVm});
@@ -110,8 +111,8 @@ const QStringList& safetyCheckNames() {
     static const QStringList names = [] {
         QStringList all;
         for (int k = 1; k <= kTestPointSlots; ++k)
-            all << slotName("edtCheckE", k) << slotName("lblNearField", k);
-        return all << QStringLiteral("lblSafetyCheck") << QStringLiteral("lblCompliance");
+            all << ui::edtCheckE[k] << ui::lblNearField[k];
+        return all << ui::lblSafetyCheck << ui::lblCompliance;
     }();
     return names;
 }
@@ -119,12 +120,12 @@ const QStringList& safetyCheckNames() {
 void clearSafetyCheck(MainForm& f) {
     for (int k = 1; k <= kTestPointSlots; ++k)
         eraseSlotSafetyCheck(f, k);
-    f.setText(QStringLiteral("lblSafetyCheck"), QString());
+    f.setText(ui::lblSafetyCheck, QString());
 }
 
 void eraseSlotSafetyCheck(MainForm& f, int k) {
-    f.setText(slotName("edtCheckE", k), QString());
-    f.setText(slotName("lblNearField", k), QString());
+    f.setText(ui::edtCheckE[k], QString());
+    f.setText(ui::lblNearField[k], QString());
 }
 
 // A fault of the check (a number beyond range) leaves its slot empty: the
@@ -134,10 +135,10 @@ bool showSlotSafetyCheck(Session& p, int k, const AntennaInput& antenna, const T
     MainForm& f = p.form1;
     try {
         const CheckedPoint checked = checkedField(antenna, point, estimate);
-        showFieldOfSlot(f.ctl(slotName("edtCheckE", k)), f, num::finite(checked.fieldVm), k);
-        const double radiusM = nearFieldRadiusM(f.BandAndTilt.FreqMinMHz, antennaSpanM(p));
+        showFieldOfSlot(f.ctl(ui::edtCheckE[k]), f, num::finite(checked.fieldVm), k);
+        const double radiusM = nearFieldRadiusM(f.values.BandAndTilt.FreqMinMHz, antennaSpanM(p));
         const bool near = inNearField(estimate.rangeM, radiusM);
-        f.setText(slotName("lblNearField", k), near ? kNearField : QString());
+        f.setText(ui::lblNearField[k], near ? kNearField : QString());
         return near || checked.fieldVm > estimate.fieldVm;
     } catch (const KovexError&) {
         eraseSlotSafetyCheck(f, k);
@@ -154,7 +155,7 @@ void showSafetyLine(MainForm& f, int flaggedPoints) {
         line = QStringLiteral("At %1 points the field may be higher than the regulator's estimate: see the "
                               "safety check")
                    .arg(flaggedPoints);
-    f.setText(QStringLiteral("lblSafetyCheck"), line);
+    f.setText(ui::lblSafetyCheck, line);
 }
 
 void showComplianceDistances(Session& p, const std::optional<AntennaInput>& antenna) {
@@ -169,13 +170,13 @@ void showComplianceDistances(Session& p, const std::optional<AntennaInput>& ante
     } catch (const KovexError&) {
         text.clear();
     }
-    f.setText(QStringLiteral("lblCompliance"), text);
+    f.setText(ui::lblCompliance, text);
 }
 
 void showExposureRatios(Session& p) {
     MainForm& f = p.form1;
     for (int k = 1; k <= kTestPointSlots; ++k)
-        showRatio(f.ctl(slotName("edtRatio", k)), togetherAt(f, k));
+        showRatio(f.ctl(ui::edtRatio[k]), togetherAt(f, k));
 }
 
 void chkTogetherClick(Session& p) {

@@ -3,6 +3,7 @@
 
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
+#include "model/ControlNames.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
@@ -22,19 +23,19 @@ const QString kMaximumMessage = QStringLiteral("You have reached the maximum of 
 
 void writeAntennaRows(const MainForm& f, StringGrid& grid, int c) {
     const QStringList rows{
-        "ANT" + f.text("edtAntNr"),
-        f.text("dblAntennaType"),
-        QString::number(f.AntennaHeightM),
-        QString::number(f.AntennaAzimuthDeg),
-        QString::number(f.HorOpeningAngleDeg),
-        num::shortest(f.BandAndTilt.TiltDeg),
-        num::shortest(f.BandAndTilt.VertOpeningAngleDeg),
-        QString::number(f.BandAndTilt.FreqMinMHz),
-        QString::number(f.BandAndTilt.FreqMaxMHz),
-        num::fixed(f.PowerAndGain.InputPowerdBW, 3, 1),
-        num::shortest(f.PowerAndGain.AntennaGaindBi),
-        num::fixed(f.EIRPdBW, 3, 1),
-        f.PolarizationCode,
+        "ANT" + f.text(ui::edtAntNr),
+        f.text(ui::dblAntennaType),
+        QString::number(f.values.AntennaHeightM),
+        QString::number(f.values.AntennaAzimuthDeg),
+        QString::number(f.values.HorOpeningAngleDeg),
+        num::shortest(f.values.BandAndTilt.TiltDeg),
+        num::shortest(f.values.BandAndTilt.VertOpeningAngleDeg),
+        QString::number(f.values.BandAndTilt.FreqMinMHz),
+        QString::number(f.values.BandAndTilt.FreqMaxMHz),
+        num::fixed(f.values.PowerAndGain.InputPowerdBW, 3, 1),
+        num::shortest(f.values.PowerAndGain.AntennaGaindBi),
+        num::fixed(f.values.EIRPdBW, 3, 1),
+        f.values.PolarizationCode,
     };
     for (int i = 0; i < rows.size(); ++i)
         grid.setCell(c, 1 + i, rows[i]);
@@ -42,21 +43,22 @@ void writeAntennaRows(const MainForm& f, StringGrid& grid, int c) {
 
 void writeFieldRows(const MainForm& f, StringGrid& grid, int c) {
     for (int k = 1; k <= kTestPointSlots; ++k)
-        grid.setCell(c, kFirstTestPointRow + k - 1, f.text(slotName("edtE", k)));
+        grid.setCell(c, kFirstTestPointRow + k - 1, f.text(ui::edtE[k]));
 }
 
 void writeStationRows(const MainForm& f, StringGrid& grid, int c) {
-    const QStringList rows{f.text("edtOutputPower"), f.text("cmbMode"),    f.text("cmb6min"),
-                           f.text("edtFeederLoss"),  f.text("edtAddLoss"), num::fixed(f.InputPowerW, 3, 1)};
+    const QStringList rows{f.text(ui::edtOutputPower), f.text(ui::cmbMode),
+                           f.text(ui::cmb6min),        f.text(ui::edtFeederLoss),
+                           f.text(ui::edtAddLoss),     num::fixed(f.values.InputPowerW, 3, 1)};
     for (int i = 0; i < rows.size(); ++i)
         grid.setCell(c, kOutputPowerRow + i, rows[i]);
 }
 
 void writePatternRows(const MainForm& f, StringGrid& grid, int c) {
-    QStringList rows{f.text("dbeAntNr")};
+    QStringList rows{f.text(ui::dbeAntNr)};
     for (int angle = 0; angle <= 90; angle += 10)
         rows << f.text(QStringLiteral("dbeV%1").arg(angle, 2, 10, QLatin1Char('0')));
-    rows << f.text("dbeVback");
+    rows << f.text(ui::dbeVback);
     for (int i = 0; i < rows.size(); ++i)
         grid.setCell(c, kAntennaIdRow + i, rows[i]);
 }
@@ -65,8 +67,8 @@ void writePatternRows(const MainForm& f, StringGrid& grid, int c) {
 // points, copied as typed.
 void writeTestPointColumns(const MainForm& f, StringGrid& grid) {
     for (int k = 1; k <= kTestPointSlots; ++k) {
-        grid.setCell(kDistanceColumn, kFirstTestPointRow + k - 1, f.text(slotName("edtD", k)));
-        grid.setCell(kHeightColumn, kFirstTestPointRow + k - 1, f.text(slotName("edtH", k)));
+        grid.setCell(kDistanceColumn, kFirstTestPointRow + k - 1, f.text(ui::edtD[k]));
+        grid.setCell(kHeightColumn, kFirstTestPointRow + k - 1, f.text(ui::edtH[k]));
     }
 }
 
@@ -97,8 +99,8 @@ void writeMaxima(StringGrid& grid) {
 }
 
 void setAntennaNumber(MainForm& f, int number) {
-    f.setText("edtAntNr", QString::number(number));
-    f.ctl("UpDown1").itemIndex = number;
+    f.setText(ui::edtAntNr, QString::number(number));
+    f.ctl(ui::UpDown1).itemIndex = number;
 }
 
 } // namespace
@@ -113,9 +115,13 @@ void WriteSummaryColumn(Session& p, int column) {
     writeTestPointColumns(f, grid);
 }
 
-void TabSheet5Enter(Session& p) {
+void refreshSummary(Session& p) {
     writeMaxima(p.form1.sgdTP);
     showExposureRatios(p);
+}
+
+void TabSheet5Enter(Session& p) {
+    refreshSummary(p);
 }
 
 namespace {
@@ -144,7 +150,7 @@ QString leftOutQuestion(const QStringList& points) {
 // A save the user declines leaves the summary as it was too.
 bool MaximaReadyForFiles(Session& p) {
     const StringGrid before = p.form1.sgdTP;
-    TabSheet5Enter(p);
+    refreshSummary(p);
     const StringGrid& grid = p.form1.sgdTP;
     QStringList leftOut;
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row)
@@ -158,13 +164,13 @@ bool MaximaReadyForFiles(Session& p) {
 
 void btnNextAntennaClick(Session& p) {
     // Counted in 64 bits, so the largest whole number typed does not wrap.
-    std::int64_t next = std::int64_t{p.form1.integer("edtAntNr")} + 1;
+    std::int64_t next = std::int64_t{p.form1.integer(ui::edtAntNr)} + 1;
     if (next > kMaxAntennas) {
         p.platform.dialogs.message(kMaximumMessage);
         next = kMaxAntennas;
     }
     setAntennaNumber(p.form1, static_cast<int>(next)); // at most kMaxAntennas now
-    p.showPage(QStringLiteral("TabSheet2"));
+    p.showPage(ui::TabSheet2);
 }
 
 void btnClearAllResultsClick(Session& p) {
@@ -179,7 +185,7 @@ void btnClearAllResultsClick(Session& p) {
         f.sgdTP.setCell(kDistanceColumn, row, QString());
     }
     setAntennaNumber(f, 1);
-    f.DrawingAntennaNumber = 1;
+    f.values.DrawingAntennaNumber = 1;
     // The inputs kept beside the columns go with them, and the exposure
     // ratios computed from them.
     f.keptAntennas.clear();

@@ -7,6 +7,9 @@ class Session;
 // Writes antenna column c of the summary grid from the case values and the
 // controls, and the test points' distances and heights.
 void WriteSummaryColumn(Session& p, int column);
+// The maxima of the test points and the exposure ratios, as the page shows
+// them when entered.
+void refreshSummary(Session& p);
 void TabSheet5Enter(Session& p);
 // The step before the regulator's files are written: the highest field of
 // every point, exactly as entering the Summary page computes it, so that the

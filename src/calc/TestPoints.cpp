@@ -1,6 +1,7 @@
 #include "calc/TestPoints.h"
 
 #include "calc/SafetyCheckHandlers.h"
+#include "model/ControlNames.h"
 #include "model/ListTables.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
@@ -12,9 +13,9 @@ namespace kovex {
 namespace {
 
 void eraseSlot(MainForm& f, int k) {
-    for (const char* field : {"edtD", "edtH", "edtE", "edtLocation"})
-        f.setText(slotName(field, k), QString());
-    f.setItemIndex(slotName("cmbSA", k), kNoWallType);
+    for (const ControlSlots& field : {ui::edtD, ui::edtH, ui::edtE, ui::edtLocation})
+        f.setText(field[k], QString());
+    f.setItemIndex(ui::cmbSA[k], kNoWallType);
     eraseSlotSafetyCheck(f, k);
 }
 
@@ -27,16 +28,23 @@ double WallAttenuationdB(int wallType, std::int32_t freqMinMHz) {
     return freqMinMHz > 1000 ? wall.aboveGHzdB : wall.belowGHzdB;
 }
 
-void cmbSAChange(Session& p, int slot) {
-    MainForm& f = p.form1;
+namespace {
+
+void showWallAttenuation(MainForm& f, int slot) {
     const double attenuationdB =
-        WallAttenuationdB(f.itemIndex(slotName("cmbSA", slot)), f.BandAndTilt.FreqMinMHz);
-    f.setText(slotName("lblkAS", slot), num::shortest(attenuationdB));
+        WallAttenuationdB(f.itemIndex(ui::cmbSA[slot]), f.values.BandAndTilt.FreqMinMHz);
+    f.setText(ui::lblkAS[slot], num::shortest(attenuationdB));
+}
+
+} // namespace
+
+void cmbSAChange(Session& p, int slot) {
+    showWallAttenuation(p.form1, slot);
 }
 
 void ComputeSpacialAttenuations(Session& p) {
     for (int k = 1; k <= kTestPointSlots; ++k)
-        cmbSAChange(p, k);
+        showWallAttenuation(p.form1, k);
 }
 
 void btnEraseTPClick(Session& p) {

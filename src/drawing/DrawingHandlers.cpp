@@ -1,6 +1,8 @@
 #include "drawing/DrawingHandlers.h"
 
 #include "calc/FieldStrength.h"
+#include "calc/Recomputations.h"
+#include "model/ControlNames.h"
 #include "model/Limits.h"
 #include "model/ListTables.h"
 #include "refdata/Session.h"
@@ -28,14 +30,14 @@ QString titleDateTime(const Platform& platform) {
 std::vector<PictureTestPoint> testPoints(const MainForm& f) {
     std::vector<PictureTestPoint> points;
     for (int k = kTestPointSlots; k >= 1; --k) {
-        if (f.text(slotName("edtD", k)).isEmpty() || f.text(slotName("edtH", k)).isEmpty())
+        if (f.text(ui::edtD[k]).isEmpty() || f.text(ui::edtH[k]).isEmpty())
             continue;
         PictureTestPoint point;
         point.number = k;
-        point.distanceM = f.number(slotName("edtD", k));
-        point.heightM = f.number(slotName("edtH", k));
-        point.fieldText = f.text(slotName("edtE", k));
-        point.behindWall = f.itemIndex(slotName("cmbSA", k)) != kNoWallType;
+        point.distanceM = f.number(ui::edtD[k]);
+        point.heightM = f.number(ui::edtH[k]);
+        point.fieldText = f.text(ui::edtE[k]);
+        point.behindWall = f.itemIndex(ui::cmbSA[k]) != kNoWallType;
         points.push_back(point);
     }
     return points;
@@ -43,20 +45,20 @@ std::vector<PictureTestPoint> testPoints(const MainForm& f) {
 
 void readTitle(const Session& p, ZonePictureInput& in) {
     const MainForm& f = p.form1;
-    in.callsign = f.text("edtCallsign");
-    in.drawingAntennaNumber = f.DrawingAntennaNumber;
+    in.callsign = f.text(ui::edtCallsign);
+    in.drawingAntennaNumber = f.values.DrawingAntennaNumber;
     in.dateTime = titleDateTime(p.platform);
-    in.outputPowerText = f.text("edtOutputPower");
-    in.outputPowerW = f.number("edtOutputPower");
-    in.modeText = f.text("cmbMode");
-    in.timeText = f.text("cmb6min");
-    in.feederLossText = f.text("edtFeederLoss");
-    in.addLossText = f.text("edtAddLoss");
-    in.name = f.text("edtName");
-    in.firstName = f.text("edtFirstName");
-    in.antAddress = f.text("edtAntAddress");
-    in.antZipCode = f.text("edtAntZipCode");
-    in.antCity = f.text("edtAntCity");
+    in.outputPowerText = f.text(ui::edtOutputPower);
+    in.outputPowerW = f.number(ui::edtOutputPower);
+    in.modeText = f.text(ui::cmbMode);
+    in.timeText = f.text(ui::cmb6min);
+    in.feederLossText = f.text(ui::edtFeederLoss);
+    in.addLossText = f.text(ui::edtAddLoss);
+    in.name = f.text(ui::edtName);
+    in.firstName = f.text(ui::edtFirstName);
+    in.antAddress = f.text(ui::edtAntAddress);
+    in.antZipCode = f.text(ui::edtAntZipCode);
+    in.antCity = f.text(ui::edtAntCity);
 }
 
 } // namespace
@@ -64,26 +66,26 @@ void readTitle(const Session& p, ZonePictureInput& in) {
 ZonePictureInput zonePictureInput(const Session& p) {
     const MainForm& f = p.form1;
     ZonePictureInput in;
-    in.inputPowerW = f.InputPowerW;
-    in.inputPowerdBW = f.PowerAndGain.InputPowerdBW;
-    in.eirpdBW = f.EIRPdBW;
-    in.fieldLimitVm = f.FieldLimitVm;
-    in.field5PercentVm = f.Field5PercentVm;
-    in.field80PercentVm = f.Field80PercentVm;
-    in.antennaHeightM = f.AntennaHeightM;
-    in.tiltDeg = f.BandAndTilt.TiltDeg;
+    in.inputPowerW = f.values.InputPowerW;
+    in.inputPowerdBW = f.values.PowerAndGain.InputPowerdBW;
+    in.eirpdBW = f.values.EIRPdBW;
+    in.fieldLimitVm = f.values.FieldLimitVm;
+    in.field5PercentVm = f.values.Field5PercentVm;
+    in.field80PercentVm = f.values.Field80PercentVm;
+    in.antennaHeightM = f.values.AntennaHeightM;
+    in.tiltDeg = f.values.BandAndTilt.TiltDeg;
     for (std::size_t i = 0; i < in.verticalPatterndBi.size(); ++i)
         in.verticalPatterndBi[i] = f.number(QStringLiteral("dbeV%1").arg(10 * i, 2, 10, QLatin1Char('0')));
-    in.maxTestPointDistanceM = f.MaxTestPointDistanceM;
-    in.maxTestPointHeightM = f.MaxTestPointHeightM;
-    in.minTestPointHeightM = f.MinTestPointHeightM;
+    in.maxTestPointDistanceM = f.values.MaxTestPointDistanceM;
+    in.maxTestPointHeightM = f.values.MaxTestPointHeightM;
+    in.minTestPointHeightM = f.values.MinTestPointHeightM;
     in.testPoints = testPoints(f);
     readTitle(p, in);
     return in;
 }
 
 void btnShowDiagramClick(Session& p) {
-    btnFieldResultsClick(p);
+    recomputeFields(p);
     // A window already open is not shown again, so it keeps its picture.
     if (p.form2.visible)
         return;
@@ -92,7 +94,7 @@ void btnShowDiagramClick(Session& p) {
 }
 
 void DrawingFormShow(Session& p) {
-    if (p.form1.InputPowerW == 0 || p.form1.FieldLimitVm == 0)
+    if (p.form1.values.InputPowerW == 0 || p.form1.values.FieldLimitVm == 0)
         return;
     paintZonePicture(p.form2.imgPH, zonePictureInput(p), p.form2.BracketNoteFlag);
 }

@@ -1,5 +1,6 @@
 #include "drawing/PictureOutput.h"
 
+#include "model/ControlNames.h"
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
@@ -77,8 +78,8 @@ bool pdfChosenWithoutPrinter(Session& p, QString& pdf) {
     Printer& printer = p.platform.printer;
     if (printer.installed())
         return true;
-    const QString suggested =
-        p.form1.text("edtCallsign") + QLatin1Char('_') + p.form1.text("edtAntNr") + QStringLiteral(".pdf");
+    const QString suggested = p.form1.text(ui::edtCallsign) + QLatin1Char('_') + p.form1.text(ui::edtAntNr) +
+                              QStringLiteral(".pdf");
     const std::optional<QString> chosen = p.platform.dialogs.saveFile(
         QStringLiteral("PDF file"), QStringLiteral("*.pdf"), QDir::current().filePath(suggested));
     if (!chosen)
@@ -91,7 +92,7 @@ bool pdfChosenWithoutPrinter(Session& p, QString& pdf) {
 } // namespace
 
 QString drawingFileName(const MainForm& f) {
-    return f.text("edtCallsign") + QLatin1Char('_') + QString::number(f.integer("edtAntNr")) +
+    return f.text(ui::edtCallsign) + QLatin1Char('_') + QString::number(f.integer(ui::edtAntNr)) +
            QStringLiteral(".jpeg");
 }
 
@@ -99,7 +100,7 @@ void btnSaveDrawingClick(Session& p) {
     if (noDrawingYet(p))
         return;
     const QString name = drawingFileName(p.form1);
-    tpai::checkFileName(p.form1.text("edtCallsign"), name);
+    tpai::checkFileName(p.form1.text(ui::edtCallsign), name);
     {
         const BusyCursorShown busy(p.platform.cursor);
         wholefile::saveOrFail(name, bitmapBytes(p.form2.imgPH));

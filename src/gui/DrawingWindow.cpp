@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "gui/PictureBox.h"
 #include "gui/WindowFit.h"
+#include "model/ControlNames.h"
 #include "ui_DrawingWindow.h"
 
 #include <QCloseEvent>
@@ -17,19 +18,20 @@ DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    for (const auto& [name, control] : program.form2.controls()) {
+    for (const QString& name : program.form2.controlNames()) {
+        Control& control = program.form2.ctl(name);
         m_bound.emplace_back(name, BoundControl(*this, control));
         if (control.kind == ControlKind::Button)
             connect(static_cast<QPushButton*>(m_bound.back().second.widget()), &QPushButton::clicked, this,
                     [this, name = name] { click(name); });
     }
-    static_cast<PictureBox*>(controlWidget("imgPH"))
+    static_cast<PictureBox*>(controlWidget(ui::imgPH))
         ->setPainter([this](QPainter& painter, const QRect& area) {
             painter.fillRect(area, Qt::white);
             painter.drawImage(0, 0, m_program.form2.imgPH);
         });
     // The picture keeps its size; on a screen too small for it, it scrolls.
-    scrollWhenCramped(*controlWidget("imgPH"));
+    scrollWhenCramped(*controlWidget(ui::imgPH));
     fitWindowToContent(*this);
     keepMinimumSize(*this);
 }
@@ -58,7 +60,7 @@ void DrawingWindow::refresh() {
 void DrawingWindow::closeEvent(QCloseEvent* event) {
     if (m_program.form2.visible) {
         event->ignore();
-        click("btnReturn");
+        click(ui::btnReturn);
         return;
     }
     QWidget::closeEvent(event);

@@ -5,6 +5,7 @@
 #include "gui/DrawingWindow.h"
 #include "gui/PictureBox.h"
 #include "gui/WindowFit.h"
+#include "model/ControlNames.h"
 #include "records/CaseFile.h"
 #include "ui_AdministrativePage.h"
 #include "ui_AntennaPage.h"
@@ -104,9 +105,9 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
         connectControl(control, m_bound.back().second.widget());
     }
     const std::map<QString, PictureBox::Painter> illustrations{
-        {"imgStart", illustration::paintStart},
-        {"imgPower", illustration::paintPower},
-        {"imgAntenna", illustration::paintAntenna},
+        {ui::imgStart, illustration::paintStart},
+        {ui::imgPower, illustration::paintPower},
+        {ui::imgAntenna, illustration::paintAntenna},
     };
     for (const auto& [name, painter] : illustrations)
         static_cast<PictureBox*>(controlWidget(name))->setPainter(painter);
@@ -365,7 +366,7 @@ void MainWindow::showCaseFileInTitle() {
 // headings and look like them.
 void MainWindow::showGrid() {
     const StringGrid& grid = m_program.form1.sgdTP;
-    auto* table = static_cast<QTableWidget*>(controlWidget("sgdTP"));
+    auto* table = static_cast<QTableWidget*>(controlWidget(ui::sgdTP));
     if (grid.columnCount() == 0 || grid.rowCount() == 0)
         return;
     if (table->columnCount() != grid.columnCount())
@@ -427,7 +428,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 // to save unsaved changes of the case; the button has done so already.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_program.mainWindowClosed) {
-        m_program.click(QStringLiteral("btnClose"));
+        m_program.click(ui::btnClose);
         refresh();
         if (!m_program.mainWindowClosed) {
             event->ignore();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpTexts.h"
+#include "model/ControlNames.h"
 #include "refdata/Session.h"
 
 // The help buttons of the main window. Each shows its topic in the current
@@ -7,21 +9,33 @@
 // the four scratch help texts.
 namespace kovex {
 
-void btnGeneralHelpClick(Session& p);
-void btnInfoInputPowerClick(Session& p);
-void btnInfoModeClick(Session& p);
-void btnInfo6minClick(Session& p);
-void btnInfoFeederLossClick(Session& p);
-void btnInfoAddLossClick(Session& p);
-void btnInfoFrequencyClick(Session& p);
-void btnInfoAntennaTypeClick(Session& p);
-void btnInfoAntennaHeightClick(Session& p);
-void btnInfoTiltClick(Session& p);
-void btnInfoTestPointsClick(Session& p);
-void btnInfoGeoCoordinatesClick(Session& p);
-void btnInfoBIPTFileClick(Session& p);
-void btnInfoFileClick(Session& p);
+// Shows a help topic in the current help language.
+void showHelpTopic(Session& p, help::Topic topic);
+
+// The help buttons and the topic each shows.
+struct HelpButton {
+    ControlName button;
+    help::Topic topic;
+};
+inline constexpr HelpButton kHelpButtons[]{
+    {ui::btnGeneralHelp, help::Topic::General},
+    {ui::btnInfoInputPower, help::Topic::InputPower},
+    {ui::btnInfoMode, help::Topic::Mode},
+    {ui::btnInfo6min, help::Topic::SixMinutes},
+    {ui::btnInfoFeederLoss, help::Topic::FeederLoss},
+    {ui::btnInfoAddLoss, help::Topic::AddLoss},
+    {ui::btnInfoFrequency, help::Topic::Frequency},
+    {ui::btnInfoAntennaType, help::Topic::AntennaType},
+    {ui::btnInfoAntennaHeight, help::Topic::AntennaHeight},
+    {ui::btnInfoTilt, help::Topic::Tilt},
+    {ui::btnInfoTestPoints, help::Topic::TestPoints},
+    {ui::btnInfoGeoCoordinates, help::Topic::GeoCoordinates},
+    {ui::btnInfoBIPTFile, help::Topic::RegulatorFiles},
+    {ui::btnInfoFile, help::Topic::TpaiFile},
+    {ui::btnInfoSafetyCheck, help::Topic::SafetyCheck},
+};
+
+// The conditions of use, behind the red button of the Start page.
 void btnConditionsClick(Session& p);
-void btnInfoSafetyCheckClick(Session& p);
 
 } // namespace kovex

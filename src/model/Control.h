@@ -46,6 +46,9 @@ struct Control {
     bool freeText = false;
     // The key sequence of a menu item, as "Ctrl+O".
     QString shortcut;
+    // The page of the main window the control lies on, 0 for the first;
+    // -1 for none.
+    int page = -1;
 };
 
 } // namespace kovex

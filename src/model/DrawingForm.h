@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/Control.h"
+#include "model/ControlSet.h"
 
 #include <QImage>
 #include <QString>
-#include <map>
+#include <vector>
 
 namespace kovex {
 
@@ -13,16 +13,18 @@ class DrawingForm {
   public:
     DrawingForm();
 
-    Control& ctl(const QString& name);
-    bool hasControl(const QString& name) const { return m_controls.count(name) != 0; }
-    const std::map<QString, Control>& controls() const { return m_controls; }
+    Control& ctl(const QString& name) { return m_controls.find(name); }
+    const Control& ctl(const QString& name) const { return m_controls.find(name); }
+    bool hasControl(const QString& name) const { return m_controls.has(name); }
+    // Names in the order the controls were created.
+    const std::vector<QString>& controlNames() const { return m_controls.names(); }
 
     bool visible = false;
     QImage imgPH;
     bool BracketNoteFlag = false;
 
   private:
-    std::map<QString, Control> m_controls;
+    ControlSet m_controls;
 };
 
 } // namespace kovex

@@ -2,20 +2,21 @@
 
 #include "model/CaseValues.h"
 #include "model/Control.h"
+#include "model/ControlNames.h"
+#include "model/ControlSet.h"
 #include "model/KeptAntennas.h"
 #include "model/Limits.h"
 #include "model/StringGrid.h"
 
 #include <QString>
 #include <QStringList>
-#include <unordered_map>
 #include <vector>
 
 namespace kovex {
 
 // Model of the main window: every named control with its state, the summary
 // grid and the case values. Setting a property here runs no handler.
-class MainForm : public CaseValues {
+class MainForm {
   public:
     MainForm();
 
@@ -23,7 +24,7 @@ class MainForm : public CaseValues {
     Control& ctl(const QString& name);
     const Control& ctl(const QString& name) const;
     // Names in the order the controls were created, page by page.
-    const std::vector<QString>& controlNames() const { return m_order; }
+    const std::vector<QString>& controlNames() const { return m_controls.names(); }
 
     QString text(const QString& name) const { return ctl(name).text; }
     void setText(const QString& name, const QString& text) { ctl(name).text = text; }
@@ -44,6 +45,8 @@ class MainForm : public CaseValues {
     int activePage() const;
     void setActivePage(int index);
 
+    // The computed values of the current antenna.
+    CaseValues values;
     StringGrid sgdTP;
     // The inputs behind each summary column, and the case file of the station.
     KeptAntennas keptAntennas;
@@ -60,30 +63,14 @@ class MainForm : public CaseValues {
     bool pagesPutBack = false;
 
     // The menu bar's menus and items, in order; not among the pages' controls.
-    const std::vector<QString>& menuNames() const { return m_menuOrder; }
+    const std::vector<QString>& menuNames() const { return m_menus.names(); }
 
   private:
-    Control& add(const QString& name, ControlKind kind, const QString& text = {});
-    void addStartPage();
-    void addPowerPage();
-    void addAntennaPage();
-    void addTestPointsPage();
-    void addSafetyCheck();
-    void addSummaryPage();
-    void addAdministrativePage();
     void addMenuBar();
 
-    // Looked up by name many times per action: hashed, not ordered.
-    std::unordered_map<QString, Control> m_controls;
-    std::vector<QString> m_order;
-    std::vector<QString> m_menuOrder;
+    ControlSet m_controls;
+    ControlSet m_menus;
 };
-
-// The File menu lists the last cases opened or saved, the latest first.
-inline constexpr int kRecentCases = 5;
-inline QString recentCaseItem(int k) {
-    return QStringLiteral("mnuRecentCase") + QString::number(k);
-}
 
 // The name of control `base` of test-point slot k (1..12), "edtD" -> "edtD7".
 inline QString slotName(const char* base, int k) {

@@ -3,6 +3,7 @@
 #include "calc/SummaryGrid.h"
 #include "calc/TestPoints.h"
 #include "jet/JetDatabase.h"
+#include "model/ControlNames.h"
 #include "model/MainForm.h"
 #include "support/AsciiText.h"
 #include "support/KovexError.h"
@@ -25,8 +26,8 @@ QVariant flag(bool value) {
     return QVariant(value);
 }
 
-QString control(const MainForm& f, const char* name) {
-    return f.text(QString::fromLatin1(name));
+QString control(const MainForm& f, const QString& name) {
+    return f.text(name);
 }
 
 class CaseReader {
@@ -61,32 +62,32 @@ class CaseReader {
 Table file1Table(const MainForm& f) {
     return {"File1Table",
             {{{"File1PK", kCaseKey},
-              {"AA01NameApplicant", text(control(f, "edtName") + "  " + control(f, "edtFirstName"))},
-              {"AA02AddressApplicant", text(control(f, "edtAddress"))},
-              {"AA03ZipCodeApplicant", text(control(f, "edtZipCode"))},
-              {"AA03CityApplicant", text(control(f, "edtCity"))},
+              {"AA01NameApplicant", text(control(f, ui::edtName) + "  " + control(f, ui::edtFirstName))},
+              {"AA02AddressApplicant", text(control(f, ui::edtAddress))},
+              {"AA03ZipCodeApplicant", text(control(f, ui::edtZipCode))},
+              {"AA03CityApplicant", text(control(f, ui::edtCity))},
               {"AA04NameContactApplicant", text("")},
-              {"AA05TelContactApplicant", text(control(f, "edtPhoneNr"))},
-              {"AA06EmailContactApplicant", text(control(f, "edtEmail"))},
-              {"AA07RefApplicant", text(control(f, "edtCallsign"))},
+              {"AA05TelContactApplicant", text(control(f, ui::edtPhoneNr))},
+              {"AA06EmailContactApplicant", text(control(f, ui::edtEmail))},
+              {"AA07RefApplicant", text(control(f, ui::edtCallsign))},
               {"AA08RefBIPTApplicant", text(" ")},
-              {"AA09InfoApplicant", text(control(f, "edtNote"))},
+              {"AA09InfoApplicant", text(control(f, ui::edtNote))},
               {"AA10ReceiptAttestAntennasDescription", text(" ")}}}};
 }
 
 Table file2Table(const MainForm& f) {
-    const bool shared = f.checked(QStringLiteral("chkOtherOperator"));
+    const bool shared = f.checked(ui::chkOtherOperator);
     TableRow row{{"File2PK", kCaseKey},
                  {"BI01SiteDescription", text("RADIOAMATEUR")},
                  {"BS01SiteShareable", flag(shared)},
-                 {"AO01OtherExploitant", shared ? text(control(f, "edtOtherOperator")) : text(" ")}};
+                 {"AO01OtherExploitant", shared ? text(control(f, ui::edtOtherOperator)) : text(" ")}};
     for (int i = 2; i <= 8; ++i)
         row.push_back({QStringLiteral("AO0%1OtherExploitant").arg(i), text("")});
     return {"File2Table", {row}};
 }
 
 // A coordinate is a whole number, set only when its field holds one.
-void addCoordinate(TableRow& row, const MainForm& f, const char* column, const char* field) {
+void addCoordinate(TableRow& row, const MainForm& f, const char* column, const QString& field) {
     const QString value = control(f, field);
     if (!value.isEmpty())
         row.push_back({QString::fromLatin1(column), num::toInt(value)});
@@ -101,20 +102,20 @@ Table file3Table(const MainForm& f) {
                  {"ES04TelephoneOwnerSite", text("")},
                  {"ES05InfoOwnerSite", text(" ")},
                  {"LS01DescriptionLocationSite", text("")},
-                 {"LS02AddressSite", text(control(f, "edtAntAddress"))},
-                 {"LS03ZipCodeSite", text(control(f, "edtAntZipCode"))},
-                 {"LS03CitySite", text(control(f, "edtAntCity"))}};
-    addCoordinate(row, f, "LS04XCoordinateSiteDeg", "edtLONdeg");
-    addCoordinate(row, f, "LS04XCoordinateSiteMin", "edtLONmin");
-    addCoordinate(row, f, "LS04XCoordinateSiteSec", "edtLONsec");
-    addCoordinate(row, f, "LS05YCoordinateSiteDeg", "edtLATdeg");
-    addCoordinate(row, f, "LS05YCoordinateSiteMin", "edtLATmin");
-    addCoordinate(row, f, "LS05YCoordinateSiteSec", "edtLATsec");
+                 {"LS02AddressSite", text(control(f, ui::edtAntAddress))},
+                 {"LS03ZipCodeSite", text(control(f, ui::edtAntZipCode))},
+                 {"LS03CitySite", text(control(f, ui::edtAntCity))}};
+    addCoordinate(row, f, "LS04XCoordinateSiteDeg", ui::edtLONdeg);
+    addCoordinate(row, f, "LS04XCoordinateSiteMin", ui::edtLONmin);
+    addCoordinate(row, f, "LS04XCoordinateSiteSec", ui::edtLONsec);
+    addCoordinate(row, f, "LS05YCoordinateSiteDeg", ui::edtLATdeg);
+    addCoordinate(row, f, "LS05YCoordinateSiteMin", ui::edtLATmin);
+    addCoordinate(row, f, "LS05YCoordinateSiteSec", ui::edtLATsec);
     row.push_back({"LS06InfoSite", text(" ")});
-    row.push_back({"AS04SiteExists", flag(f.checked(QStringLiteral("rdbExistingSite")))});
-    row.push_back({"AS05InfoSituationSite", text(control(f, "edtNoteSite"))});
-    addCoordinate(row, f, "LS07XLambertCoordinates", "edtLambertX");
-    addCoordinate(row, f, "LS07YLambertCoordinates", "edtLambertY");
+    row.push_back({"AS04SiteExists", flag(f.checked(ui::rdbExistingSite))});
+    row.push_back({"AS05InfoSituationSite", text(control(f, ui::edtNoteSite))});
+    addCoordinate(row, f, "LS07XLambertCoordinates", ui::edtLambertX);
+    addCoordinate(row, f, "LS07YLambertCoordinates", ui::edtLambertY);
     return {"File3Table", {row}};
 }
 
@@ -171,14 +172,14 @@ Table file4BTable(const CaseReader& sgd) {
 // summary; the distance is not written.
 TableRow pointRow(const MainForm& f, const CaseReader& sgd, int k) {
     const int row = 14 + k;
-    const int wallType = f.itemIndex(slotName("cmbSA", k));
+    const int wallType = f.itemIndex(ui::cmbSA[k]);
     return {{"PointPK", k},
             {"FileFK", kCaseKey},
             {"PointNr", k},
-            {"PointDescription", text(UpperCaseAscii(f.text(slotName("edtLocation", k))))},
+            {"PointDescription", text(UpperCaseAscii(f.text(ui::edtLocation[k])))},
             {"PointHeight", sgd.number(summary::kHeightColumn, row)},
             {"MeasuredFieldApplicant", sgd.number(summary::kMaxFieldColumn, row)},
-            {"AttenuationdB", WallAttenuationdB(wallType, f.BandAndTilt.FreqMinMHz)},
+            {"AttenuationdB", WallAttenuationdB(wallType, f.values.BandAndTilt.FreqMinMHz)},
             {"CanadianCalculation", flag(false)},
             {"AttenuationTypeFK", wallType + 1}};
 }
@@ -197,7 +198,7 @@ Table file5Table() {
 
 Table fileTable(const MainForm& f) {
     TableRow row{{"FilePK", kCaseKey}};
-    const int language = f.itemIndex(QStringLiteral("cmbLanguage"));
+    const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < 3)
         row.push_back({"FileLanguage", text(QStringList{"F", "N", "D"}[language])});
     return {"FileTable", {row}};

@@ -1,6 +1,7 @@
 #include "records/AccessSave.h"
 
 #include "calc/Summary.h"
+#include "model/ControlNames.h"
 #include "records/AccessDatabase.h"
 #include "records/AdministrativeRecord.h"
 #include "records/ReportFile.h"
@@ -100,15 +101,15 @@ void btnSaveMDBClick(Session& p) {
         return;
     // The callsign is taken as if its field had just been left: upper-cased,
     // with the file names and the button's caption made from it.
-    edtCallsignExit(p);
+    takeCallsign(p);
     if (!QFileInfo::exists(kTemplateFileName)) {
         p.platform.dialogs.warning(QStringLiteral("File NOCALL_kovex is missing! Cannot continue"));
         return;
     }
-    const QString accessFileName = p.form1.AccessFileName;
-    const QString reportFileName = p.form1.ReportFileName;
-    tpai::checkFileName(p.form1.text(QStringLiteral("edtCallsign")), accessFileName);
-    tpai::checkFileName(p.form1.text(QStringLiteral("edtCallsign")), reportFileName);
+    const QString accessFileName = p.form1.values.AccessFileName;
+    const QString reportFileName = p.form1.values.ReportFileName;
+    tpai::checkFileName(p.form1.text(ui::edtCallsign), accessFileName);
+    tpai::checkFileName(p.form1.text(ui::edtCallsign), reportFileName);
     // The connection of the previous save lets go of its file first.
     p.data.ADOConnection3.close();
     try {

@@ -1,5 +1,6 @@
 #include "records/AdministrativeRecord.h"
 
+#include "model/ControlNames.h"
 #include "refdata/Session.h"
 #include "support/AsciiText.h"
 
@@ -7,57 +8,46 @@ namespace kovex {
 
 namespace {
 
-void upperCaseField(Session& p, const char* field) {
-    const QString name = QString::fromLatin1(field);
+void upperCaseField(Session& p, const QString& name) {
     p.form1.setText(name, UpperCaseAscii(p.form1.text(name)));
 }
 
 // The personal address doubles as the antenna location while the box is
 // checked; it is copied only when the personal field is left, so the antenna
 // fields stay free to edit afterwards.
-void upperCaseAndCopyToLocation(Session& p, const char* field, const char* locationField) {
+void upperCaseAndCopyToLocation(Session& p, const QString& field, const QString& locationField) {
     upperCaseField(p, field);
-    if (p.form1.checked(QStringLiteral("chkAntLocationPersonnalAddress")))
-        p.form1.setText(QString::fromLatin1(locationField), p.form1.text(QString::fromLatin1(field)));
+    if (p.form1.checked(ui::chkAntLocationPersonnalAddress))
+        p.form1.setText(locationField, p.form1.text(field));
 }
 
 } // namespace
 
 void showCoordinateForm(MainForm& f, CoordinateSystem system) {
     const bool wgs84 = system == CoordinateSystem::WGS84;
-    f.setChecked(QStringLiteral("rdbWGS84"), wgs84);
-    f.setChecked(QStringLiteral("rdbLambert"), !wgs84);
-    f.setVisible(QStringLiteral("edtLambertX"), !wgs84);
-    f.setVisible(QStringLiteral("edtLambertY"), !wgs84);
-    for (const char* name : {"edtLONdeg", "edtLONmin", "edtLONsec", "edtLATdeg", "edtLATmin", "edtLATsec"})
-        f.setVisible(QString::fromLatin1(name), wgs84);
+    f.setChecked(ui::rdbWGS84, wgs84);
+    f.setChecked(ui::rdbLambert, !wgs84);
+    f.setVisible(ui::edtLambertX, !wgs84);
+    f.setVisible(ui::edtLambertY, !wgs84);
+    for (ControlName name :
+         {ui::edtLONdeg, ui::edtLONmin, ui::edtLONsec, ui::edtLATdeg, ui::edtLATmin, ui::edtLATsec})
+        f.setVisible(name, wgs84);
 }
 
-void edtNameExit(Session& p) {
-    upperCaseField(p, "edtName");
+void leaveUpperCasedField(Session& p, const UpperCasedField& field) {
+    if (field.location.text == nullptr)
+        upperCaseField(p, field.field);
+    else
+        upperCaseAndCopyToLocation(p, field.field, field.location);
 }
-void edtFirstNameExit(Session& p) {
-    upperCaseField(p, "edtFirstName");
-}
-void edtAddressExit(Session& p) {
-    upperCaseAndCopyToLocation(p, "edtAddress", "edtAntAddress");
-}
-void edtZipCodeExit(Session& p) {
-    upperCaseAndCopyToLocation(p, "edtZipCode", "edtAntZipCode");
-}
-void edtCityExit(Session& p) {
-    upperCaseAndCopyToLocation(p, "edtCity", "edtAntCity");
-}
-void edtAntAddressExit(Session& p) {
-    upperCaseField(p, "edtAntAddress");
-}
-void edtAntCityExit(Session& p) {
-    upperCaseField(p, "edtAntCity");
+
+void takeCallsign(Session& p) {
+    upperCaseField(p, ui::edtCallsign);
+    setFileNamesFromCallsign(p);
 }
 
 void edtCallsignExit(Session& p) {
-    upperCaseField(p, "edtCallsign");
-    setFileNamesFromCallsign(p);
+    takeCallsign(p);
 }
 
 void rdbLambertClick(Session& p) {
@@ -68,36 +58,44 @@ void rdbWGS84Click(Session& p) {
 }
 
 void chkOtherOperatorClick(Session& p) {
-    p.form1.setVisible(QStringLiteral("edtOtherOperator"),
-                       p.form1.checked(QStringLiteral("chkOtherOperator")));
+    p.form1.setVisible(ui::edtOtherOperator, p.form1.checked(ui::chkOtherOperator));
 }
 
 void rdbExistingSiteClick(Session& p) {
-    p.form1.setChecked(QStringLiteral("rdbExistingSite"), true);
-    p.form1.setChecked(QStringLiteral("rdbNewSite"), false);
+    p.form1.setChecked(ui::rdbExistingSite, true);
+    p.form1.setChecked(ui::rdbNewSite, false);
 }
 
 void rdbNewSiteClick(Session& p) {
-    p.form1.setChecked(QStringLiteral("rdbNewSite"), true);
-    p.form1.setChecked(QStringLiteral("rdbExistingSite"), false);
+    p.form1.setChecked(ui::rdbNewSite, true);
+    p.form1.setChecked(ui::rdbExistingSite, false);
 }
 
+namespace {
+
+// The correspondence language follows the help language.
+void followHelpLanguage(MainForm& f) {
+    f.setItemIndex(ui::cmbLanguage, f.itemIndex(ui::rdgLanguage));
+}
+
+} // namespace
+
 void rdgLanguageClick(Session& p) {
-    p.form1.setItemIndex("cmbLanguage", p.form1.itemIndex("rdgLanguage"));
+    followHelpLanguage(p.form1);
 }
 
 void setHelpLanguage(Session& p, int language) {
-    if (p.form1.itemIndex("rdgLanguage") == language)
+    if (p.form1.itemIndex(ui::rdgLanguage) == language)
         return;
-    p.form1.setItemIndex("rdgLanguage", language);
-    rdgLanguageClick(p);
+    p.form1.setItemIndex(ui::rdgLanguage, language);
+    followHelpLanguage(p.form1);
 }
 
 void setFileNamesFromCallsign(Session& p) {
     MainForm& f = p.form1;
-    f.AccessFileName = f.text("edtCallsign") + "_kovex.mdb";
-    f.ReportFileName = f.text("edtCallsign") + "_report.txt";
-    f.setText("btnSaveMDB", "Save " + f.AccessFileName + " and " + f.ReportFileName);
+    f.values.AccessFileName = f.text(ui::edtCallsign) + "_kovex.mdb";
+    f.values.ReportFileName = f.text(ui::edtCallsign) + "_report.txt";
+    f.setText(ui::btnSaveMDB, "Save " + f.values.AccessFileName + " and " + f.values.ReportFileName);
 }
 
 } // namespace kovex

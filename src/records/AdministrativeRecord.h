@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ControlNames.h"
+
 namespace kovex {
 
 class MainForm;
@@ -10,15 +12,27 @@ class Session;
 enum class CoordinateSystem { Lambert, WGS84 };
 void showCoordinateForm(MainForm& f, CoordinateSystem system);
 
-// Leaving a field of the administrative page.
-void edtNameExit(Session& p);
-void edtFirstNameExit(Session& p);
-void edtAddressExit(Session& p);
-void edtZipCodeExit(Session& p);
-void edtCityExit(Session& p);
+// The fields of the administrative page upper-cased when left; while the
+// personal address is the antenna location, leaving a personal address
+// field copies it to its location field too.
+struct UpperCasedField {
+    ControlName field;
+    ControlName location{nullptr};
+};
+inline constexpr UpperCasedField kUpperCasedFields[]{
+    {ui::edtName},
+    {ui::edtFirstName},
+    {ui::edtAddress, ui::edtAntAddress},
+    {ui::edtZipCode, ui::edtAntZipCode},
+    {ui::edtCity, ui::edtAntCity},
+    {ui::edtAntAddress},
+    {ui::edtAntCity},
+};
+void leaveUpperCasedField(Session& p, const UpperCasedField& field);
+
+// The callsign is upper-cased and names the access and report files.
+void takeCallsign(Session& p);
 void edtCallsignExit(Session& p);
-void edtAntAddressExit(Session& p);
-void edtAntCityExit(Session& p);
 
 // The radio pairs and the other-operators box.
 void rdbLambertClick(Session& p);

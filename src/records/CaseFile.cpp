@@ -3,6 +3,7 @@
 #include "calc/KeptInputs.h"
 #include "calc/SafetyCheckHandlers.h"
 #include "calc/SummaryGrid.h"
+#include "model/ControlNames.h"
 #include "records/AdministrativeRecord.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
@@ -355,33 +356,33 @@ QString notACase(const QString& shownName) {
 } // namespace
 
 const std::vector<QString>& administrativeNames() {
-    static const std::vector<QString> names{"edtName",
-                                            "edtFirstName",
-                                            "edtAddress",
-                                            "edtZipCode",
-                                            "edtCity",
-                                            "edtPhoneNr",
-                                            "edtEmail",
-                                            "edtCallsign",
-                                            "edtNote",
-                                            "cmbLanguage",
-                                            "chkAntLocationPersonnalAddress",
-                                            "edtAntAddress",
-                                            "edtAntZipCode",
-                                            "edtAntCity",
-                                            "rdbLambert",
-                                            "edtLambertX",
-                                            "edtLambertY",
-                                            "edtLONdeg",
-                                            "edtLONmin",
-                                            "edtLONsec",
-                                            "edtLATdeg",
-                                            "edtLATmin",
-                                            "edtLATsec",
-                                            "chkOtherOperator",
-                                            "edtOtherOperator",
-                                            "edtNoteSite",
-                                            "rdbExistingSite"};
+    static const std::vector<QString> names{ui::edtName,
+                                            ui::edtFirstName,
+                                            ui::edtAddress,
+                                            ui::edtZipCode,
+                                            ui::edtCity,
+                                            ui::edtPhoneNr,
+                                            ui::edtEmail,
+                                            ui::edtCallsign,
+                                            ui::edtNote,
+                                            ui::cmbLanguage,
+                                            ui::chkAntLocationPersonnalAddress,
+                                            ui::edtAntAddress,
+                                            ui::edtAntZipCode,
+                                            ui::edtAntCity,
+                                            ui::rdbLambert,
+                                            ui::edtLambertX,
+                                            ui::edtLambertY,
+                                            ui::edtLONdeg,
+                                            ui::edtLONmin,
+                                            ui::edtLONsec,
+                                            ui::edtLATdeg,
+                                            ui::edtLATmin,
+                                            ui::edtLATsec,
+                                            ui::chkOtherOperator,
+                                            ui::edtOtherOperator,
+                                            ui::edtNoteSite,
+                                            ui::rdbExistingSite};
     return names;
 }
 
@@ -389,7 +390,7 @@ const std::vector<QString>& togetherNames() {
     static const std::vector<QString> names = [] {
         std::vector<QString> all;
         for (int c = 1; c <= kMaxAntennas; ++c)
-            all.push_back(slotName("chkTogether", c));
+            all.push_back(ui::chkTogether[c]);
         return all;
     }();
     return names;
@@ -399,7 +400,7 @@ CaseContent caseOf(const Session& p) {
     const MainForm& f = p.form1;
     CaseContent content;
     content.administrative = keptControls(p, administrativeNames());
-    content.antennaNumber = f.text("edtAntNr");
+    content.antennaNumber = f.text(ui::edtAntNr);
     for (int column : summaryColumnNumbers()) {
         QStringList rows;
         for (int row = 1; row <= kSummaryRows; ++row)
@@ -453,20 +454,20 @@ CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QStrin
 void putBackCase(Session& p, const CaseContent& content) {
     MainForm& f = p.form1;
     putBackControls(p, content.administrative);
-    f.setChecked("rdbNewSite", !f.checked("rdbExistingSite"));
+    f.setChecked(ui::rdbNewSite, !f.checked(ui::rdbExistingSite));
     // The help speaks the correspondence language, as after loading a TPAI file.
-    if (f.itemIndex("cmbLanguage") >= 0)
-        setHelpLanguage(p, f.itemIndex("cmbLanguage"));
+    if (f.itemIndex(ui::cmbLanguage) >= 0)
+        setHelpLanguage(p, f.itemIndex(ui::cmbLanguage));
     setFileNamesFromCallsign(p);
 
     for (const auto& [column, rows] : content.summaryColumns)
         for (int row = 1; row <= rows.size(); ++row)
             f.sgdTP.setCell(column, row, rows[row - 1]);
-    f.setText("edtAntNr", content.antennaNumber);
+    f.setText(ui::edtAntNr, content.antennaNumber);
     bool isNumber = false;
     const int number = content.antennaNumber.trimmed().toInt(&isNumber);
     if (isNumber && number >= 1 && number <= kMaxAntennas)
-        f.ctl("UpDown1").itemIndex = number;
+        f.ctl(ui::UpDown1).itemIndex = number;
 
     f.keptAntennas = content.antennas;
     const KeptControls* last = content.antennas.find(content.antennas.last());
@@ -494,7 +495,7 @@ QStringList recentCases(const Session& p) {
 void showRecentCases(Session& p) {
     const QStringList recent = recentCases(p);
     for (int k = 1; k <= kRecentCases; ++k) {
-        Control& item = p.form1.ctl(recentCaseItem(k));
+        Control& item = p.form1.ctl(ui::mnuRecentCase[k]);
         item.visible = k <= recent.size();
         item.text = item.visible ? "&" + QString::number(k) + ' ' + QDir::toNativeSeparators(recent[k - 1])
                                  : QString();
@@ -571,7 +572,7 @@ QString withCaseExtension(const QString& path) {
 QString suggestedPath(const Session& p) {
     if (!p.form1.caseFile.path.isEmpty())
         return p.form1.caseFile.path;
-    const QString callsign = p.form1.text("edtCallsign");
+    const QString callsign = p.form1.text(ui::edtCallsign);
     const QString name = callsign.isEmpty() ? QStringLiteral("case") : callsign;
     return QDir::current().filePath(withCaseExtension(name));
 }

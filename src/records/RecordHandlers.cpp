@@ -1,5 +1,6 @@
 #include "records/RecordHandlers.h"
 
+#include "model/ControlNames.h"
 #include "records/AdministrativeRecord.h"
 #include "records/TpaiFile.h"
 #include "records/Validation.h"
@@ -12,7 +13,7 @@ namespace {
 void saveTpaiFile(Session& p) {
     WriteTpaiFile(p);
     p.platform.dialogs.information("Your test points and administrative information have been saved on \r\r" +
-                                   p.form1.TpaiFileName);
+                                   p.form1.values.TpaiFileName);
 }
 
 // A loaded callsign is treated as one just typed, and the correspondence
@@ -20,12 +21,12 @@ void saveTpaiFile(Session& p) {
 void loadTpaiFile(Session& p) {
     if (!ReadTpaiFile(p))
         return;
-    edtCallsignExit(p);
-    const int language = p.form1.itemIndex(QStringLiteral("cmbLanguage"));
+    takeCallsign(p);
+    const int language = p.form1.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language <= 2)
         setHelpLanguage(p, language);
     p.platform.dialogs.information("Test points and administrative information have been loaded from \r\r" +
-                                   p.form1.TpaiFileName);
+                                   p.form1.values.TpaiFileName);
 }
 
 } // namespace

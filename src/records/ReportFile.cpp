@@ -1,6 +1,7 @@
 #include "records/ReportFile.h"
 
 #include "calc/SummaryGrid.h"
+#include "model/ControlNames.h"
 #include "model/MainForm.h"
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
@@ -56,16 +57,16 @@ class Writer {
     }
 
   private:
-    QString text(const char* control) const { return m_f.text(QString::fromLatin1(control)); }
+    QString text(const QString& control) const { return m_f.text(control); }
     QString cell(int column, int row) const { return m_f.sgdTP.cell(column, row); }
-    QString height(int k) const { return m_f.text(slotName("edtH", k)); }
+    QString height(int k) const { return m_f.text(ui::edtH[k]); }
 
     void tag(const char* tag) { m_lines.push_back({QString::fromLatin1(tag), {}}); }
     void fixed(const QString& line) { m_lines.push_back({line, {}}); }
     void value(const QString& key, const QString& value, const QString& field) {
         m_lines.push_back({key + value, field});
     }
-    void control(const char* name, const char* control, const char* field) {
+    void control(const char* name, const QString& control, const char* field) {
         value(key(QString::fromLatin1(name)), text(control), QString::fromLatin1(field));
     }
 
@@ -82,9 +83,9 @@ class Writer {
     void head(const QString& dateStamp) {
         tag("<HEAD>");
         value(key("kovex_date"), dateStamp, QStringLiteral("Date"));
-        control("kovex_aa07", "edtCallsign", "Callsign");
+        control("kovex_aa07", ui::edtCallsign, "Callsign");
         static const char* const kLanguages[]{"Français", "Nederlands", "Deutsch"};
-        const int language = m_f.itemIndex(QStringLiteral("cmbLanguage"));
+        const int language = m_f.itemIndex(ui::cmbLanguage);
         if (language >= 0 && language < 3)
             fixed(key("kovex_lang") + QString::fromUtf8(kLanguages[language]));
         tag("</HEAD>");
@@ -92,15 +93,15 @@ class Writer {
 
     void operatorSection() {
         tag("<FILE_TABLE_1>");
-        value(key("kovex_AA01"), text("edtName") + "  " + text("edtFirstName"), QStringLiteral("Name"));
-        control("kovex_AA02", "edtAddress", "Address");
-        value(key("kovex_AA03"), text("edtZipCode") + "  " + text("edtCity"), QStringLiteral("City"));
+        value(key("kovex_AA01"), text(ui::edtName) + "  " + text(ui::edtFirstName), QStringLiteral("Name"));
+        control("kovex_AA02", ui::edtAddress, "Address");
+        value(key("kovex_AA03"), text(ui::edtZipCode) + "  " + text(ui::edtCity), QStringLiteral("City"));
         fixed(key("kovex_AA04"));
-        control("kovex_AA05", "edtPhoneNr", "Phone number");
-        control("kovex_AA06", "edtEmail", "E-mail");
-        control("kovex_AA07", "edtCallsign", "Callsign");
+        control("kovex_AA05", ui::edtPhoneNr, "Phone number");
+        control("kovex_AA06", ui::edtEmail, "E-mail");
+        control("kovex_AA07", ui::edtCallsign, "Callsign");
         fixed(key("kovex_AA08"));
-        control("kovex_AA09", "edtNote", "Note");
+        control("kovex_AA09", ui::edtNote, "Note");
         tag("</FILE_TABLE_1>");
     }
 
@@ -108,9 +109,9 @@ class Writer {
     void sharingSection() {
         tag("<FILE_TABLE_2>");
         fixed(key("kovex_BI01") + "RADIOAMATEUR");
-        if (m_f.checked(QStringLiteral("chkOtherOperator"))) {
+        if (m_f.checked(ui::chkOtherOperator)) {
             fixed(QStringLiteral("kovex_BS01  =The site is shared."));
-            control("kovex_AO01", "edtOtherOperator", "Name of the operators");
+            control("kovex_AO01", ui::edtOtherOperator, "Name of the operators");
         } else {
             fixed(key("kovex_BS01") + "The site is NOT shared.");
             fixed(key("kovex_AO01") + " ");
@@ -118,7 +119,7 @@ class Writer {
         tag("</FILE_TABLE_2>");
     }
 
-    QString degrees(const char* deg, const char* min, const char* sec) const {
+    QString degrees(const QString& deg, const QString& min, const QString& sec) const {
         return text(deg) + " deg  " + text(min) + " min  " + text(sec) + " sec";
     }
 
@@ -126,19 +127,21 @@ class Writer {
     void locationSection() {
         tag("<FILE_TABLE_3>");
         fixed(key("kovex_LS01"));
-        control("kovex_LS02", "edtAntAddress", "Antenna address");
-        value(key("kovex_LS03"), text("edtAntZipCode") + " " + text("edtAntCity"),
+        control("kovex_LS02", ui::edtAntAddress, "Antenna address");
+        value(key("kovex_LS03"), text(ui::edtAntZipCode) + " " + text(ui::edtAntCity),
               QStringLiteral("Antenna city"));
-        value(key("kovex_LS04"), degrees("edtLONdeg", "edtLONmin", "edtLONsec"), QStringLiteral("Longitude"));
-        value(key("kovex_LS05"), degrees("edtLATdeg", "edtLATmin", "edtLATsec"), QStringLiteral("Latitude"));
+        value(key("kovex_LS04"), degrees(ui::edtLONdeg, ui::edtLONmin, ui::edtLONsec),
+              QStringLiteral("Longitude"));
+        value(key("kovex_LS05"), degrees(ui::edtLATdeg, ui::edtLATmin, ui::edtLATsec),
+              QStringLiteral("Latitude"));
         fixed(key("kovex_LS06"));
-        control("kovex_LS07LX", "edtLambertX", "Lambert X");
-        control("kovex_LS07LY", "edtLambertY", "Lambert Y");
-        if (m_f.checked(QStringLiteral("rdbExistingSite")))
+        control("kovex_LS07LX", ui::edtLambertX, "Lambert X");
+        control("kovex_LS07LY", ui::edtLambertY, "Lambert Y");
+        if (m_f.checked(ui::rdbExistingSite))
             fixed(key("kovex_AS04") + "YES : there are already antennas on this site");
         else
             fixed(key("kovex_AS04") + "NO : there are NO antennas on this site");
-        control("kovex_AS05", "edtNoteSite", "Note about the site");
+        control("kovex_AS05", ui::edtNoteSite, "Note about the site");
         tag("</FILE_TABLE_3>");
     }
 
@@ -179,7 +182,7 @@ class Writer {
             if (height(k).isEmpty())
                 continue;
             const QString slot = QStringLiteral("kovex_m") + slotCode(k);
-            value(key(slot + "01"), UpperCaseAscii(m_f.text(slotName("edtLocation", k))),
+            value(key(slot + "01"), UpperCaseAscii(m_f.text(ui::edtLocation[k])),
                   "Description of test point " + QString::number(k));
             value(key(slot + "02"), height(k) + (k == 5 ? "M" : " M"),
                   "Height of test point " + QString::number(k));

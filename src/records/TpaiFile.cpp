@@ -1,5 +1,6 @@
 #include "records/TpaiFile.h"
 
+#include "model/ControlNames.h"
 #include "model/MainForm.h"
 #include "records/AdministrativeRecord.h"
 #include "refdata/Session.h"
@@ -37,35 +38,35 @@ QChar slotCode(int k) {
 
 struct Field {
     const char* key;
-    const char* control;
+    ControlName control;
     const char* shownAs;
 };
 
 constexpr Field kPersonalFields[]{
-    {"kovex_name", "edtName", "Name"},          {"kovex_first_name", "edtFirstName", "First name"},
-    {"kovex_address", "edtAddress", "Address"}, {"kovex_zipcode", "edtZipCode", "Postal code"},
-    {"kovex_city", "edtCity", "City"},          {"kovex_phone", "edtPhoneNr", "Phone number"},
-    {"kovex_email", "edtEmail", "E-mail"},      {"kovex_callsign", "edtCallsign", "Callsign"},
-    {"kovex_note", "edtNote", "Note"},
+    {"kovex_name", ui::edtName, "Name"},          {"kovex_first_name", ui::edtFirstName, "First name"},
+    {"kovex_address", ui::edtAddress, "Address"}, {"kovex_zipcode", ui::edtZipCode, "Postal code"},
+    {"kovex_city", ui::edtCity, "City"},          {"kovex_phone", ui::edtPhoneNr, "Phone number"},
+    {"kovex_email", ui::edtEmail, "E-mail"},      {"kovex_callsign", ui::edtCallsign, "Callsign"},
+    {"kovex_note", ui::edtNote, "Note"},
 };
 
 constexpr Field kLocationFields[]{
-    {"kovex_ant_adr", "edtAntAddress", "Antenna address"},
-    {"kovex_ant_zipcode", "edtAntZipCode", "Antenna postal code"},
-    {"kovex_ant_city", "edtAntCity", "Antenna city"},
-    {"kovex_lambertX", "edtLambertX", "Lambert X"},
-    {"kovex_lambertY", "edtLambertY", "Lambert Y"},
-    {"kovex_long_deg", "edtLONdeg", "Longitude degrees"},
-    {"kovex_long_min", "edtLONmin", "Longitude minutes"},
-    {"kovex_long_sec", "edtLONsec", "Longitude seconds"},
-    {"kovex_lat_deg", "edtLATdeg", "Latitude degrees"},
-    {"kovex_lat_min", "edtLATmin", "Latitude minutes"},
-    {"kovex_lat_sec", "edtLATsec", "Latitude seconds"},
+    {"kovex_ant_adr", ui::edtAntAddress, "Antenna address"},
+    {"kovex_ant_zipcode", ui::edtAntZipCode, "Antenna postal code"},
+    {"kovex_ant_city", ui::edtAntCity, "Antenna city"},
+    {"kovex_lambertX", ui::edtLambertX, "Lambert X"},
+    {"kovex_lambertY", ui::edtLambertY, "Lambert Y"},
+    {"kovex_long_deg", ui::edtLONdeg, "Longitude degrees"},
+    {"kovex_long_min", ui::edtLONmin, "Longitude minutes"},
+    {"kovex_long_sec", ui::edtLONsec, "Longitude seconds"},
+    {"kovex_lat_deg", ui::edtLATdeg, "Latitude degrees"},
+    {"kovex_lat_min", ui::edtLATmin, "Latitude minutes"},
+    {"kovex_lat_sec", ui::edtLATsec, "Latitude seconds"},
 };
 
 constexpr Field kSiteFields[]{
-    {"kovex_other_oper", "edtOtherOperator", "Name of the operators"},
-    {"kovex_note_site", "edtNoteSite", "Note about the site"},
+    {"kovex_other_oper", ui::edtOtherOperator, "Name of the operators"},
+    {"kovex_note_site", ui::edtNoteSite, "Note about the site"},
 };
 
 QString administrativeKey(const Field& field) {
@@ -111,7 +112,7 @@ struct KeyedControl {
 std::vector<KeyedControl> keyed(std::span<const Field> fields) {
     std::vector<KeyedControl> keys;
     for (const Field& field : fields)
-        keys.push_back({administrativeKey(field), QString::fromLatin1(field.control)});
+        keys.push_back({administrativeKey(field), QString(field.control)});
     return keys;
 }
 
@@ -119,10 +120,10 @@ const std::vector<KeyedControl>& slotKeys() {
     static const std::vector<KeyedControl> keys = [] {
         std::vector<KeyedControl> all;
         for (int k = 1; k <= kTestPointSlots; ++k) {
-            all.push_back({distanceKey(k), slotName("edtD", k)});
-            all.push_back({heightKey(k), slotName("edtH", k)});
-            all.push_back({descriptionKey(k), slotName("edtLocation", k)});
-            all.push_back({wallTypeKey(k), slotName("cmbSA", k)});
+            all.push_back({distanceKey(k), ui::edtD[k]});
+            all.push_back({heightKey(k), ui::edtH[k]});
+            all.push_back({descriptionKey(k), ui::edtLocation[k]});
+            all.push_back({wallTypeKey(k), ui::cmbSA[k]});
         }
         return all;
     }();
@@ -150,33 +151,32 @@ QString slotField(const char* what, int k) {
 
 void addFields(std::vector<Line>& lines, const MainForm& f, const auto& fields) {
     for (const Field& field : fields)
-        lines.push_back({administrativeKey(field) + f.text(QString::fromLatin1(field.control)),
-                         QString::fromLatin1(field.shownAs)});
+        lines.push_back(
+            {administrativeKey(field) + f.text(QString(field.control)), QString::fromLatin1(field.shownAs)});
 }
 
 // A slot's description travels with its height and its wall type with its
 // distance, each pair written only when its number is there.
 void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
     for (int k = 1; k <= kTestPointSlots; ++k) {
-        const QString height = f.text(slotName("edtH", k));
+        const QString height = f.text(ui::edtH[k]);
         if (height.isEmpty())
             continue;
-        lines.push_back(
-            {descriptionKey(k) + f.text(slotName("edtLocation", k)), slotField("Description", k)});
+        lines.push_back({descriptionKey(k) + f.text(ui::edtLocation[k]), slotField("Description", k)});
         lines.push_back({heightKey(k) + height, slotField("Height", k)});
     }
     for (int k = 1; k <= kTestPointSlots; ++k) {
-        const QString distance = f.text(slotName("edtD", k));
+        const QString distance = f.text(ui::edtD[k]);
         if (distance.isEmpty())
             continue;
         lines.push_back({distanceKey(k) + distance, slotField("Distance", k)});
-        lines.push_back({wallTypeKey(k) + QString::number(f.itemIndex(slotName("cmbSA", k))), {}});
+        lines.push_back({wallTypeKey(k) + QString::number(f.itemIndex(ui::cmbSA[k])), {}});
     }
 }
 
 void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
     addFields(lines, f, kPersonalFields);
-    const int language = f.itemIndex(QStringLiteral("cmbLanguage"));
+    const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < languageNames().size())
         lines.push_back({languageKey() + languageNames()[language], {}});
     addFields(lines, f, kLocationFields);
@@ -272,7 +272,7 @@ int readLanguage(MainForm& f, QStringView line) {
     for (int item = 0; item < languageNames().size(); ++item) {
         const QChar initial = languageNames()[item][0];
         if (line.contains(key + initial.toLower()) || line.contains(key + initial.toUpper()))
-            f.setItemIndex(QStringLiteral("cmbLanguage"), item);
+            f.setItemIndex(ui::cmbLanguage, item);
     }
     return line.contains(key) ? 1 : 0;
 }
@@ -280,8 +280,8 @@ int readLanguage(MainForm& f, QStringView line) {
 // The file keeps no coordinate system: the form shown is the one whose
 // coordinates are there, and stays as it was when both or neither are.
 void followCoordinates(MainForm& f) {
-    const bool lambert = !f.text(QStringLiteral("edtLambertX")).isEmpty();
-    const bool degrees = !f.text(QStringLiteral("edtLONdeg")).isEmpty();
+    const bool lambert = !f.text(ui::edtLambertX).isEmpty();
+    const bool degrees = !f.text(ui::edtLONdeg).isEmpty();
     if (degrees && !lambert)
         showCoordinateForm(f, CoordinateSystem::WGS84);
     else if (lambert && !degrees)
@@ -374,8 +374,8 @@ QString dialogFolder(const Session& p) {
 
 void WriteTpaiFile(Session& p) {
     MainForm& f = p.form1;
-    const QString name = f.text(QStringLiteral("edtCallsign")) + QStringLiteral("_tpai.txt");
-    tpai::checkFileName(f.text(QStringLiteral("edtCallsign")), name);
+    const QString name = f.text(ui::edtCallsign) + QStringLiteral("_tpai.txt");
+    tpai::checkFileName(f.text(ui::edtCallsign), name);
     const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
                                           p.platform.locale.shortTimeFormat());
     const QByteArray bytes = tpai::fileBytes(tpai::fileLines(f, stamp));
@@ -383,7 +383,7 @@ void WriteTpaiFile(Session& p) {
     if (bytes.size() > kMaxTpaiFileBytes)
         throw KovexError(QStringLiteral("The TPAI file was not saved: it would be too large for a TPAI file "
                                         "(more than 1 MiB), which could not be loaded again."));
-    f.TpaiFileName = name;
+    f.values.TpaiFileName = name;
     wholefile::saveOrFail(name, bytes);
     f.noteWrittenFiles({name});
 }
@@ -400,7 +400,7 @@ bool ReadTpaiFile(Session& p) {
     if (tpai::readBytes(checked, bytes) == 0)
         throw KovexError(
             "Nothing was loaded: no test points or administrative information were found in \r\r" + *chosen);
-    p.form1.TpaiFileName = *chosen;
+    p.form1.values.TpaiFileName = *chosen;
     tpai::readBytes(p.form1, bytes);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "refdata/Lookups.h"
 
+#include "model/ControlNames.h"
 #include "refdata/Session.h"
 #include "support/KovexError.h"
 
@@ -11,38 +12,43 @@ namespace kovex {
 namespace {
 
 struct Binding {
-    const char* control;
+    QString control;
     const char* tableObject;
     const char* column;
 };
 
 const std::array<Binding, 5> kLookups{{
-    {"dblFeeder1", "ADOTable1", "cable"},
-    {"dblFeeder2", "ADOTable2", "cable"},
-    {"dblFeeder3", "ADOTable3", "cable"},
-    {"dblAntennaType", "ADOTable4", "TYPE"},
-    {"dblAntennaRmk", "ADOTable4", "RMK"},
+    {ui::dblFeeder[1], "ADOTable1", "cable"},
+    {ui::dblFeeder[2], "ADOTable2", "cable"},
+    {ui::dblFeeder[3], "ADOTable3", "cable"},
+    {ui::dblAntennaType, "ADOTable4", "TYPE"},
+    {ui::dblAntennaRmk, "ADOTable4", "RMK"},
 }};
 
 const std::array<Binding, 31> kFields{{
-    {"dbeAs1", "ADOTable1", "As"},         {"dbeAs2", "ADOTable2", "As"},  {"dbeAs3", "ADOTable3", "As"},
-    {"dbeAntNr", "ADOTable4", "Numéro"},   {"dbeV00", "ADOTable4", "V00"}, {"dbeV10", "ADOTable4", "V10"},
-    {"dbeV20", "ADOTable4", "V20"},        {"dbeV30", "ADOTable4", "V30"}, {"dbeV40", "ADOTable4", "V40"},
-    {"dbeV50", "ADOTable4", "V50"},        {"dbeV60", "ADOTable4", "V60"}, {"dbeV70", "ADOTable4", "V70"},
-    {"dbeV80", "ADOTable4", "V80"},        {"dbeV90", "ADOTable4", "V90"}, {"dbeVback", "ADOTable4", "VBACK"},
-    {"dbeVangle", "ADOTable4", "V ANGLE"}, {"dbeH00", "ADOTable4", "H00"}, {"dbeH10", "ADOTable4", "H10"},
-    {"dbeH20", "ADOTable4", "H20"},        {"dbeH30", "ADOTable4", "H30"}, {"dbeH40", "ADOTable4", "H40"},
-    {"dbeH50", "ADOTable4", "H50"},        {"dbeH60", "ADOTable4", "H60"}, {"dbeH70", "ADOTable4", "H70"},
-    {"dbeH80", "ADOTable4", "H80"},        {"dbeH90", "ADOTable4", "H90"}, {"dbeHback", "ADOTable4", "HBACK"},
-    {"dbeHangle", "ADOTable4", "H ANGLE"}, {"dbeDir", "ADOTable4", "DIR"}, {"dbePol", "ADOTable4", "POL"},
-    {"dbeFreq", "ADOTable4", "FREQ"},
+    {ui::dbeAs[1], "ADOTable1", "As"},    {ui::dbeAs[2], "ADOTable2", "As"},
+    {ui::dbeAs[3], "ADOTable3", "As"},    {ui::dbeAntNr, "ADOTable4", "Numéro"},
+    {ui::dbeV00, "ADOTable4", "V00"},     {ui::dbeV10, "ADOTable4", "V10"},
+    {ui::dbeV20, "ADOTable4", "V20"},     {ui::dbeV30, "ADOTable4", "V30"},
+    {ui::dbeV40, "ADOTable4", "V40"},     {ui::dbeV50, "ADOTable4", "V50"},
+    {ui::dbeV60, "ADOTable4", "V60"},     {ui::dbeV70, "ADOTable4", "V70"},
+    {ui::dbeV80, "ADOTable4", "V80"},     {ui::dbeV90, "ADOTable4", "V90"},
+    {ui::dbeVback, "ADOTable4", "VBACK"}, {ui::dbeVangle, "ADOTable4", "V ANGLE"},
+    {ui::dbeH00, "ADOTable4", "H00"},     {ui::dbeH10, "ADOTable4", "H10"},
+    {ui::dbeH20, "ADOTable4", "H20"},     {ui::dbeH30, "ADOTable4", "H30"},
+    {ui::dbeH40, "ADOTable4", "H40"},     {ui::dbeH50, "ADOTable4", "H50"},
+    {ui::dbeH60, "ADOTable4", "H60"},     {ui::dbeH70, "ADOTable4", "H70"},
+    {ui::dbeH80, "ADOTable4", "H80"},     {ui::dbeH90, "ADOTable4", "H90"},
+    {ui::dbeHback, "ADOTable4", "HBACK"}, {ui::dbeHangle, "ADOTable4", "H ANGLE"},
+    {ui::dbeDir, "ADOTable4", "DIR"},     {ui::dbePol, "ADOTable4", "POL"},
+    {ui::dbeFreq, "ADOTable4", "FREQ"},
 }};
 
 const QString kKeyColumn = QStringLiteral("Numéro");
 
 const Binding* lookupBinding(const QString& control) {
     for (const Binding& binding : kLookups)
-        if (control == QString::fromUtf8(binding.control))
+        if (control == binding.control)
             return &binding;
     return nullptr;
 }
@@ -59,11 +65,11 @@ void showLookup(Control& list, const TableCursor& cursor, const QString& column)
 // The antenna record's polarization presets the polarization list; any
 // other text than "H" or "V" leaves the user's choice alone.
 void presetPolarization(Session& p) {
-    const QString pol = p.form1.text("dbePol");
+    const QString pol = p.form1.text(ui::dbePol);
     if (pol == QLatin1String("H"))
-        p.form1.setItemIndex("cmbPolarization", 0);
+        p.form1.setItemIndex(ui::cmbPolarization, 0);
     else if (pol == QLatin1String("V"))
-        p.form1.setItemIndex("cmbPolarization", 1);
+        p.form1.setItemIndex(ui::cmbPolarization, 1);
 }
 
 // Far beyond any antenna of an amateur station (a 3 m dish at 10 GHz has
@@ -110,12 +116,11 @@ void checkCurrentRecord(const Session& p, const QString& tableObject) {
 
 void showTables(MainForm& form, const DataModule& data) {
     for (const Binding& binding : kLookups)
-        showLookup(form.ctl(QString::fromUtf8(binding.control)),
-                   data.cursor(QString::fromUtf8(binding.tableObject)), QString::fromUtf8(binding.column));
+        showLookup(form.ctl(binding.control), data.cursor(QString::fromUtf8(binding.tableObject)),
+                   QString::fromUtf8(binding.column));
     for (const Binding& binding : kFields)
-        form.setText(QString::fromUtf8(binding.control),
-                     displayText(data.cursor(QString::fromUtf8(binding.tableObject))
-                                     .value(QString::fromUtf8(binding.column))));
+        form.setText(binding.control, displayText(data.cursor(QString::fromUtf8(binding.tableObject))
+                                                      .value(QString::fromUtf8(binding.column))));
 }
 
 void setLookupKey(Session& p, const QString& lookup, const QString& key) {
@@ -145,11 +150,11 @@ QVariant antennaColumnValue(const Session& p, const QString& column) {
 }
 
 void dblAntennaTypeEnter(Session& p) {
-    setLookupKey(p, QStringLiteral("dblAntennaType"), QStringLiteral("1"));
+    setLookupKey(p, ui::dblAntennaType, QStringLiteral("1"));
 }
 
 void dblAntennaRmkEnter(Session& p) {
-    setLookupKey(p, QStringLiteral("dblAntennaRmk"), QStringLiteral("1"));
+    setLookupKey(p, ui::dblAntennaRmk, QStringLiteral("1"));
 }
 
 // Both antenna lists stand on the one antenna table, so the other list

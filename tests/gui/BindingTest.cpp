@@ -25,7 +25,8 @@ TEST_F(ViewTest, EveryControlOfBothWindowsHasAWidgetOfItsKind) {
         ASSERT_NE(shown, nullptr) << name.toStdString();
         EXPECT_TRUE(widgetFits(program.form1.ctl(name).kind, *shown)) << name.toStdString();
     }
-    for (const auto& [name, control] : program.form2.controls()) {
+    for (const QString& name : program.form2.controlNames()) {
+        const Control& control = program.form2.ctl(name);
         const QWidget* shown = window->controlWidget(name);
         ASSERT_NE(shown, nullptr) << name.toStdString();
         EXPECT_TRUE(widgetFits(control.kind, *shown)) << name.toStdString();

@@ -145,18 +145,33 @@ QStringList windowState(const Session& p) {
     for (int r = 0; r < f.sgdTP.rowCount(); ++r)
         for (int c = 0; c < f.sgdTP.columnCount(); ++c)
             state << QString("sgdTP[%1,%2] %3").arg(c).arg(r).arg(f.sgdTP.cell(c, r));
-    state << "case " + QStringList{number(f.ModeFactor), number(f.ModeCorrectiondB), number(f.TimeFactor),
-                                   number(f.TimeCorrectiondB), number(f.PowerAndGain.InputPowerdBW),
-                                   number(f.PowerAndGain.AntennaGaindBi), number(f.InputPowerW),
-                                   number(f.BandAndTilt.TiltDeg), number(f.BandAndTilt.VertOpeningAngleDeg),
-                                   number(f.BandAndTilt.FreqMinMHz), number(f.BandAndTilt.FreqMaxMHz),
-                                   number(f.AntennaHeightM), number(f.EIRPdBW), f.PolarizationCode,
-                                   f.AntennaTypeName, number(f.FieldLimitVm), number(f.Field5PercentVm),
-                                   number(f.Field80PercentVm), f.AccessFileName, f.ReportFileName,
-                                   number(f.DrawingAntennaNumber), number(f.MaxTestPointDistanceM),
-                                   number(f.MaxTestPointHeightM), number(f.MinTestPointHeightM),
-                                   number(f.SummaryAntennaColumn), f.TpaiFileName}
-                                  .join(" | ");
+    state << "case " + QStringList{number(f.values.ModeFactor),
+                                   number(f.values.ModeCorrectiondB),
+                                   number(f.values.TimeFactor),
+                                   number(f.values.TimeCorrectiondB),
+                                   number(f.values.PowerAndGain.InputPowerdBW),
+                                   number(f.values.PowerAndGain.AntennaGaindBi),
+                                   number(f.values.InputPowerW),
+                                   number(f.values.BandAndTilt.TiltDeg),
+                                   number(f.values.BandAndTilt.VertOpeningAngleDeg),
+                                   number(f.values.BandAndTilt.FreqMinMHz),
+                                   number(f.values.BandAndTilt.FreqMaxMHz),
+                                   number(f.values.AntennaHeightM),
+                                   number(f.values.EIRPdBW),
+                                   f.values.PolarizationCode,
+                                   f.values.AntennaTypeName,
+                                   number(f.values.FieldLimitVm),
+                                   number(f.values.Field5PercentVm),
+                                   number(f.values.Field80PercentVm),
+                                   f.values.AccessFileName,
+                                   f.values.ReportFileName,
+                                   number(f.values.DrawingAntennaNumber),
+                                   number(f.values.MaxTestPointDistanceM),
+                                   number(f.values.MaxTestPointHeightM),
+                                   number(f.values.MinTestPointHeightM),
+                                   number(f.values.SummaryAntennaColumn),
+                                   f.values.TpaiFileName}
+                           .join(" | ");
     for (int n = 1; n <= kMaxAntennas; ++n)
         if (const KeptControls* kept = f.keptAntennas.find(n))
             for (const auto& [name, c] : *kept)

@@ -153,42 +153,42 @@ QString sqliteText(const QVariant& value) {
 QVariant caseValue(const MainForm& f, QString name) {
     name.remove("PowerAndGain.").remove("BandAndTilt.");
     const std::map<QString, std::function<QVariant()>> values{
-        {"ModeFactor", [&] { return f.ModeFactor; }},
-        {"ModeCorrectiondB", [&] { return f.ModeCorrectiondB; }},
-        {"TimeFactor", [&] { return f.TimeFactor; }},
-        {"TimeCorrectiondB", [&] { return f.TimeCorrectiondB; }},
-        {"InputPowerdBW", [&] { return f.PowerAndGain.InputPowerdBW; }},
-        {"AntennaGaindBi", [&] { return f.PowerAndGain.AntennaGaindBi; }},
-        {"InputPowerW", [&] { return f.InputPowerW; }},
-        {"TiltDeg", [&] { return f.BandAndTilt.TiltDeg; }},
-        {"VertOpeningAngleDeg", [&] { return f.BandAndTilt.VertOpeningAngleDeg; }},
-        {"FreqMinMHz", [&] { return f.BandAndTilt.FreqMinMHz; }},
-        {"FreqMaxMHz", [&] { return f.BandAndTilt.FreqMaxMHz; }},
-        {"AntennaHeightM", [&] { return f.AntennaHeightM; }},
-        {"AntennaAzimuthDeg", [&] { return f.AntennaAzimuthDeg; }},
-        {"HorOpeningAngleDeg", [&] { return f.HorOpeningAngleDeg; }},
-        {"EIRPdBW", [&] { return f.EIRPdBW; }},
-        {"PolarizationCode", [&] { return f.PolarizationCode; }},
-        {"AntennaTypeName", [&] { return f.AntennaTypeName; }},
-        {"FieldLimitVm", [&] { return f.FieldLimitVm; }},
-        {"Field5PercentVm", [&] { return f.Field5PercentVm; }},
-        {"Field80PercentVm", [&] { return f.Field80PercentVm; }},
-        {"AccessFileName", [&] { return f.AccessFileName; }},
-        {"ReportFileName", [&] { return f.ReportFileName; }},
-        {"DrawingAntennaNumber", [&] { return f.DrawingAntennaNumber; }},
-        {"MaxTestPointDistanceM", [&] { return f.MaxTestPointDistanceM; }},
-        {"MaxTestPointHeightM", [&] { return f.MaxTestPointHeightM; }},
-        {"MinTestPointHeightM", [&] { return f.MinTestPointHeightM; }},
-        {"SummaryAntennaColumn", [&] { return f.SummaryAntennaColumn; }},
-        {"TpaiFileName", [&] { return f.TpaiFileName; }},
+        {"ModeFactor", [&] { return f.values.ModeFactor; }},
+        {"ModeCorrectiondB", [&] { return f.values.ModeCorrectiondB; }},
+        {"TimeFactor", [&] { return f.values.TimeFactor; }},
+        {"TimeCorrectiondB", [&] { return f.values.TimeCorrectiondB; }},
+        {"InputPowerdBW", [&] { return f.values.PowerAndGain.InputPowerdBW; }},
+        {"AntennaGaindBi", [&] { return f.values.PowerAndGain.AntennaGaindBi; }},
+        {"InputPowerW", [&] { return f.values.InputPowerW; }},
+        {"TiltDeg", [&] { return f.values.BandAndTilt.TiltDeg; }},
+        {"VertOpeningAngleDeg", [&] { return f.values.BandAndTilt.VertOpeningAngleDeg; }},
+        {"FreqMinMHz", [&] { return f.values.BandAndTilt.FreqMinMHz; }},
+        {"FreqMaxMHz", [&] { return f.values.BandAndTilt.FreqMaxMHz; }},
+        {"AntennaHeightM", [&] { return f.values.AntennaHeightM; }},
+        {"AntennaAzimuthDeg", [&] { return f.values.AntennaAzimuthDeg; }},
+        {"HorOpeningAngleDeg", [&] { return f.values.HorOpeningAngleDeg; }},
+        {"EIRPdBW", [&] { return f.values.EIRPdBW; }},
+        {"PolarizationCode", [&] { return f.values.PolarizationCode; }},
+        {"AntennaTypeName", [&] { return f.values.AntennaTypeName; }},
+        {"FieldLimitVm", [&] { return f.values.FieldLimitVm; }},
+        {"Field5PercentVm", [&] { return f.values.Field5PercentVm; }},
+        {"Field80PercentVm", [&] { return f.values.Field80PercentVm; }},
+        {"AccessFileName", [&] { return f.values.AccessFileName; }},
+        {"ReportFileName", [&] { return f.values.ReportFileName; }},
+        {"DrawingAntennaNumber", [&] { return f.values.DrawingAntennaNumber; }},
+        {"MaxTestPointDistanceM", [&] { return f.values.MaxTestPointDistanceM; }},
+        {"MaxTestPointHeightM", [&] { return f.values.MaxTestPointHeightM; }},
+        {"MinTestPointHeightM", [&] { return f.values.MinTestPointHeightM; }},
+        {"SummaryAntennaColumn", [&] { return f.values.SummaryAntennaColumn; }},
+        {"TpaiFileName", [&] { return f.values.TpaiFileName; }},
         {"CaseFileName", [&] { return QFileInfo(f.caseFile.path).fileName(); }},
         {"FailedControl", [&] { return f.failedControl; }},
         // Paths in the working folder read as "./name".
         {"StatusMessage", [&] { return QString(f.statusMessage).replace(QDir::currentPath(), "."); }},
-        {"HelpTextFr", [&] { return f.HelpTextFr; }},
-        {"HelpTextNl", [&] { return f.HelpTextNl; }},
-        {"HelpTextDe", [&] { return f.HelpTextDe; }},
-        {"HelpTextEn", [&] { return f.HelpTextEn; }},
+        {"HelpTextFr", [&] { return f.values.HelpTextFr; }},
+        {"HelpTextNl", [&] { return f.values.HelpTextNl; }},
+        {"HelpTextDe", [&] { return f.values.HelpTextDe; }},
+        {"HelpTextEn", [&] { return f.values.HelpTextEn; }},
     };
     auto found = values.find(name);
     if (found == values.end())
@@ -307,6 +307,7 @@ class Runner {
                                          "click", "leave",   "focus", "show",          "updown"};
         if (actions.contains(command))
             noUnmatchedMessage();
+        requireKnownControl(w);
         const std::map<QString, std::function<void()>> commands{
             {"locale", [&] { m_locale.name = arg(w, 1); }},
             {"clock", [&] { setClock(w); }},
@@ -369,6 +370,20 @@ class Runner {
         found->second();
         if (actions.contains(command))
             noBusyCursor(command);
+    }
+
+    // A command on a control that no window holds would test nothing: a
+    // misspelt name fails the scenario, naming it.
+    void requireKnownControl(const QStringList& w) {
+        static const QStringList onControls{"type", "type-repeated", "select", "click", "leave",
+                                            "focus", "show", "set", "expect"};
+        if (!onControls.contains(w[0]))
+            return;
+        static const QRegularExpression cell(R"(\[\d+,\d+\]$)");
+        const QString name = arg(w, 1).section('.', 0, 0).remove(cell);
+        Program& p = program();
+        if (!p.form1.hasControl(name) && !p.form2.hasControl(name))
+            fail("a control named " + name + " in either window");
     }
 
     static QString arg(const QStringList& words, int index) {

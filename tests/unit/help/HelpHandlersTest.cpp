@@ -66,11 +66,11 @@ TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
             click(QString::fromLatin1(entry.button));
 
             const help::TopicTexts expected =
-                help::topicTexts(entry.topic, {form.AccessFileName, form.ReportFileName});
-            EXPECT_EQ(form.HelpTextFr, expected.fr);
-            EXPECT_EQ(form.HelpTextNl, expected.nl);
-            EXPECT_EQ(form.HelpTextDe, expected.de);
-            EXPECT_EQ(form.HelpTextEn, expected.en);
+                help::topicTexts(entry.topic, {form.values.AccessFileName, form.values.ReportFileName});
+            EXPECT_EQ(form.values.HelpTextFr, expected.fr);
+            EXPECT_EQ(form.values.HelpTextNl, expected.nl);
+            EXPECT_EQ(form.values.HelpTextDe, expected.de);
+            EXPECT_EQ(form.values.HelpTextEn, expected.en);
 
             const QString* inLanguage[]{&expected.fr, &expected.nl, &expected.de, &expected.en};
             ASSERT_EQ(infoBoxes().size(), 1);
@@ -81,8 +81,8 @@ TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
 }
 
 TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
-    program.form1.HelpTextFr = QStringLiteral("earlier");
-    program.form1.HelpTextEn = QStringLiteral("earlier");
+    program.form1.values.HelpTextFr = QStringLiteral("earlier");
+    program.form1.values.HelpTextEn = QStringLiteral("earlier");
     for (int language = 0; language < 4; ++language) {
         setLanguage(language);
         fake.dialogs.shown.clear();
@@ -90,9 +90,9 @@ TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
         ASSERT_EQ(infoBoxes().size(), 1);
         EXPECT_EQ(infoBoxes().front(), help::conditionsText());
     }
-    EXPECT_EQ(program.form1.HelpTextFr, QStringLiteral("earlier"));
-    EXPECT_EQ(program.form1.HelpTextEn, QStringLiteral("earlier"));
-    EXPECT_TRUE(program.form1.HelpTextNl.isEmpty());
+    EXPECT_EQ(program.form1.values.HelpTextFr, QStringLiteral("earlier"));
+    EXPECT_EQ(program.form1.values.HelpTextEn, QStringLiteral("earlier"));
+    EXPECT_TRUE(program.form1.values.HelpTextNl.isEmpty());
     EXPECT_TRUE(onlyInfoBoxes());
 }
 
@@ -116,8 +116,8 @@ TEST_F(HelpHandlers, RegulatorFilesTopicNamesTheFilesOfTheMoment) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.expected);
         setLanguage(step.language);
-        program.form1.AccessFileName = QString::fromLatin1(step.access);
-        program.form1.ReportFileName = QString::fromLatin1(step.report);
+        program.form1.values.AccessFileName = QString::fromLatin1(step.access);
+        program.form1.values.ReportFileName = QString::fromLatin1(step.report);
         fake.dialogs.shown.clear();
         click(QStringLiteral("btnInfoBIPTFile"));
         ASSERT_EQ(infoBoxes().size(), 1);
@@ -132,7 +132,7 @@ TEST_F(HelpHandlers, NoChosenLanguageFallsBackToEnglish) {
     setLanguage(-1);
     click(QStringLiteral("btnInfoTilt"));
     ASSERT_EQ(infoBoxes().size(), 1);
-    EXPECT_EQ(infoBoxes().front(), program.form1.HelpTextEn);
+    EXPECT_EQ(infoBoxes().front(), program.form1.values.HelpTextEn);
 }
 
 } // namespace

@@ -338,7 +338,7 @@ TEST(TpaiRead, RandomAndTruncatedFilesTouchOnlyTheControlsOfTheirKeys) {
         const QByteArray bytes = round % 2 ? randomBytes(random) : damagedFile(random);
         MainForm before;
         fillRandomly(before, random);
-        before.AccessFileName = QStringLiteral("kept");
+        before.values.AccessFileName = QStringLiteral("kept");
         MainForm after = before;
         try {
             tpai::readBytes(after, bytes);
@@ -346,8 +346,8 @@ TEST(TpaiRead, RandomAndTruncatedFilesTouchOnlyTheControlsOfTheirKeys) {
             EXPECT_TRUE(error.text().endsWith(QLatin1String("' is not a valid integer value")));
         }
         expectSameControls(before, after, named);
-        EXPECT_EQ(after.AccessFileName, QStringLiteral("kept"));
-        EXPECT_EQ(after.TpaiFileName, QString());
+        EXPECT_EQ(after.values.AccessFileName, QStringLiteral("kept"));
+        EXPECT_EQ(after.values.TpaiFileName, QString());
         EXPECT_NE(after.checked(QStringLiteral("rdbWGS84")), after.checked(QStringLiteral("rdbLambert")));
     }
 }

@@ -24,11 +24,11 @@ class DrawingOutput : public testing::Test {
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
         MainForm& f = program.form1;
-        f.InputPowerW = 100;
-        f.FieldLimitVm = 28;
-        f.AntennaHeightM = 10;
-        f.MaxTestPointHeightM = 10;
-        f.MaxTestPointDistanceM = 20;
+        f.values.InputPowerW = 100;
+        f.values.FieldLimitVm = 28;
+        f.values.AntennaHeightM = 10;
+        f.values.MaxTestPointHeightM = 10;
+        f.values.MaxTestPointDistanceM = 20;
         for (int angle = 0; angle <= 90; angle += 10)
             f.setText(QStringLiteral("dbeV%1").arg(angle, 2, 10, QLatin1Char('0')), "0");
         f.setText("edtD1", "20");
@@ -40,7 +40,7 @@ class DrawingOutput : public testing::Test {
         f.setText("edtOutputPower", "150");
         f.setText("edtCallsign", "ON4XX");
         f.setText("edtAntNr", "2");
-        f.DrawingAntennaNumber = 1;
+        f.values.DrawingAntennaNumber = 1;
         fake.clock.current = QDateTime(QDate(2026, 12, 7), QTime(21, 5));
     }
 
@@ -92,7 +92,7 @@ TEST_F(DrawingOutput, APatternValueThatIsNoNumberStopsTheDrawing) {
 // Nothing is drawn without an input power or a limit, and saving then says
 // so instead of writing an empty picture.
 TEST_F(DrawingOutput, NothingDrawnWithoutPowerOrLimit) {
-    program.form1.FieldLimitVm = 0;
+    program.form1.values.FieldLimitVm = 0;
     DrawingFormShow(program);
     EXPECT_TRUE(program.form2.imgPH.isNull());
     program.click("btnSaveDrawing");
