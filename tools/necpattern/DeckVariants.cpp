@@ -263,9 +263,17 @@ AmateurBand amateurBand(double mhz, const QString& where) {
     throw BuildError{where + QString::number(mhz) + " MHz lies in no amateur band"};
 }
 
+static bool atOwnFrequency(const QStringList& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
+        return line.simplified().compare(QStringLiteral("CM BAND OWN FREQUENCY"), Qt::CaseInsensitive) == 0;
+    });
+}
+
 QString acrossBand(const QString& deckText, const QString& name) {
     QStringList out;
     const QStringList lines = deckText.split('\n');
+    if (atOwnFrequency(lines))
+        return deckText;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringList f = fieldsOf(lines[i]);
         if (f.size() < 6 || f[0].left(2).toUpper() != "FR") {

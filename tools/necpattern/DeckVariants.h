@@ -49,6 +49,8 @@ AmateurBand amateurBand(double mhz, const QString& where);
 
 // Every FR card replaced by cards at the lower edge, the middle and the upper
 // edge of its band, and at its own frequency where that is none of them.
+// A deck with the card "CM BAND OWN FREQUENCY" (an antenna cut to whatever
+// frequency it is used on, the textbook half-wave dipole) stays as it is.
 QString acrossBand(const QString& deckText, const QString& name);
 
 } // namespace necpattern
