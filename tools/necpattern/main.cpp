@@ -102,8 +102,8 @@ QStringList planeFields(const PlaneValues& plane) {
     return fields;
 }
 
-QString deckPath(const CatalogueEntry& entry, const Options& options) {
-    return QFileInfo(options.list).dir().filePath(entry.model.value(1));
+QString deckPath(const QString& deck, const Options& options) {
+    return QFileInfo(options.list).dir().filePath(deck);
 }
 
 QString readDeck(const QString& path) {
@@ -129,16 +129,8 @@ double spanOfVariants(const std::vector<DeckVariant>& variants, const QString& d
     return spanForBandsM(span, lowestDeckMHz(deck, path), lowestBandMHz(entry.frequency));
 }
 
-Plan planOf(const CatalogueEntry& entry, const Options& options, std::vector<NecJob>& jobs) {
-    Plan plan;
-    if (entry.model.front() != "nec") {
-        plan.closedForm = closedFormPattern(entry.model, entry.polarization);
-        plan.spanM = closedFormSpanM(entry.model);
-        return plan;
-    }
-    if (entry.model.size() != 2)
-        throw BuildError{"model \"nec\" needs one deck"};
-    const QString path = deckPath(entry, options);
+void planDeck(const QString& path, const CatalogueEntry& entry, const Options& options, Plan& plan,
+              std::vector<NecJob>& jobs) {
     const QString deck = readDeck(path);
     const std::vector<DeckVariant> variants = deckVariants(deck, path);
     const QString base = QDir(options.nec.workFolder).filePath(QFileInfo(path).completeBaseName());
@@ -150,7 +142,21 @@ Plan planOf(const CatalogueEntry& entry, const Options& options, std::vector<Nec
         plan.jobs.push_back(jobs.size());
         jobs.push_back(std::move(job));
     }
-    plan.spanM = spanOfVariants(variants, deck, path, entry);
+    plan.spanM = std::max(plan.spanM, spanOfVariants(variants, deck, path, entry));
+}
+
+// A record may stand for several decks ("nec A B"): the larger gain of all.
+Plan planOf(const CatalogueEntry& entry, const Options& options, std::vector<NecJob>& jobs) {
+    Plan plan;
+    if (entry.model.front() != "nec") {
+        plan.closedForm = closedFormPattern(entry.model, entry.polarization);
+        plan.spanM = closedFormSpanM(entry.model);
+        return plan;
+    }
+    if (entry.model.size() < 2)
+        throw BuildError{"model \"nec\" needs a deck"};
+    for (qsizetype d = 1; d < entry.model.size(); ++d)
+        planDeck(deckPath(entry.model[d], options), entry, options, plan, jobs);
     return plan;
 }
 
