@@ -194,7 +194,7 @@ void vary(QStringList& f, const Variation& v, const QString& value) {
         f[f.indexOf("{}")] = value;
     } else if (v.kind == Kind::Move) {
         if (mnemonic == "GM" && f.size() >= 10)
-            for (int i = 7; i <= 9; ++i)
+            for (int i = 6; i <= 8; ++i) // XS YS ZS
                 f[i] = numberText(f[i].toDouble() * value.toDouble());
     } else if (mnemonic == "GW" && f.size() >= 10 && tagged(v, f[1].toInt())) {
         if (v.kind == Kind::Scale)
