@@ -192,7 +192,19 @@ std::vector<SphericalPattern> readNecOutput(const QString& outputText, const QSt
 namespace {
 
 // Bumped whenever what a cache file holds or how a pattern is read changes.
-const QByteArray cacheFormat = QByteArrayLiteral("necpattern cache 1\n");
+const QByteArray cacheFormat = QByteArrayLiteral("necpattern cache 2\n");
+
+// The cards nec2c computes from: comments change no pattern, so a deck whose
+// sources or notes are edited keeps its cached patterns.
+QByteArray computedCards(const QString& completedDeckText) {
+    QStringList cards;
+    for (const QString& line : completedDeckText.split('\n')) {
+        const QString mnemonic = line.trimmed().left(2).toUpper();
+        if (mnemonic != "CM" && mnemonic != "CE")
+            cards << line.trimmed();
+    }
+    return cards.join('\n').toUtf8();
+}
 
 QByteArray serialised(const SphericalPattern& pattern) {
     QByteArray bytes;
@@ -283,7 +295,7 @@ void runJob(NecJob& job, const NecProgram& program) {
 
 QString cachePath(const QString& cacheFolder, const QString& completedDeckText) {
     const QByteArray hash =
-        QCryptographicHash::hash(cacheFormat + completedDeckText.toUtf8(), QCryptographicHash::Sha256).toHex();
+        QCryptographicHash::hash(cacheFormat + computedCards(completedDeckText), QCryptographicHash::Sha256).toHex();
     return QDir(cacheFolder).filePath(QString::fromLatin1(hash) + ".pattern");
 }
 

@@ -40,7 +40,8 @@ std::vector<SphericalPattern> readNecOutput(const QString& outputText, const QSt
 // earlier build computed for the same deck text and storing what it runs.
 // Throws the first failure in the order of the jobs.
 void runNecJobs(std::vector<NecJob>& jobs, const NecProgram& program);
-// The cache file of a completed deck: named by a hash of its text.
+// The cache file of a completed deck: named by a hash of its cards, the
+// comments left out.
 QString cachePath(const QString& cacheFolder, const QString& completedDeckText);
 
 } // namespace necpattern
