@@ -2,7 +2,8 @@
 //
 //   key;TYPE;RMK;DIR;POL;FREQ;MODEL
 //
-// MODEL is "nec DECK" (a NEC-2 deck, path relative to the list) or a closed
+// MODEL is "nec DECK ..." (NEC-2 decks, paths relative to the list; the row
+// takes the larger gain of all) or a closed
 // form with its numbers: "dish D F", "horn A B F", "helix TURNS F",
 // "patch W F" (metres, MHz). Lines starting with '#' and empty lines are
 // skipped. Keys ascend.

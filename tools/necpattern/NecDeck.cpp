@@ -2,13 +2,18 @@
 
 #include "BuildError.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <optional>
 
 namespace necpattern {
@@ -184,28 +189,139 @@ std::vector<SphericalPattern> readNecOutput(const QString& outputText, const QSt
     return patterns;
 }
 
-SphericalPattern necPattern(const QString& deckPath, const NecProgram& program) {
-    const QString name = QFileInfo(deckPath).fileName();
-    const QString deck = completedDeck(readText(deckPath), deckPath);
-    const QString base = QDir(program.workFolder).filePath(QFileInfo(deckPath).completeBaseName());
-    const QString input = base + ".nec";
-    const QString output = base + ".out";
+namespace {
+
+// Bumped whenever what a cache file holds or how a pattern is read changes.
+const QByteArray cacheFormat = QByteArrayLiteral("necpattern cache 2\n");
+
+// The cards nec2c computes from: comments change no pattern, so a deck whose
+// sources or notes are edited keeps its cached patterns.
+QByteArray computedCards(const QString& completedDeckText) {
+    QStringList cards;
+    for (const QString& line : completedDeckText.split('\n')) {
+        const QString mnemonic = line.trimmed().left(2).toUpper();
+        if (mnemonic != "CM" && mnemonic != "CE")
+            cards << line.trimmed();
+    }
+    return cards.join('\n').toUtf8();
+}
+
+QByteArray serialised(const SphericalPattern& pattern) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (int theta = 0; theta < SphericalPattern::thetaCount; ++theta)
+        for (int phi = 0; phi < SphericalPattern::phiCount; ++phi)
+            out << pattern.grid(theta, phi);
+    for (int phi = 0; phi < SphericalPattern::cutCount; ++phi)
+        out << pattern.horizon(phi);
+    return qCompress(bytes);
+}
+
+std::optional<SphericalPattern> deserialised(const QByteArray& compressed) {
+    const QByteArray bytes = qUncompress(compressed);
+    constexpr auto count = SphericalPattern::thetaCount * SphericalPattern::phiCount + SphericalPattern::cutCount;
+    if (bytes.size() != static_cast<qsizetype>(count * sizeof(double)))
+        return std::nullopt;
+    QDataStream in(bytes);
+    SphericalPattern pattern;
+    double gain = 0;
+    for (int theta = 0; theta < SphericalPattern::thetaCount; ++theta)
+        for (int phi = 0; phi < SphericalPattern::phiCount; ++phi) {
+            in >> gain;
+            pattern.setGrid(theta, phi, gain);
+        }
+    for (int phi = 0; phi < SphericalPattern::cutCount; ++phi) {
+        in >> gain;
+        pattern.setHorizon(phi, gain);
+    }
+    return in.status() == QDataStream::Ok && pattern.complete() ? std::optional(pattern) : std::nullopt;
+}
+
+bool readCache(NecJob& job, const NecProgram& program) {
+    if (program.cacheFolder.isEmpty())
+        return false;
+    QFile file(cachePath(program.cacheFolder, job.deck));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const std::optional<SphericalPattern> pattern = deserialised(file.readAll());
+    if (!pattern)
+        return false;
+    job.pattern = *pattern;
+    job.cached = true;
+    return true;
+}
+
+// Written under a temporary name and renamed, so that an interrupted build
+// never leaves a truncated pattern for the next one.
+void writeCache(const NecJob& job, const NecProgram& program) {
+    if (program.cacheFolder.isEmpty())
+        return;
+    const QString path = cachePath(program.cacheFolder, job.deck);
+    const QString partial = path + ".part";
+    {
+        QFile file(partial);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(serialised(job.pattern)) < 0)
+            throw BuildError{partial + ": " + file.errorString()};
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path))
+        throw BuildError{path + ": cannot be written"};
+}
+
+void runJob(NecJob& job, const NecProgram& program) {
+    if (readCache(job, program))
+        return;
+    const QString input = job.workBase + ".nec";
+    const QString output = job.workBase + ".out";
     QFile::remove(output);
-    writeText(input, deck);
-    runNec2c(program, input, output, deckPath);
-    const std::vector<SphericalPattern> bands = readNecOutput(readText(output), deckPath);
-    const qsizetype frequencies = deck.count(QStringLiteral("\n") + wholeSphere);
+    writeText(input, job.deck);
+    runNec2c(program, input, output, job.name);
+    const std::vector<SphericalPattern> bands = readNecOutput(readText(output), job.name);
+    const qsizetype frequencies = job.deck.count(QStringLiteral("\n") + wholeSphere);
     if (static_cast<qsizetype>(bands.size()) != frequencies)
-        throw BuildError{deckPath + ": nec2c computed " + QString::number(bands.size()) + " of " +
+        throw BuildError{job.name + ": nec2c computed " + QString::number(bands.size()) + " of " +
                          QString::number(frequencies) + " bands"};
     if (!program.keepFiles) {
         QFile::remove(input);
         QFile::remove(output);
     }
-    SphericalPattern largest = bands.front();
+    job.pattern = bands.front();
     for (const SphericalPattern& band : bands)
-        largest.takeLarger(band);
-    return largest;
+        job.pattern.takeLarger(band);
+    writeCache(job, program);
+}
+
+} // namespace
+
+QString cachePath(const QString& cacheFolder, const QString& completedDeckText) {
+    const QByteArray hash =
+        QCryptographicHash::hash(cacheFormat + computedCards(completedDeckText), QCryptographicHash::Sha256).toHex();
+    return QDir(cacheFolder).filePath(QString::fromLatin1(hash) + ".pattern");
+}
+
+void runNecJobs(std::vector<NecJob>& jobs, const NecProgram& program) {
+    if (!program.cacheFolder.isEmpty() && !QDir().mkpath(program.cacheFolder))
+        throw BuildError{program.cacheFolder + ": cannot be created"};
+    std::vector<std::optional<BuildError>> failures(jobs.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            try {
+                runJob(jobs[i], program);
+            } catch (const BuildError& error) {
+                failures[i] = error;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < std::max(program.jobs, 1); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const std::optional<BuildError>& failure : failures)
+        if (failure)
+            throw *failure;
 }
 
 } // namespace necpattern

@@ -19,13 +19,29 @@ struct NecProgram {
     QString executable; // nec2c
     QString workFolder; // where the completed deck and the output are written
     bool keepFiles = false;
+    QString cacheFolder; // patterns computed before, by deck text; none if empty
+    int jobs = 2;        // nec2c runs at a time
+};
+
+// One run of nec2c: a variant of a deck at every frequency of its band(s).
+struct NecJob {
+    QString name;     // deck and variant, for messages
+    QString deck;     // as nec2c gets it (completedDeck)
+    QString workBase; // path in the work folder, without extension
+    SphericalPattern pattern; // the largest gain over its FR cards, once run
+    bool cached = false;
 };
 
 // The deck as nec2c gets it. `name` is used in messages.
 QString completedDeck(const QString& deckText, const QString& name);
 // One pattern per FR card, in the order of the deck.
 std::vector<SphericalPattern> readNecOutput(const QString& outputText, const QString& name);
-// The largest gain over every band of the deck, direction by direction.
-SphericalPattern necPattern(const QString& deckPath, const NecProgram& program);
+// Runs the jobs, `program.jobs` at a time, taking from the cache what an
+// earlier build computed for the same deck text and storing what it runs.
+// Throws the first failure in the order of the jobs.
+void runNecJobs(std::vector<NecJob>& jobs, const NecProgram& program);
+// The cache file of a completed deck: named by a hash of its cards, the
+// comments left out.
+QString cachePath(const QString& cacheFolder, const QString& completedDeckText);
 
 } // namespace necpattern

@@ -65,10 +65,35 @@ function(expect_near row index expected tolerance what)
     endif()
 endfunction()
 
-execute_process(COMMAND ${TOOL} --nec2c ${NEC2C} --work ${WORK}/nec ${SOURCE}/good.txt ${WORK}/good.csv
+execute_process(COMMAND ${TOOL} --nec2c ${NEC2C} --work ${WORK}/nec --cache ${WORK}/cache
+        --envelope ${WORK}/good-envelope.csv ${SOURCE}/good.txt ${WORK}/good.csv
     RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "good.txt rejected: ${err}")
+endif()
+
+# A second build takes every pattern from the cache, with the same table.
+execute_process(COMMAND ${TOOL} --nec2c ${NEC2C} --work ${WORK}/nec --cache ${WORK}/cache
+        ${SOURCE}/good.txt ${WORK}/again.csv
+    RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT said MATCHES "3 antennas, 2 runs of nec2c, 2 of them from the cache")
+    message(SEND_ERROR "second build: ${said}${err}")
+endif()
+file(READ ${WORK}/good.csv first)
+file(READ ${WORK}/again.csv second)
+if(NOT first STREQUAL second)
+    message(SEND_ERROR "the table built from the cache differs")
+endif()
+# The profile beside the table: the key and 181 degrees, the dish's
+# largest gain first.
+file(READ ${WORK}/good-envelope.csv profiles)
+string(REGEX MATCHALL "\n" ends "${profiles}")
+list(LENGTH ends count)
+read_row(${WORK}/good-envelope.csv 3 dish_profile)
+list(LENGTH dish_profile fields)
+list(GET dish_profile 1 dish_peak)
+if(NOT count EQUAL 3 OR NOT fields EQUAL 182 OR NOT dish_peak STREQUAL "32.10")
+    message(SEND_ERROR "envelope: ${count} profiles, ${fields} fields, dish ${dish_peak}")
 endif()
 if(EXISTS ${WORK}/good.csv.part)
     message(SEND_ERROR "good.txt: temporary file left behind")
