@@ -125,9 +125,8 @@ void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
             row.push_back(toCell(t.columns[i], rows[r][i]));
         cells.push_back(std::move(row));
     }
-    JetFile changed = m_data->file;
-    changed.replaceRows(t.name, cells);
-    m_data->file = std::move(changed);
+    const QString name = t.name;
+    m_data->file.replaceRows(name, cells); // all or nothing itself
 }
 
 QByteArray Database::bytes() const { return m_data->file.bytes(); }

@@ -2,6 +2,7 @@
 
 #include "support/KovexError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -178,10 +179,10 @@ QByteArray longValue(const QByteArray& file, const QByteArray& field, const QStr
     return value;
 }
 
-Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const QString& what) {
+Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const Naming& what) {
     const auto need = [&](int n) {
         if (data.size() < n)
-            broken(what, QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
+            broken(what(), QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
     };
     switch (c.type) {
     case LongCode: need(4); return qint32(u32(data, 0));
@@ -204,12 +205,13 @@ Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const QString& wha
 } // namespace
 
 Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table, const ColumnLayout& c) {
-    const QString what = QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name);
+    // Named only when something is wrong: a save reads thousands of cells.
+    const Naming what = [&] { return QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name); };
     const int n = int(row.size());
     const int columns = n >= 2 ? int(u16(row, 0)) : 0;
     const int mask = (columns + 7) / 8;
     if (n < 2 + mask)
-        broken(what, QStringLiteral("a row of %1 bytes").arg(n));
+        broken(what(), QStringLiteral("a row of %1 bytes").arg(n));
     const bool present = c.number < columns && (u8(row, n - mask + c.number / 8) & (1u << (c.number % 8)));
     if (c.type == BoolCode)
         return present;
@@ -217,24 +219,24 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
         return std::monostate{};
     if (c.fixed()) {
         if (2 + c.fixedOffset + c.length > n - mask)
-            broken(what, QStringLiteral("a fixed value beyond its row"));
+            broken(what(), QStringLiteral("a fixed value beyond its row"));
         return fixedCell(row.mid(2 + c.fixedOffset, c.length), c, what);
     }
     if (n < 2 + mask + 2)
-        broken(what, QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
+        broken(what(), QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
     const int vars = int(u16(row, n - mask - 2));
     const int table0 = n - mask - 2 - 2 * (vars + 1); // the end-of-data offset
     if (table0 < 2)
-        broken(what, QStringLiteral("a row whose variable columns do not fit it"));
+        broken(what(), QStringLiteral("a row whose variable columns do not fit it"));
     if (c.varSlot >= vars)
         return std::monostate{};
     const auto offset = [&](int slot) { return int(slot == vars ? u16(row, table0) : u16(row, n - mask - 2 - 2 * (slot + 1))); };
     const int start = offset(c.varSlot), end = offset(c.varSlot + 1);
     if (start < 2 || start > end || end > table0)
-        broken(what, QStringLiteral("a variable value outside its row"));
+        broken(what(), QStringLiteral("a variable value outside its row"));
     QByteArray data = row.mid(start, end - start);
     if (c.longValue())
-        data = longValue(file, data, what);
+        data = longValue(file, data, what());
     if (c.type == TextCode || c.type == MemoCode)
         return decodeText(data, what);
     return data;
@@ -277,6 +279,10 @@ quint32 PageAllocator::allocate() {
         std::memset(m_file.data() + int(page) * PageSize, 0, PageSize);
     } else {
         page = quint32(pageCount(m_file));
+        // Room for more pages at once: appending one at a time would copy
+        // the whole file for every page.
+        if (m_file.capacity() < m_file.size() + PageSize)
+            m_file.reserve(m_file.size() + std::max<qsizetype>(m_file.size() / 2, 16 * PageSize));
         m_file.append(QByteArray(PageSize, '\0'));
     }
     m_taken.push_back(page);
