@@ -20,6 +20,8 @@ using namespace format;
 
 struct DatabaseData {
     JetFile file;
+    bool changing = false;               // within change(): the file is a copy, changed in place
+    std::optional<KovexError> refusal;   // the first replacement refused within change()
 };
 
 namespace {
@@ -81,11 +83,11 @@ Database::~Database() = default;
 
 Database Database::create(const std::vector<TableDef>& schema) {
     checkSchema(schema);
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow())}));
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow()), false, std::nullopt}));
 }
 
 Database Database::read(const QByteArray& fileBytes) {
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes)}));
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes), false, std::nullopt}));
 }
 
 std::vector<TableDef> Database::tables() const {
@@ -126,7 +128,30 @@ void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
         cells.push_back(std::move(row));
     }
     const QString name = t.name;
-    m_data->file.replaceRows(name, cells); // all or nothing itself
+    if (!m_data->changing) {
+        m_data->file.replaceRows(name, cells); // all or nothing itself
+        return;
+    }
+    try {
+        m_data->file.replaceRowsInPlace(name, cells);
+    } catch (const KovexError& e) {
+        m_data->refusal = e; // the copy may be half changed: change() keeps none of it
+        throw;
+    }
+}
+
+void Database::change(const std::function<void(Database&)>& edit) {
+    if (m_data->changing) { // already a copy of its own
+        edit(*this);
+        return;
+    }
+    Database work(*this);
+    work.m_data->changing = true;
+    edit(work);
+    if (work.m_data->refusal)
+        throw *work.m_data->refusal;
+    work.m_data->changing = false;
+    *this = std::move(work);
 }
 
 QByteArray Database::bytes() const { return m_data->file.bytes(); }

@@ -321,17 +321,34 @@ const TableLayout& JetFile::requireUserTable(const QString& name) const {
     refuse(QStringLiteral("Table \"%1\": the database has no table of this name").arg(name));
 }
 
-void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows) {
+size_t JetFile::tableIndex(const QString& name) const {
     size_t n = 0;
     while (n < m_tables.size() && (!m_user[n] || m_tables[n].name.compare(name, Qt::CaseInsensitive) != 0))
         ++n;
     if (n == m_tables.size())
         requireUserTable(name); // throws: no such table
+    return n;
+}
+
+void JetFile::replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows) {
+    const size_t n = tableIndex(name);
+    replaceIn(n, m_tables[n], m_bytes, rows);
+}
+
+void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows) {
+    const size_t n = tableIndex(name);
     TableLayout t = m_tables[n];
     QByteArray file = m_bytes;
-    file.reserve(m_bytes.size() + 16 * PageSize); // one copy, with room for the new pages
+    replaceIn(n, t, file, rows);
+}
+
+// Replaces the rows of table n in `t` and `file`, which become the file's
+// own when the replacement succeeds (they may be its own already).
+void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows) {
+    if (!file.isDetached()) // the one copy, with room for new pages
+        file.reserve(file.size() + 16 * PageSize);
     const std::set<quint32> freed = pagesToFree(file, t, structure());
-    const std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
+    std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
     std::set<quint32> reusable = freed;
     const std::set<quint32> claimed = this->claimed();
     const int pagesBefore = pageCount(file);
@@ -341,7 +358,7 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
     PageAllocator pages(file, reusable);
     fillTable(t, rows, pages);
     writeRowCounts(file, t);
-    std::set<quint32> free = globalFree;
+    std::set<quint32> free = std::move(globalFree);
     free.insert(freed.begin(), freed.end());
     for (quint32 p : pages.taken())
         free.erase(p);
@@ -349,8 +366,10 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
         if (freed.count(p))
             std::memset(file.data() + int(p) * PageSize, 0, PageSize);
     writeGlobalMap(file, free);
-    m_bytes = file;
-    m_tables[n] = t;
+    if (&file != &m_bytes)
+        m_bytes = file;
+    if (&t != &m_tables[n])
+        m_tables[n] = t;
     keepClaims(n, freed, pages.taken(), pagesBefore);
 }
 

@@ -26,8 +26,13 @@ class JetFile {
     const TableLayout& requireUserTable(const QString& name) const;
     // All or nothing: throws KovexError and leaves the file as it was.
     void replaceRows(const QString& name, const std::vector<CellRow>& rows);
+    // The same without a copy: on a refusal the file may be half changed
+    // and must be dropped.
+    void replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows);
 
   private:
+    size_t tableIndex(const QString& name) const;
+    void replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows);
     const std::set<quint32>& structure() const;
     std::set<quint32> claimed() const;
     void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore);

@@ -71,7 +71,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
         const quint32 start = u32(file, at + 1);
         for (int bit = 0; bit < (length - 5) * 8; ++bit)
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
-                pages.insert(start + quint32(bit));
+                pages.insert(pages.end(), start + quint32(bit)); // in rising order: no search
     } else if (type == 1) {
         // Only pages of the file count: a bitmap page describes 32 736 pages.
         for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
@@ -86,7 +86,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
                 for (int bit = 0; bits && bit < 8; ++bit) {
                     const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
                     if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
-                        pages.insert(page);
+                        pages.insert(pages.end(), page);
                 }
             }
         }
@@ -550,6 +550,10 @@ std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QSt
     std::vector<QByteArray> entries;
     int start = 0;
     for (int bit = 0; bit < IndexMaskBytes * 8; ++bit) {
+        if (bit % 8 == 0 && u8(file, at + IndexMaskStart + bit / 8) == 0) {
+            bit += 7; // a byte of the mask without an entry's end
+            continue;
+        }
         if (!(u8(file, at + IndexMaskStart + bit / 8) & (1u << (bit % 8))))
             continue;
         if (bit > PageSize - IndexEntriesStart || bit <= start)

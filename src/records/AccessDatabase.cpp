@@ -330,7 +330,9 @@ std::vector<Table> defaultAntennaTables(const MainForm& f) {
     return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
 }
 
-void writeTables(jet::Database& db, const std::vector<Table>& tables) {
+namespace {
+
+void writeTablesInto(jet::Database& db, const std::vector<Table>& tables) {
     for (const Table& table : tables) {
         const std::optional<jet::TableDef> definition = db.table(table.name);
         if (!definition)
@@ -342,6 +344,13 @@ void writeTables(jet::Database& db, const std::vector<Table>& tables) {
             rows.push_back(jetRow(*definition, columns, row));
         db.replaceRows(definition->name, rows);
     }
+}
+
+} // namespace
+
+void writeTables(jet::Database& database, const std::vector<Table>& tables) {
+    // One copy of the file for all the tables rather than one each.
+    database.change([&](jet::Database& db) { writeTablesInto(db, tables); });
 }
 
 } // namespace kovex::access
