@@ -348,7 +348,7 @@ void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::v
     if (!file.isDetached()) // the one copy, with room for new pages
         file.reserve(file.size() + 16 * PageSize);
     const std::set<quint32> freed = pagesToFree(file, t, structure());
-    std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
+    std::set<quint32> globalFree = takeGlobalFree();
     std::set<quint32> reusable = freed;
     const std::set<quint32> claimed = this->claimed();
     const int pagesBefore = pageCount(file);
@@ -371,6 +371,24 @@ void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::v
     if (&t != &m_tables[n])
         m_tables[n] = t;
     keepClaims(n, freed, pages.taken(), pagesBefore);
+    keepGlobalFree(std::move(free));
+}
+
+// The free pages the global map marks, as last read or written; a map of
+// the inline kind reads back exactly as written. Taken out while a
+// replacement runs, so that a refused one leaves it to be read again.
+std::set<quint32> JetFile::takeGlobalFree() {
+    if (m_globalFree) {
+        std::set<quint32> free = std::move(*m_globalFree);
+        m_globalFree.reset();
+        return free;
+    }
+    return readMap(m_bytes, GlobalMap, QStringLiteral("The global usage map"));
+}
+
+void JetFile::keepGlobalFree(std::set<quint32> free) {
+    if (inlineMap(m_bytes, GlobalMap))
+        m_globalFree = std::move(free);
 }
 
 const std::set<quint32>& JetFile::structure() const {

@@ -33,6 +33,8 @@ class JetFile {
   private:
     size_t tableIndex(const QString& name) const;
     void replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows);
+    std::set<quint32> takeGlobalFree();
+    void keepGlobalFree(std::set<quint32> free);
     const std::set<quint32>& structure() const;
     std::set<quint32> claimed() const;
     void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore);
@@ -46,6 +48,7 @@ class JetFile {
     mutable std::optional<std::set<quint32>> m_structure;
     mutable std::vector<std::set<quint32>> m_claims;
     mutable bool m_claimsKnown = false;
+    std::optional<std::set<quint32>> m_globalFree;
 };
 
 bool isUserTable(const TableLayout& t, qint32 catalogFlags);

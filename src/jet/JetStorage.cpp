@@ -331,9 +331,9 @@ namespace {
 QByteArray doubleBytes(double d) {
     quint64 bits;
     std::memcpy(&bits, &d, 8);
-    QByteArray b;
-    append32(b, quint32(bits));
-    append32(b, quint32(bits >> 32));
+    QByteArray b(8, Qt::Uninitialized); // made at its size: byte by byte it grows eight times
+    put32(b, 0, quint32(bits));
+    put32(b, 4, quint32(bits >> 32));
     return b;
 }
 
@@ -368,8 +368,8 @@ QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::functio
     const Refusal& fail) {
     switch (c.type) {
     case LongCode: {
-        QByteArray b;
-        append32(b, quint32(std::get<qint32>(cell)));
+        QByteArray b(4, Qt::Uninitialized);
+        put32(b, 0, quint32(std::get<qint32>(cell)));
         return b;
     }
     case Int16Code: { QByteArray b; append16(b, quint16(std::get<qint16>(cell))); return b; }
@@ -448,6 +448,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
             vars[size_t(c.varSlot)] = bytes;
     }
     QByteArray row;
+    row.reserve(2 + fixed.size() + 2 * table.varCount() + 4 + mask.size() + 64);
     append16(row, quint32(columns));
     row += fixed;
     std::vector<int> offsets;
