@@ -71,10 +71,12 @@ double daysNow() { return double(QDateTime::currentMSecsSinceEpoch()) / 86400000
 } // namespace
 
 Database::Database(std::unique_ptr<DatabaseData> data) : m_data(std::move(data)) {}
-Database::Database(const Database& other) : m_data(std::make_unique<DatabaseData>(*other.m_data)) {}
+// A copy is a database of its own, outside any change() of the original.
+Database::Database(const Database& other)
+    : m_data(std::make_unique<DatabaseData>(DatabaseData{other.m_data->file, false, std::nullopt})) {}
 Database& Database::operator=(const Database& other) {
     if (this != &other)
-        m_data = std::make_unique<DatabaseData>(*other.m_data);
+        m_data = std::make_unique<DatabaseData>(DatabaseData{other.m_data->file, false, std::nullopt});
     return *this;
 }
 Database::Database(Database&&) noexcept = default;
