@@ -120,11 +120,13 @@ std::vector<Row> Database::rows(const QString& table) const {
 void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
     const TableLayout& t = m_data->file.requireUserTable(table);
     std::vector<CellRow> cells;
+    cells.reserve(rows.size());
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows[r].size() != t.columns.size())
             throw KovexError(QStringLiteral("Table \"%1\", row %2: %3 values for the table's %4 columns")
                                  .arg(t.name).arg(r + 1).arg(rows[r].size()).arg(t.columns.size()));
         CellRow row;
+        row.reserve(t.columns.size());
         for (size_t i = 0; i < t.columns.size(); ++i)
             row.push_back(toCell(t.columns[i], rows[r][i]));
         cells.push_back(std::move(row));

@@ -261,6 +261,7 @@ std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table
                 bytes = rowBytes(file, target, rowSpan(file, target, u8(bytes, 0), what));
             }
             StoredRow r{page, s.row, {}};
+            r.cells.reserve(table.columns.size());
             for (const ColumnLayout& c : table.columns)
                 r.cells.push_back(readCell(file, bytes, table, c));
             rows.push_back(std::move(r));
