@@ -20,6 +20,8 @@ using namespace format;
 
 struct DatabaseData {
     JetFile file;
+    bool changing = false;               // within change(): the file is a copy, changed in place
+    std::optional<KovexError> refusal;   // the first replacement refused within change()
 };
 
 namespace {
@@ -69,10 +71,12 @@ double daysNow() { return double(QDateTime::currentMSecsSinceEpoch()) / 86400000
 } // namespace
 
 Database::Database(std::unique_ptr<DatabaseData> data) : m_data(std::move(data)) {}
-Database::Database(const Database& other) : m_data(std::make_unique<DatabaseData>(*other.m_data)) {}
+// A copy is a database of its own, outside any change() of the original.
+Database::Database(const Database& other)
+    : m_data(std::make_unique<DatabaseData>(DatabaseData{other.m_data->file, false, std::nullopt})) {}
 Database& Database::operator=(const Database& other) {
     if (this != &other)
-        m_data = std::make_unique<DatabaseData>(*other.m_data);
+        m_data = std::make_unique<DatabaseData>(DatabaseData{other.m_data->file, false, std::nullopt});
     return *this;
 }
 Database::Database(Database&&) noexcept = default;
@@ -81,11 +85,11 @@ Database::~Database() = default;
 
 Database Database::create(const std::vector<TableDef>& schema) {
     checkSchema(schema);
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow())}));
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow()), false, std::nullopt}));
 }
 
 Database Database::read(const QByteArray& fileBytes) {
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes)}));
+    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes), false, std::nullopt}));
 }
 
 std::vector<TableDef> Database::tables() const {
@@ -116,18 +120,42 @@ std::vector<Row> Database::rows(const QString& table) const {
 void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
     const TableLayout& t = m_data->file.requireUserTable(table);
     std::vector<CellRow> cells;
+    cells.reserve(rows.size());
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows[r].size() != t.columns.size())
             throw KovexError(QStringLiteral("Table \"%1\", row %2: %3 values for the table's %4 columns")
                                  .arg(t.name).arg(r + 1).arg(rows[r].size()).arg(t.columns.size()));
         CellRow row;
+        row.reserve(t.columns.size());
         for (size_t i = 0; i < t.columns.size(); ++i)
             row.push_back(toCell(t.columns[i], rows[r][i]));
         cells.push_back(std::move(row));
     }
-    JetFile changed = m_data->file;
-    changed.replaceRows(t.name, cells);
-    m_data->file = std::move(changed);
+    const QString name = t.name;
+    if (!m_data->changing) {
+        m_data->file.replaceRows(name, cells); // all or nothing itself
+        return;
+    }
+    try {
+        m_data->file.replaceRowsInPlace(name, cells);
+    } catch (const KovexError& e) {
+        m_data->refusal = e; // the copy may be half changed: change() keeps none of it
+        throw;
+    }
+}
+
+void Database::change(const std::function<void(Database&)>& edit) {
+    if (m_data->changing) { // already a copy of its own
+        edit(*this);
+        return;
+    }
+    Database work(*this);
+    work.m_data->changing = true;
+    edit(work);
+    if (work.m_data->refusal)
+        throw *work.m_data->refusal;
+    work.m_data->changing = false;
+    *this = std::move(work);
 }
 
 QByteArray Database::bytes() const { return m_data->file.bytes(); }

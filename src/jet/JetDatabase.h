@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -55,6 +56,12 @@ class Database {
     std::vector<Row> rows(const QString& table) const;        // every row of a user table
     // All or nothing: on a refusal throws KovexError and the database is unchanged.
     void replaceRows(const QString& table, const std::vector<Row>& rows);
+    // Several changes as one, all or nothing: `edit` changes the database it
+    // is given, which becomes this one when `edit` returns. When it throws,
+    // or the file refused a replacement in it (even one `edit` caught), this
+    // database is unchanged and the first refusal is thrown. Cheaper than
+    // single replacements, which each copy the whole file.
+    void change(const std::function<void(Database&)>& edit);
     QByteArray bytes() const; // the whole file
 
   private:

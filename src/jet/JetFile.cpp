@@ -213,29 +213,43 @@ std::set<quint32> structurePages(const std::vector<TableLayout>& tables) {
     return pages;
 }
 
-// Every page something of the file holds, for pages the global map calls
-// free but are not.
-std::set<quint32> claimedPages(const QByteArray& file, const std::vector<TableLayout>& tables) {
-    std::set<quint32> pages = structurePages(tables);
-    for (const TableLayout& t : tables) {
-        const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
-        try {
-            for (quint32 p : readMap(file, t.owned, what))
+// The pages a table's usage maps claim; a table whose maps cannot be read
+// claims nothing more.
+std::set<quint32> tableClaims(const QByteArray& file, const TableLayout& t) {
+    std::set<quint32> pages;
+    const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
+    try {
+        for (quint32 p : readMap(file, t.owned, what))
+            pages.insert(p);
+        for (const LongColumnMaps& m : t.longMaps)
+            for (quint32 p : readMap(file, m.owned, what))
                 pages.insert(p);
-            for (const LongColumnMaps& m : t.longMaps)
-                for (quint32 p : readMap(file, m.owned, what))
-                    pages.insert(p);
-        } catch (const KovexError&) {
-            // a table whose maps cannot be read claims nothing more
-        }
+    } catch (const KovexError&) {
     }
     return pages;
 }
 
+bool inlineMap(const QByteArray& file, MapRef ref) {
+    try {
+        const RowSpan span = rowSpan(file, ref.page, ref.row, QString());
+        return span.end - span.start >= 5 && u8(file, int(ref.page) * PageSize + span.start) == 0;
+    } catch (const KovexError&) {
+        return false;
+    }
+}
+
+bool inlineMaps(const QByteArray& file, const TableLayout& t) {
+    if (!inlineMap(file, t.owned))
+        return false;
+    for (const LongColumnMaps& m : t.longMaps)
+        if (!inlineMap(file, m.owned))
+            return false;
+    return true;
+}
+
 // The data and long-value pages of the table, each checked to be one.
-std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t, const std::vector<TableLayout>& tables) {
+std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t, const std::set<quint32>& structure) {
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
-    const std::set<quint32> structure = structurePages(tables);
     std::set<quint32> pages;
     const auto take = [&](quint32 p, bool longValuesOnly) {
         const int at = pageAt(file, p, what);
@@ -307,25 +321,44 @@ const TableLayout& JetFile::requireUserTable(const QString& name) const {
     refuse(QStringLiteral("Table \"%1\": the database has no table of this name").arg(name));
 }
 
-void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows) {
+size_t JetFile::tableIndex(const QString& name) const {
     size_t n = 0;
     while (n < m_tables.size() && (!m_user[n] || m_tables[n].name.compare(name, Qt::CaseInsensitive) != 0))
         ++n;
     if (n == m_tables.size())
         requireUserTable(name); // throws: no such table
+    return n;
+}
+
+void JetFile::replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows) {
+    const size_t n = tableIndex(name);
+    replaceIn(n, m_tables[n], m_bytes, rows);
+}
+
+void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows) {
+    const size_t n = tableIndex(name);
     TableLayout t = m_tables[n];
     QByteArray file = m_bytes;
-    const std::set<quint32> freed = pagesToFree(file, t, m_tables);
-    const std::set<quint32> globalFree = readMap(file, GlobalMap, QStringLiteral("The global usage map"));
+    replaceIn(n, t, file, rows);
+}
+
+// Replaces the rows of table n in `t` and `file`, which become the file's
+// own when the replacement succeeds (they may be its own already).
+void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows) {
+    if (!file.isDetached()) // the one copy, with room for new pages
+        file.reserve(file.size() + 16 * PageSize);
+    const std::set<quint32> freed = pagesToFree(file, t, structure());
+    std::set<quint32> globalFree = takeGlobalFree();
     std::set<quint32> reusable = freed;
-    const std::set<quint32> claimed = claimedPages(file, m_tables);
+    const std::set<quint32> claimed = this->claimed();
+    const int pagesBefore = pageCount(file);
     for (quint32 p : globalFree)
         if (p < quint32(pageCount(file)) && !claimed.count(p))
             reusable.insert(p);
     PageAllocator pages(file, reusable);
     fillTable(t, rows, pages);
     writeRowCounts(file, t);
-    std::set<quint32> free = globalFree;
+    std::set<quint32> free = std::move(globalFree);
     free.insert(freed.begin(), freed.end());
     for (quint32 p : pages.taken())
         free.erase(p);
@@ -333,8 +366,67 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
         if (freed.count(p))
             std::memset(file.data() + int(p) * PageSize, 0, PageSize);
     writeGlobalMap(file, free);
-    m_bytes = file;
-    m_tables[n] = t;
+    if (&file != &m_bytes)
+        m_bytes = file;
+    if (&t != &m_tables[n])
+        m_tables[n] = t;
+    keepClaims(n, freed, pages.taken(), pagesBefore);
+    keepGlobalFree(std::move(free));
+}
+
+// The free pages the global map marks, as last read or written; a map of
+// the inline kind reads back exactly as written. Taken out while a
+// replacement runs, so that a refused one leaves it to be read again.
+std::set<quint32> JetFile::takeGlobalFree() {
+    if (m_globalFree) {
+        std::set<quint32> free = std::move(*m_globalFree);
+        m_globalFree.reset();
+        return free;
+    }
+    return readMap(m_bytes, GlobalMap, QStringLiteral("The global usage map"));
+}
+
+void JetFile::keepGlobalFree(std::set<quint32> free) {
+    if (inlineMap(m_bytes, GlobalMap))
+        m_globalFree = std::move(free);
+}
+
+const std::set<quint32>& JetFile::structure() const {
+    if (!m_structure)
+        m_structure = structurePages(m_tables); // the layouts' pages: no replacement moves them
+    return *m_structure;
+}
+
+// Every page something of the file holds, for pages the global map calls
+// free but are not.
+std::set<quint32> JetFile::claimed() const {
+    if (!m_claimsKnown) {
+        m_claims.clear();
+        bool allInline = true;
+        for (const TableLayout& t : m_tables) {
+            m_claims.push_back(tableClaims(m_bytes, t));
+            allInline = allInline && inlineMaps(m_bytes, t);
+        }
+        m_claimsKnown = allInline; // else read again each time, as they may change with the file
+    }
+    std::set<quint32> pages = structure();
+    for (const std::set<quint32>& c : m_claims)
+        pages.insert(c.begin(), c.end());
+    return pages;
+}
+
+// After the rows of one table were replaced, only its own claims changed,
+// unless a page came from the global map's free pages rather than from the
+// table itself: then all are read again when next needed.
+void JetFile::keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore) {
+    if (!m_claimsKnown)
+        return;
+    for (quint32 p : taken)
+        if (p < quint32(pagesBefore) && !freed.count(p)) {
+            m_claimsKnown = false;
+            return;
+        }
+    m_claims[table] = tableClaims(m_bytes, m_tables[table]);
 }
 
 namespace {

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+#include <set>
 #include <vector>
 
 namespace kovex::jet::format {
@@ -24,11 +26,29 @@ class JetFile {
     const TableLayout& requireUserTable(const QString& name) const;
     // All or nothing: throws KovexError and leaves the file as it was.
     void replaceRows(const QString& name, const std::vector<CellRow>& rows);
+    // The same without a copy: on a refusal the file may be half changed
+    // and must be dropped.
+    void replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows);
 
   private:
+    size_t tableIndex(const QString& name) const;
+    void replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows);
+    std::set<quint32> takeGlobalFree();
+    void keepGlobalFree(std::set<quint32> free);
+    const std::set<quint32>& structure() const;
+    std::set<quint32> claimed() const;
+    void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore);
+
     QByteArray m_bytes;
     std::vector<TableLayout> m_tables;
     std::vector<bool> m_user;
+    // What every table's usage maps claim, read once and kept up to date
+    // while the maps are all of the inline kind (whose reading depends on
+    // their own bytes alone); empty when not read yet.
+    mutable std::optional<std::set<quint32>> m_structure;
+    mutable std::vector<std::set<quint32>> m_claims;
+    mutable bool m_claimsKnown = false;
+    std::optional<std::set<quint32>> m_globalFree;
 };
 
 bool isUserTable(const TableLayout& t, qint32 catalogFlags);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -119,6 +120,9 @@ inline void append32(QByteArray& b, quint32 v) { append16(b, v); append16(b, v >
 std::optional<QByteArray> encodeText(const QString& text);
 // Throws KovexError (with `what` naming the place) on bytes that are no text.
 QString decodeText(const QByteArray& bytes, const QString& what);
+// The same, the place named only when the bytes are no text.
+using Naming = std::function<QString()>;
+QString decodeText(const QByteArray& bytes, const Naming& what);
 
 // The sort key of a text in the General (legacy) order, or nothing when a
 // character has no simple code (only printable ASCII but ' and - has one).

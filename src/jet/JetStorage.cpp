@@ -2,6 +2,7 @@
 
 #include "support/KovexError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -70,7 +71,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
         const quint32 start = u32(file, at + 1);
         for (int bit = 0; bit < (length - 5) * 8; ++bit)
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
-                pages.insert(start + quint32(bit));
+                pages.insert(pages.end(), start + quint32(bit)); // in rising order: no search
     } else if (type == 1) {
         // Only pages of the file count: a bitmap page describes 32 736 pages.
         for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
@@ -85,7 +86,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
                 for (int bit = 0; bits && bit < 8; ++bit) {
                     const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
                     if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
-                        pages.insert(page);
+                        pages.insert(pages.end(), page);
                 }
             }
         }
@@ -178,10 +179,10 @@ QByteArray longValue(const QByteArray& file, const QByteArray& field, const QStr
     return value;
 }
 
-Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const QString& what) {
+Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const Naming& what) {
     const auto need = [&](int n) {
         if (data.size() < n)
-            broken(what, QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
+            broken(what(), QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
     };
     switch (c.type) {
     case LongCode: need(4); return qint32(u32(data, 0));
@@ -204,12 +205,13 @@ Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const QString& wha
 } // namespace
 
 Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table, const ColumnLayout& c) {
-    const QString what = QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name);
+    // Named only when something is wrong: a save reads thousands of cells.
+    const Naming what = [&] { return QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name); };
     const int n = int(row.size());
     const int columns = n >= 2 ? int(u16(row, 0)) : 0;
     const int mask = (columns + 7) / 8;
     if (n < 2 + mask)
-        broken(what, QStringLiteral("a row of %1 bytes").arg(n));
+        broken(what(), QStringLiteral("a row of %1 bytes").arg(n));
     const bool present = c.number < columns && (u8(row, n - mask + c.number / 8) & (1u << (c.number % 8)));
     if (c.type == BoolCode)
         return present;
@@ -217,24 +219,24 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
         return std::monostate{};
     if (c.fixed()) {
         if (2 + c.fixedOffset + c.length > n - mask)
-            broken(what, QStringLiteral("a fixed value beyond its row"));
+            broken(what(), QStringLiteral("a fixed value beyond its row"));
         return fixedCell(row.mid(2 + c.fixedOffset, c.length), c, what);
     }
     if (n < 2 + mask + 2)
-        broken(what, QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
+        broken(what(), QStringLiteral("a row of %1 bytes without its variable columns").arg(n));
     const int vars = int(u16(row, n - mask - 2));
     const int table0 = n - mask - 2 - 2 * (vars + 1); // the end-of-data offset
     if (table0 < 2)
-        broken(what, QStringLiteral("a row whose variable columns do not fit it"));
+        broken(what(), QStringLiteral("a row whose variable columns do not fit it"));
     if (c.varSlot >= vars)
         return std::monostate{};
     const auto offset = [&](int slot) { return int(slot == vars ? u16(row, table0) : u16(row, n - mask - 2 - 2 * (slot + 1))); };
     const int start = offset(c.varSlot), end = offset(c.varSlot + 1);
     if (start < 2 || start > end || end > table0)
-        broken(what, QStringLiteral("a variable value outside its row"));
+        broken(what(), QStringLiteral("a variable value outside its row"));
     QByteArray data = row.mid(start, end - start);
     if (c.longValue())
-        data = longValue(file, data, what);
+        data = longValue(file, data, what());
     if (c.type == TextCode || c.type == MemoCode)
         return decodeText(data, what);
     return data;
@@ -259,6 +261,7 @@ std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table
                 bytes = rowBytes(file, target, rowSpan(file, target, u8(bytes, 0), what));
             }
             StoredRow r{page, s.row, {}};
+            r.cells.reserve(table.columns.size());
             for (const ColumnLayout& c : table.columns)
                 r.cells.push_back(readCell(file, bytes, table, c));
             rows.push_back(std::move(r));
@@ -277,6 +280,10 @@ quint32 PageAllocator::allocate() {
         std::memset(m_file.data() + int(page) * PageSize, 0, PageSize);
     } else {
         page = quint32(pageCount(m_file));
+        // Room for more pages at once: appending one at a time would copy
+        // the whole file for every page.
+        if (m_file.capacity() < m_file.size() + PageSize)
+            m_file.reserve(m_file.size() + std::max<qsizetype>(m_file.size() / 2, 16 * PageSize));
         m_file.append(QByteArray(PageSize, '\0'));
     }
     m_taken.push_back(page);
@@ -325,9 +332,9 @@ namespace {
 QByteArray doubleBytes(double d) {
     quint64 bits;
     std::memcpy(&bits, &d, 8);
-    QByteArray b;
-    append32(b, quint32(bits));
-    append32(b, quint32(bits >> 32));
+    QByteArray b(8, Qt::Uninitialized); // made at its size: byte by byte it grows eight times
+    put32(b, 0, quint32(bits));
+    put32(b, 4, quint32(bits >> 32));
     return b;
 }
 
@@ -362,8 +369,8 @@ QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::functio
     const Refusal& fail) {
     switch (c.type) {
     case LongCode: {
-        QByteArray b;
-        append32(b, quint32(std::get<qint32>(cell)));
+        QByteArray b(4, Qt::Uninitialized);
+        put32(b, 0, quint32(std::get<qint32>(cell)));
         return b;
     }
     case Int16Code: { QByteArray b; append16(b, quint16(std::get<qint16>(cell))); return b; }
@@ -442,6 +449,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
             vars[size_t(c.varSlot)] = bytes;
     }
     QByteArray row;
+    row.reserve(2 + fixed.size() + 2 * table.varCount() + 4 + mask.size() + 64);
     append16(row, quint32(columns));
     row += fixed;
     std::vector<int> offsets;
@@ -544,6 +552,10 @@ std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QSt
     std::vector<QByteArray> entries;
     int start = 0;
     for (int bit = 0; bit < IndexMaskBytes * 8; ++bit) {
+        if (bit % 8 == 0 && u8(file, at + IndexMaskStart + bit / 8) == 0) {
+            bit += 7; // a byte of the mask without an entry's end
+            continue;
+        }
         if (!(u8(file, at + IndexMaskStart + bit / 8) & (1u << (bit % 8))))
             continue;
         if (bit > PageSize - IndexEntriesStart || bit <= start)

@@ -57,7 +57,7 @@ std::optional<QByteArray> compressed(const QString& text) {
     return out;
 }
 
-QString decompressed(const QByteArray& bytes, const QString& what) {
+QString decompressed(const QByteArray& bytes, const Naming& what) {
     QString text;
     bool oneByte = true;
     for (int i = 2; i < bytes.size();) {
@@ -70,7 +70,7 @@ QString decompressed(const QByteArray& bytes, const QString& what) {
             ++i;
         } else {
             if (i + 1 >= bytes.size())
-                throw KovexError(what + ": a compressed text ends in the middle of a character");
+                throw KovexError(what() + ": a compressed text ends in the middle of a character");
             text.append(QChar(char16_t(u16(bytes, i))));
             i += 2;
         }
@@ -103,10 +103,14 @@ std::optional<QByteArray> encodeText(const QString& text) {
 }
 
 QString decodeText(const QByteArray& bytes, const QString& what) {
+    return decodeText(bytes, [&] { return what; });
+}
+
+QString decodeText(const QByteArray& bytes, const Naming& what) {
     if (bytes.size() >= 2 && quint8(bytes[0]) == 0xFF && quint8(bytes[1]) == 0xFE)
         return decompressed(bytes, what);
     if (bytes.size() % 2 != 0)
-        throw KovexError(what + ": a text of an odd number of bytes");
+        throw KovexError(what() + ": a text of an odd number of bytes");
     QString text;
     text.reserve(bytes.size() / 2);
     for (int i = 0; i < bytes.size(); i += 2)

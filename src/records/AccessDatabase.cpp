@@ -9,6 +9,7 @@
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace kovex::access {
@@ -288,11 +289,30 @@ int columnIndex(const jet::TableDef& table, const QString& name) {
     throw KovexError("table " + table.name + " has no column named " + name);
 }
 
+// The columns of one table found by the names the rows give them, each
+// name looked up once: the rows of a table repeat the same names.
+class ColumnFinder {
+  public:
+    explicit ColumnFinder(const jet::TableDef& table) : m_table(table) {}
+    std::size_t operator()(const QString& name) {
+        const auto found = m_found.constFind(name);
+        if (found != m_found.constEnd())
+            return *found;
+        const auto i = static_cast<std::size_t>(columnIndex(m_table, name));
+        m_found.insert(name, i);
+        return i;
+    }
+
+  private:
+    const jet::TableDef& m_table;
+    QHash<QString, std::size_t> m_found;
+};
+
 // Columns a row does not set are NULL.
-jet::Row jetRow(const jet::TableDef& table, const TableRow& row) {
+jet::Row jetRow(const jet::TableDef& table, ColumnFinder& columns, const TableRow& row) {
     jet::Row values(table.columns.size(), std::monostate{});
     for (const ColumnValue& value : row) {
-        const auto i = static_cast<std::size_t>(columnIndex(table, value.column));
+        const std::size_t i = columns(value.column);
         values[i] = columnValue(table.columns[i], value.value);
     }
     return values;
@@ -311,17 +331,27 @@ std::vector<Table> defaultAntennaTables(const MainForm& f) {
     return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
 }
 
-void writeTables(jet::Database& db, const std::vector<Table>& tables) {
+namespace {
+
+void writeTablesInto(jet::Database& db, const std::vector<Table>& tables) {
     for (const Table& table : tables) {
         const std::optional<jet::TableDef> definition = db.table(table.name);
         if (!definition)
             throw KovexError("no such table: " + table.name);
+        ColumnFinder columns(*definition);
         std::vector<jet::Row> rows;
         rows.reserve(table.rows.size());
         for (const TableRow& row : table.rows)
-            rows.push_back(jetRow(*definition, row));
+            rows.push_back(jetRow(*definition, columns, row));
         db.replaceRows(definition->name, rows);
     }
+}
+
+} // namespace
+
+void writeTables(jet::Database& database, const std::vector<Table>& tables) {
+    // One copy of the file for all the tables rather than one each.
+    database.change([&](jet::Database& db) { writeTablesInto(db, tables); });
 }
 
 } // namespace kovex::access

@@ -38,8 +38,8 @@ std::vector<Table> defaultAntennaTables(const MainForm& f);
 
 // Replaces the rows of each table, found with its columns by name in the
 // database's own catalog. A table or a column the database lacks, or a
-// value its column refuses, throws the database's error; the tables before
-// it stay written.
+// value its column refuses, throws the database's error; all tables are
+// written or none.
 void writeTables(jet::Database& db, const std::vector<Table>& tables);
 
 } // namespace access

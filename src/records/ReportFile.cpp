@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 namespace kovex {
 
 namespace report {
@@ -35,9 +37,15 @@ QChar upperSlotCode(int k) {
     return k <= 9 ? QChar(u'0' + k) : QChar(u'A' + (k - 10));
 }
 
+// The field a line's value comes from, named only when asked: naming the
+// cells of the summary costs more than writing the whole report.
+using Field = std::function<QString()>;
+
 class Writer {
   public:
-    explicit Writer(const MainForm& f) : m_f(f) {}
+    // Without `fields`, the lines name no field (for a report that is
+    // written again with them when a value is refused).
+    explicit Writer(const MainForm& f, bool fields = true) : m_f(f), m_fields(fields) {}
 
     std::vector<Line> lines(const QString& dateStamp) {
         head(dateStamp);
@@ -65,6 +73,9 @@ class Writer {
     void fixed(const QString& line) { m_lines.push_back({line, {}}); }
     void value(const QString& key, const QString& value, const QString& field) {
         m_lines.push_back({key + value, field});
+    }
+    void value(const QString& key, const QString& value, const Field& field) {
+        m_lines.push_back({key + value, m_fields ? field() : QString()});
     }
     void control(const char* name, const QString& control, const char* field) {
         value(key(QString::fromLatin1(name)), text(control), QString::fromLatin1(field));
@@ -154,7 +165,7 @@ class Writer {
         return n;
     }
 
-    void antennaLine(int n, int j, const QString& text, const QString& field = {}) {
+    void antennaLine(int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
         value("kovex_A" + QString::number(n) + QString::number(j).rightJustified(2, QLatin1Char('0')) +
                   "   =",
               text, field);
@@ -169,7 +180,8 @@ class Writer {
         for (int n = 1; n <= antennaCount(); ++n) {
             antennaLine(n, 1, QString::number(n));
             for (int row = summary::kTypeRow; row <= summary::kLastAntennaRow; ++row)
-                antennaLine(n, row, cell(n, row) + QString::fromLatin1(kUnitOfRow[row]), cellField(n, row));
+                antennaLine(n, row, cell(n, row) + QString::fromLatin1(kUnitOfRow[row]),
+                            [=, this] { return cellField(n, row); });
             antennaLine(n, 14, QStringLiteral("1"));
         }
         tag("</FILE_TABLE_4B>");
@@ -183,18 +195,18 @@ class Writer {
                 continue;
             const QString slot = QStringLiteral("kovex_m") + slotCode(k);
             value(key(slot + "01"), UpperCaseAscii(m_f.text(ui::edtLocation[k])),
-                  "Description of test point " + QString::number(k));
+                  Field([k] { return "Description of test point " + QString::number(k); }));
             value(key(slot + "02"), height(k) + (k == 5 ? "M" : " M"),
-                  "Height of test point " + QString::number(k));
+                  Field([k] { return "Height of test point " + QString::number(k); }));
             value(key(slot + "04"), cell(summary::kMaxFieldColumn, 14 + k) + " V/M",
-                  pointField(k, summary::kMaxFieldColumn));
+                  Field([=, this] { return pointField(k, summary::kMaxFieldColumn); }));
         }
         tag("</FILE_TABLE_5B>");
     }
 
     void powerLine(int n, const char* tail, int row, const char* unit) {
         value("kovex_P" + QString::number(n) + QString::fromLatin1(tail),
-              cell(n, row) + QString::fromLatin1(unit), cellField(n, row));
+              cell(n, row) + QString::fromLatin1(unit), Field([=, this] { return cellField(n, row); }));
     }
 
     // The power chain and the vertical pattern of 0 to 90 degrees; the value
@@ -213,7 +225,7 @@ class Writer {
             for (int step = 0; step <= 9; ++step) {
                 const int row = summary::kFirstPatternRow + step;
                 value("kovex_V" + QString::number(n) + "_" + QString::number(step) + "0        =",
-                      cell(n, row) + " DBI", cellField(n, row));
+                      cell(n, row) + " DBI", Field([=, this] { return cellField(n, row); }));
             }
         }
         tag("</POWER_AND_ANTENNA>");
@@ -228,7 +240,7 @@ class Writer {
             const int row = 14 + k;
             const auto summaryLine = [&](const char* tail, int column, const char* unit) {
                 value(key(slot + QString::fromLatin1(tail), kSummaryKeyWidth),
-                      cell(column, row) + QString::fromLatin1(unit), pointField(k, column));
+                      cell(column, row) + QString::fromLatin1(unit), Field([=, this] { return pointField(k, column); }));
             };
             summaryLine("", summary::kMaxFieldColumn, " V/M");
             summaryLine("_by", summary::kFromAntennaColumn, "");
@@ -239,6 +251,7 @@ class Writer {
     }
 
     const MainForm& m_f;
+    const bool m_fields;
     std::vector<Line> m_lines;
 };
 
@@ -266,8 +279,11 @@ std::vector<Line> fileLines(const MainForm& f, const QString& dateStamp) {
 
 QByteArray fileBytes(const std::vector<Line>& lines) {
     QByteArray bytes;
-    for (const Line& line : lines)
-        bytes += encodedLine(line) + "\r\n";
+    bytes.reserve(qsizetype(lines.size()) * 40);
+    for (const Line& line : lines) {
+        bytes += encodedLine(line);
+        bytes += "\r\n";
+    }
     return bytes;
 }
 
@@ -276,7 +292,13 @@ QByteArray fileBytes(const std::vector<Line>& lines) {
 void WriteReportFile(Session& p, const QString& fileName) {
     const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
                                           p.platform.locale.shortTimeFormat());
-    const QByteArray bytes = report::fileBytes(report::fileLines(p.form1, stamp));
+    QByteArray bytes;
+    try {
+        bytes = report::fileBytes(report::Writer(p.form1, false).lines(stamp));
+    } catch (const KovexError&) {
+        // made again with the fields named, for the error to name the one at fault
+        bytes = report::fileBytes(report::fileLines(p.form1, stamp));
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw KovexError(QStringLiteral("File access denied"));
