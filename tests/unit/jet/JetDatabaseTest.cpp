@@ -283,3 +283,39 @@ TEST(JetDatabase, SavesTheWholeFile) {
     QDir(dir.path()).mkdir(QStringLiteral("folder.mdb"));
     EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("folder.mdb"))); }), std::string("File access denied"));
 }
+
+// A batch of replacements is one change: kept whole when every replacement
+// holds, dropped whole when one is refused, even one the batch caught.
+TEST(JetDatabase, ABatchOfChangesIsAllOrNothing) {
+    Database db = Database::create({TableDef{QStringLiteral("Points"), {{QStringLiteral("PointPK"), ColumnType::Long},
+                                                                        {QStringLiteral("Name"), ColumnType::Text, 4}}, 0},
+                                    TableDef{QStringLiteral("Sites"), {{QStringLiteral("SitePK"), ColumnType::Long}}, 0}});
+    db.change([](Database& d) {
+        d.replaceRows(QStringLiteral("Points"), {{qint32(1), QStringLiteral("one")}, {qint32(2), QStringLiteral("two")}});
+        d.replaceRows(QStringLiteral("Sites"), {{qint32(7)}});
+    });
+    expectSound(db.bytes());
+    const QByteArray kept = db.bytes();
+    EXPECT_EQ(Database::read(kept).rows(QStringLiteral("Sites")), (std::vector<Row>{{qint32(7)}}));
+
+    const std::string thrown = refusalOf([&] {
+        db.change([](Database& d) {
+            d.replaceRows(QStringLiteral("Sites"), {});
+            d.replaceRows(QStringLiteral("Points"), {{qint32(3), QStringLiteral("three")}});
+        });
+    });
+    EXPECT_NE(thrown.find("Name"), std::string::npos) << thrown;
+    EXPECT_EQ(db.bytes(), kept);
+
+    const std::string caught = refusalOf([&] {
+        db.change([](Database& d) {
+            d.replaceRows(QStringLiteral("Sites"), {});
+            try {
+                d.replaceRows(QStringLiteral("Points"), {{qint32(3), QStringLiteral("three")}});
+            } catch (const KovexError&) {
+            }
+        });
+    });
+    EXPECT_NE(caught, "(no refusal)");
+    EXPECT_EQ(db.bytes(), kept);
+}
