@@ -463,18 +463,6 @@ QString withPdfExtension(const QString& path) {
     return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
 }
 
-// The hourglass for as long as the object lives, errors included.
-class BusyCursorShown {
-  public:
-    explicit BusyCursorShown(BusyCursor& cursor) : m_cursor(cursor) { m_cursor.show(); }
-    ~BusyCursorShown() { m_cursor.restore(); }
-    BusyCursorShown(const BusyCursorShown&) = delete;
-    BusyCursorShown& operator=(const BusyCursorShown&) = delete;
-
-  private:
-    BusyCursor& m_cursor;
-};
-
 } // namespace
 
 dossier::Content dossierContent(const Session& p) {

@@ -19,18 +19,6 @@ namespace {
 constexpr int kPrintMarginPx = 50;
 constexpr int kPrintTopPx = 230;
 
-// The hourglass for as long as the object lives, errors included.
-class BusyCursorShown {
-  public:
-    explicit BusyCursorShown(BusyCursor& cursor) : m_cursor(cursor) { m_cursor.show(); }
-    ~BusyCursorShown() { m_cursor.restore(); }
-    BusyCursorShown(const BusyCursorShown&) = delete;
-    BusyCursorShown& operator=(const BusyCursorShown&) = delete;
-
-  private:
-    BusyCursor& m_cursor;
-};
-
 // Puts the printer back to the orientation it had, whatever happened in
 // between.
 class OrientationKept {

@@ -98,6 +98,18 @@ class NoPrinter : public Printer {
     }
 };
 
+// The hourglass for as long as the object lives, errors included.
+class BusyCursorShown {
+  public:
+    explicit BusyCursorShown(BusyCursor& cursor) : m_cursor(cursor) { m_cursor.show(); }
+    ~BusyCursorShown() { m_cursor.restore(); }
+    BusyCursorShown(const BusyCursorShown&) = delete;
+    BusyCursorShown& operator=(const BusyCursorShown&) = delete;
+
+  private:
+    BusyCursor& m_cursor;
+};
+
 class NoBusyCursor : public BusyCursor {
   public:
     void show() override {}
