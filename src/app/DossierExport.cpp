@@ -51,8 +51,8 @@ class QuietDialogs : public Dialogs {
 class ScratchCase : public Session {
   public:
     ScratchCase(const Session& p, Dialogs& quiet) : Session(Platform{quiet, p.platform.clock, p.platform.locale}) {
-        form1 = p.form1;
-        for (const char* table : {"ADOTable1", "ADOTable2", "ADOTable3", "ADOTable4"})
+        mainForm = p.mainForm;
+        for (const char* table : {"feederCable1", "feederCable2", "feederCable3", "antennaPattern"})
             data.cursor(QString::fromLatin1(table)) = p.data.cursor(QString::fromLatin1(table));
     }
     void showPage(const QString&) override {}
@@ -118,7 +118,7 @@ VerticalPattern patternOf(const Session& s) {
 
 // The highest field of the antenna unrounded, for its share of the limit.
 void findHighestField(const Session& s, Recomputed& r) {
-    const MainForm& f = s.form1;
+    const MainForm& f = s.mainForm;
     const AntennaInput antenna{f.values.PowerAndGain.InputPowerdBW, f.values.AntennaHeightM,
                                f.values.BandAndTilt.TiltDeg, patternOf(s)};
     for (int k = 1; k <= kTestPointSlots; ++k) {
@@ -155,10 +155,10 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
     ScratchCase s(p, quiet);
     Recomputed r;
     r.missingRecords = putBackControls(s, kept);
-    s.form1.setText(ui::edtAntNr, QString::number(number));
+    s.mainForm.setText(ui::edtAntNr, QString::number(number));
     try {
         recomputeFields(s);
-        const MainForm& f = s.form1;
+        const MainForm& f = s.mainForm;
         r.computed = true;
         r.limitVm = f.values.FieldLimitVm;
         r.field5Vm = f.values.Field5PercentVm;
@@ -186,7 +186,7 @@ Recomputed recompute(const Session& p, int number, const KeptControls& kept, con
 }
 
 std::vector<dossier::Pair> coverPairs(const Session& p, const DossierWords& w) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     std::vector<dossier::Pair> pairs{
         {w.applicant, joined({f.text(ui::edtName), f.text(ui::edtFirstName)})},
         {w.callsign, f.text(ui::edtCallsign)},
@@ -233,7 +233,7 @@ QStringList antennasAboveFivePercent(const MainForm& f) {
 }
 
 void addCover(const Session& p, const DossierWords& w, int antennas, dossier::Content& c) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     c.cover = coverPairs(p, w);
     c.enclosuresHeading = w.enclosures;
     c.heldMark = w.held;
@@ -252,7 +252,7 @@ void addCover(const Session& p, const DossierWords& w, int antennas, dossier::Co
 void addValidation(const Session& p, const DossierWords& w, dossier::Content& c) {
     c.validationHeading = w.validation;
     try {
-        const QString errors = administrativeErrors(p.form1);
+        const QString errors = administrativeErrors(p.mainForm);
         for (const QString& line : errors.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
             c.validation << line.trimmed();
         if (c.validation.isEmpty())
@@ -301,10 +301,10 @@ std::vector<dossier::Table> summaryTables(const Session& p) {
     } catch (const KovexError&) {
         // The grid as it stands: the page would show the same.
     }
-    const StringGrid& grid = s.form1.sgdTP;
+    const StringGrid& grid = s.mainForm.sgdTP;
     std::vector<int> antennas;
     for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
-        if (!grid.cell(c, kTypeRow).isEmpty() || p.form1.keptAntennas.find(c))
+        if (!grid.cell(c, kTypeRow).isEmpty() || p.mainForm.keptAntennas.find(c))
             antennas.push_back(c);
     const std::vector<int> perPoint{kMaxFieldColumn, kDistanceColumn, kHeightColumn, kFromAntennaColumn};
     std::vector<int> all{0};
@@ -449,7 +449,7 @@ dossier::Antenna antennaPart(int number, const KeptControls& kept, const Recompu
 }
 
 const DossierWords& wordsOf(const Session& p) {
-    return dossierWords(p.form1.itemIndex(ui::rdgLanguage));
+    return dossierWords(p.mainForm.itemIndex(ui::rdgLanguage));
 }
 
 bool nothingKept(const MainForm& f) {
@@ -466,7 +466,7 @@ QString withPdfExtension(const QString& path) {
 } // namespace
 
 dossier::Content dossierContent(const Session& p) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     const DossierWords& w = wordsOf(p);
     dossier::Content c;
     c.callsign = f.text(ui::edtCallsign);
@@ -494,13 +494,13 @@ dossier::Content dossierContent(const Session& p) {
 
 // A callsign that is no plain file name suggests a plain name instead.
 QString suggestedDossierPath(const Session& p) {
-    const QString name = p.form1.text(ui::edtCallsign) + QStringLiteral("_dossier.pdf");
+    const QString name = p.mainForm.text(ui::edtCallsign) + QStringLiteral("_dossier.pdf");
     return QDir::current().filePath(tpai::isAllowedFileName(name) ? name : QStringLiteral("dossier.pdf"));
 }
 
 void mnuExportDossierClick(Session& p) {
     const DossierWords& w = wordsOf(p);
-    if (nothingKept(p.form1)) {
+    if (nothingKept(p.mainForm)) {
         p.platform.dialogs.information(w.nothingKept);
         return;
     }

@@ -46,24 +46,24 @@ void Program::start(const QString& referenceFolder) {
     // The TPAI files lie in the working folder, wherever the reference
     // databases were read from.
     data.dialogFolder = QDir::currentPath();
-    guarded([this] { showTables(form1, data); });
+    guarded([this] { showTables(mainForm, data); });
 }
 
 void Program::firstShow() {
     guarded([this] { FormShow(*this); });
     // The case as the program starts it is a new one, with nothing to save.
     startNewCase(*this);
-    staleResults.allCurrent(form1);
+    staleResults.allCurrent(mainForm);
 }
 
 bool Program::guarded(const std::function<void()>& work) {
-    form1.failedControl.clear();
+    mainForm.failedControl.clear();
     try {
         work();
         return true;
     } catch (const KovexError& error) {
         platform.dialogs.error(error.text());
-        form1.failedControl = error.control();
+        mainForm.failedControl = error.control();
     } catch (const std::exception& error) {
         platform.dialogs.error(QString::fromStdString(error.what()));
     }
@@ -81,24 +81,24 @@ bool Program::fire(const QString& name, Event event) {
 }
 
 void Program::click(const QString& name) {
-    if (form1.hasControl(name)) {
-        Control& control = form1.ctl(name);
+    if (mainForm.hasControl(name)) {
+        Control& control = mainForm.ctl(name);
         if (control.kind == ControlKind::CheckBox)
             control.checked = !control.checked;
         else if (control.kind == ControlKind::Radio)
             control.checked = true;
     }
-    form1.pagesPutBack = false;
+    mainForm.pagesPutBack = false;
     if (!fire(name, Event::Click))
         return;
-    if (std::exchange(form1.pagesPutBack, false))
-        staleResults.allCurrent(form1);
+    if (std::exchange(mainForm.pagesPutBack, false))
+        staleResults.allCurrent(mainForm);
     else
-        staleResults.computed(form1, name);
+        staleResults.computed(mainForm, name);
 }
 
 void Program::select(const QString& name, int index) {
-    Control& control = form1.ctl(name);
+    Control& control = mainForm.ctl(name);
     switch (control.kind) {
     case ControlKind::Lookup:
         setLookupRow(*this, name, index);
@@ -107,13 +107,13 @@ void Program::select(const QString& name, int index) {
     case ControlKind::RadioGroup:
         if (index == control.itemIndex || index < 0 || index >= control.items.size())
             return;
-        form1.setItemIndex(name, index);
+        mainForm.setItemIndex(name, index);
         fire(name, Event::Click);
         break;
     default:
         if (index < 0 || index >= control.items.size())
             return;
-        form1.setItemIndex(name, index);
+        mainForm.setItemIndex(name, index);
         fire(name, Event::Change);
     }
 }
@@ -126,7 +126,7 @@ void Program::selectKey(const QString& name, const QString& key) {
 // A list takes typed text that names one of its items as a pick of that
 // item; other text only a free-text list keeps, with no item selected.
 void Program::type(const QString& name, const QString& text) {
-    Control& control = form1.ctl(name);
+    Control& control = mainForm.ctl(name);
     if (control.kind != ControlKind::Combo && control.kind != ControlKind::Lookup) {
         control.text = text;
         fire(name, Event::Change);
@@ -156,7 +156,7 @@ void Program::showPage(const QString& pageName) {
     const int index = pages.indexOf(pageName);
     if (index < 0)
         return;
-    form1.setActivePage(index);
+    mainForm.setActivePage(index);
     fire(pageName, Event::Show);
     fire(pageName, Event::Enter);
 }
@@ -164,15 +164,15 @@ void Program::showPage(const QString& pageName) {
 // The up-down control starts from the number its edit shows and stays
 // within the antenna numbers.
 void Program::upDown(bool up) {
-    Control& position = form1.ctl(ui::UpDown1);
-    const QString shown = form1.text(ui::edtAntNr);
+    Control& position = mainForm.ctl(ui::UpDown1);
+    const QString shown = mainForm.text(ui::edtAntNr);
     int current = position.itemIndex;
     try {
         current = num::toInt(shown);
     } catch (const KovexError&) {
     }
     position.itemIndex = std::clamp(current + (up ? 1 : -1), 1, kMaxAntennas);
-    form1.setText(ui::edtAntNr, QString::number(position.itemIndex));
+    mainForm.setText(ui::edtAntNr, QString::number(position.itemIndex));
     fire(ui::UpDown1, Event::Click);
 }
 

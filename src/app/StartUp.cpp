@@ -18,7 +18,7 @@ constexpr int kEnglish = 3;
 
 // The page headings name the antenna that the pages describe.
 void headingWithAntennaNumber(Session& p, ControlName label, const char* heading) {
-    p.form1.setText(label, QString::fromUtf8(heading) + p.form1.text(ui::edtAntNr));
+    p.mainForm.setText(label, QString::fromUtf8(heading) + p.mainForm.text(ui::edtAntNr));
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void btnCloseClick(Session& p) {
 }
 
 void FormCreate(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     setHelpLanguage(p, kEnglish);
     const int guessed = helpLanguageFromNativeName(p.platform.locale.nativeLanguageName());
     if (guessed != kEnglish)
@@ -63,7 +63,7 @@ void FormCreate(Session& p) {
 }
 
 void FormShow(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.setItemIndex(ui::cmbMode, 3);
     f.setItemIndex(ui::cmb6min, 4);
     for (int k = 1; k <= 3; ++k)
@@ -78,13 +78,13 @@ void FormShow(Session& p) {
 void mnuNewCaseClick(Session& p) {
     if (!mayLeaveCase(p))
         return;
-    p.form1 = MainForm();
-    p.form2 = DrawingForm();
+    p.mainForm = MainForm();
+    p.drawingForm = DrawingForm();
     FormCreate(p);
-    showTables(p.form1, p.data);
+    showTables(p.mainForm, p.data);
     FormShow(p);
     startNewCase(p);
-    p.form1.pagesPutBack = true;
+    p.mainForm.pagesPutBack = true;
 }
 
 } // namespace kovex

@@ -89,7 +89,7 @@ void clearTilt(MainForm& f) {
 } // namespace
 
 void showAntennaInputs(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     showAntennaType(f);
     const double typedHeightM = showAntennaHeight(f);
     f.values.AntennaAzimuthDeg = 0;
@@ -99,8 +99,8 @@ void showAntennaInputs(Session& p) {
 }
 
 void showAntennaGain(Session& p) {
-    MainForm& f = p.form1;
-    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
+    MainForm& f = p.mainForm;
+    checkCurrentRecord(p, QStringLiteral("antennaPattern"));
     showGainAndEirp(f);
     showPolarization(f);
 }
@@ -111,7 +111,7 @@ void warnOfZeroHeight(Session& p, double typedHeightM) {
 }
 
 void chkTiltClick(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     if (!f.checked(ui::chkTilt)) {
         clearTilt(f);
     } else if (f.number(ui::edtTilt) > kMaxTiltDeg) {
@@ -124,7 +124,7 @@ void chkTiltClick(Session& p) {
 }
 
 void edtTiltExit(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     if (f.text(ui::edtTilt).isEmpty())
         return;
     if (f.number(ui::edtTilt) > kMaxTiltDeg) {

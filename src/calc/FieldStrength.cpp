@@ -67,7 +67,7 @@ void refuseOverflowingSlope(double heightDifferenceM, double distanceM, int k) {
 }
 
 AntennaInput readAntenna(const Session& p) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     return AntennaInput{f.values.PowerAndGain.InputPowerdBW, f.values.AntennaHeightM,
                         f.values.BandAndTilt.TiltDeg, currentPattern(p)};
 }
@@ -88,7 +88,7 @@ std::optional<AntennaInput> antennaIfReadable(const Session& p) {
 // conversion errors still come before a missing pattern value.
 // Tells whether the safety check flags the point.
 bool computeSlot(Session& p, std::optional<AntennaInput>& antenna, int k) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     TestPointInput point;
     point.distanceM = f.number(ui::edtD[k]);
     point.heightM = f.number(ui::edtH[k]);
@@ -126,12 +126,12 @@ void showLegend(MainForm& f) {
 // A number outside the grid's antenna columns would overwrite the columns
 // of the test points, so such a column is refused.
 void writeAntennaColumn(Session& p) {
-    const std::int32_t column = p.form1.integer(ui::edtAntNr);
+    const std::int32_t column = p.mainForm.integer(ui::edtAntNr);
     if (column < 1 || column > kMaxAntennas) {
         p.platform.dialogs.warning(kAntennaNumberWarning);
         return;
     }
-    p.form1.values.SummaryAntennaColumn = column;
+    p.mainForm.values.SummaryAntennaColumn = column;
     WriteSummaryColumn(p, column);
     // The inputs behind the column are kept beside it.
     keepAntennaInputs(p, column);
@@ -175,7 +175,7 @@ double pointSourceFieldVm(double powerW, double rangeM) {
 }
 
 void showFields(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     warnOfZeroHeight(p, f.number(ui::edtAntennaHeight));
     resetExtent(f);
     for (int k = 1; k <= kTestPointSlots; ++k)

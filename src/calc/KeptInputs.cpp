@@ -78,7 +78,7 @@ QString shownOrNothing(const QString& text) {
 std::optional<QString> putBackLookup(Session& p, const QString& name, const KeptControl& kept) {
     if (!kept.key.isEmpty())
         setLookupKey(p, name, kept.key);
-    const QString shown = p.form1.text(name);
+    const QString shown = p.mainForm.text(name);
     if (shown == kept.text && lookupKey(p, name) == kept.key)
         return std::nullopt;
     return listName(name) + " \"" + kept.text + "\" (record " + kept.key + "): the list shows " +
@@ -104,12 +104,12 @@ KeptControls keptControls(const Session& p, const std::vector<QString>& names) {
     KeptControls kept;
     kept.reserve(names.size());
     for (const QString& name : names)
-        kept.emplace_back(name, keptControl(p, p.form1.ctl(name)));
+        kept.emplace_back(name, keptControl(p, p.mainForm.ctl(name)));
     return kept;
 }
 
 QStringList putBackControls(Session& p, const KeptControls& kept) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     QStringList missing;
     for (const auto& [name, state] : kept) {
         Control& control = f.ctl(name);
@@ -138,18 +138,18 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
 
 void putBackAntenna(Session& p, const KeptControls& pages) {
     const QStringList missing = putBackControls(p, pages);
-    p.form1.pagesPutBack = true;
+    p.mainForm.pagesPutBack = true;
     if (!missing.isEmpty())
         p.platform.dialogs.warning(kRecordsMissing.arg(missing.join(QLatin1Char('\r'))));
 }
 
 void keepAntennaInputs(Session& p, int antenna) {
-    p.form1.keptAntennas.keep(antenna, keptControls(p, antennaPageNames()));
+    p.mainForm.keptAntennas.keep(antenna, keptControls(p, antennaPageNames()));
 }
 
 void btnRecallAntennaClick(Session& p) {
-    const std::int32_t antenna = p.form1.integer(ui::edtAntNr);
-    const KeptControls* inputs = p.form1.keptAntennas.find(antenna);
+    const std::int32_t antenna = p.mainForm.integer(ui::edtAntNr);
+    const KeptControls* inputs = p.mainForm.keptAntennas.find(antenna);
     if (!inputs) {
         p.platform.dialogs.information(kNothingKept.arg(antenna));
         return;

@@ -26,21 +26,21 @@ void putAdditionalLossDefaults(MainForm& f) {
 } // namespace
 
 void ComputeCorrectionMode(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.values.ModeFactor = modeFactor(f.itemIndex(ui::cmbMode));
     f.values.ModeCorrectiondB = 10 * num::log10(f.values.ModeFactor);
     f.setText(ui::lblkMode, correctionText(f.values.ModeFactor, f.values.ModeCorrectiondB, "   "));
 }
 
 void ComputeCorrectionTime(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.values.TimeFactor = timeFactor(f.itemIndex(ui::cmb6min));
     f.values.TimeCorrectiondB = 10 * num::log10(f.values.TimeFactor);
     f.setText(ui::lblk6min, correctionText(f.values.TimeFactor, f.values.TimeCorrectiondB, "    "));
 }
 
 void ComputeFeederLosses(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.values.BandAndTilt.FreqMinMHz = bandFreqMinMHz(f.itemIndex(ui::cmbFrequency));
     f.setText(ui::gpbFeederLossCalculator,
               " Feeder loss calculator at " + QString::number(f.values.BandAndTilt.FreqMinMHz) + " MHz ");
@@ -49,7 +49,7 @@ void ComputeFeederLosses(Session& p) {
     double totaldB = 0;
     for (int k = 1; k <= 3; ++k) {
         const double lengthM = f.number(ui::edtLengthF[k]);
-        checkCurrentRecord(p, slotName("ADOTable", k));
+        checkCurrentRecord(p, slotName("feederCable", k));
         const double attenuation = f.number(ui::dbeAs[k]);
         const double lossdB = sectionLossdB(lengthM, attenuation, f.values.BandAndTilt.FreqMinMHz);
         f.setText(ui::lblLoss[k], "= " + num::fixed2(lossdB) + " dB");
@@ -59,7 +59,7 @@ void ComputeFeederLosses(Session& p) {
 }
 
 void ComputeAdditionalLosses(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     if (!f.checked(ui::chkAddLossCalculator))
         return;
     f.setText(ui::edtNConnectors, QString::number(num::roundToInt(f.number(ui::edtNConnectors))));
@@ -70,7 +70,7 @@ void ComputeAdditionalLosses(Session& p) {
 }
 
 void showInputPower(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     // The totals enter as shown, rounded to two decimals; the corrections
     // enter unrounded.
     const double outputPowerdBW = 10 * num::log10(f.number(ui::edtOutputPower));
@@ -83,7 +83,7 @@ void showInputPower(Session& p) {
 }
 
 void chkFeederCalculatorClick(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.setText(ui::edtFeederLoss, "0");
     const bool on = f.checked(ui::chkFeederCalculator);
     f.setVisible(ui::gpbFeederLossCalculator, on);
@@ -92,7 +92,7 @@ void chkFeederCalculatorClick(Session& p) {
 }
 
 void chkAddLossCalculatorClick(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.setText(ui::edtAddLoss, "0");
     const bool on = f.checked(ui::chkAddLossCalculator);
     f.setVisible(ui::gpbAddLossCalculator, on);
@@ -105,7 +105,7 @@ void chkAddLossCalculatorClick(Session& p) {
 // With the feeder calculator off the lower band edge is not refreshed, so the
 // loss defaults follow the band of the last feeder-loss run.
 void cmbFrequencyChange(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     if (f.checked(ui::chkFeederCalculator))
         ComputeFeederLosses(p);
     putAdditionalLossDefaults(f);

@@ -132,7 +132,7 @@ void eraseSlotSafetyCheck(MainForm& f, int k) {
 // estimate beside it, the regulator's figure, is never held up by it.
 bool showSlotSafetyCheck(Session& p, int k, const AntennaInput& antenna, const TestPointInput& point,
                          const PointField& estimate) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     try {
         const CheckedPoint checked = checkedField(antenna, point, estimate);
         showFieldOfSlot(f.ctl(ui::edtCheckE[k]), f, num::finite(checked.fieldVm), k);
@@ -159,7 +159,7 @@ void showSafetyLine(MainForm& f, int flaggedPoints) {
 }
 
 void showComplianceDistances(Session& p, const std::optional<AntennaInput>& antenna) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     QString text;
     try {
         if (antenna)
@@ -174,7 +174,7 @@ void showComplianceDistances(Session& p, const std::optional<AntennaInput>& ante
 }
 
 void showExposureRatios(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     for (int k = 1; k <= kTestPointSlots; ++k)
         showRatio(f.ctl(ui::edtRatio[k]), togetherAt(f, k));
 }

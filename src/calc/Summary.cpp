@@ -106,8 +106,8 @@ void setAntennaNumber(MainForm& f, int number) {
 } // namespace
 
 void WriteSummaryColumn(Session& p, int column) {
-    const MainForm& f = p.form1;
-    StringGrid& grid = p.form1.sgdTP;
+    const MainForm& f = p.mainForm;
+    StringGrid& grid = p.mainForm.sgdTP;
     writeAntennaRows(f, grid, column);
     writeFieldRows(f, grid, column);
     writeStationRows(f, grid, column);
@@ -116,7 +116,7 @@ void WriteSummaryColumn(Session& p, int column) {
 }
 
 void refreshSummary(Session& p) {
-    writeMaxima(p.form1.sgdTP);
+    writeMaxima(p.mainForm.sgdTP);
     showExposureRatios(p);
 }
 
@@ -149,34 +149,34 @@ QString leftOutQuestion(const QStringList& points) {
 
 // A save the user declines leaves the summary as it was too.
 bool MaximaReadyForFiles(Session& p) {
-    const StringGrid before = p.form1.sgdTP;
+    const StringGrid before = p.mainForm.sgdTP;
     refreshSummary(p);
-    const StringGrid& grid = p.form1.sgdTP;
+    const StringGrid& grid = p.mainForm.sgdTP;
     QStringList leftOut;
     for (int row = kFirstTestPointRow; row <= kLastTestPointRow; ++row)
         if (hasOtherAntennasOnly(grid, row))
             leftOut << QString::number(row - kFirstTestPointRow + 1);
     if (leftOut.isEmpty() || p.platform.dialogs.question(leftOutQuestion(leftOut)))
         return true;
-    p.form1.sgdTP = before;
+    p.mainForm.sgdTP = before;
     return false;
 }
 
 void btnNextAntennaClick(Session& p) {
     // Counted in 64 bits, so the largest whole number typed does not wrap.
-    std::int64_t next = std::int64_t{p.form1.integer(ui::edtAntNr)} + 1;
+    std::int64_t next = std::int64_t{p.mainForm.integer(ui::edtAntNr)} + 1;
     if (next > kMaxAntennas) {
         p.platform.dialogs.message(kMaximumMessage);
         next = kMaxAntennas;
     }
-    setAntennaNumber(p.form1, static_cast<int>(next)); // at most kMaxAntennas now
+    setAntennaNumber(p.mainForm, static_cast<int>(next)); // at most kMaxAntennas now
     p.showPage(ui::TabSheet2);
 }
 
 void btnClearAllResultsClick(Session& p) {
     if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     for (int c = kFirstAntennaColumn; c <= kLastAntennaColumn; ++c)
         for (int row = kFirstAntennaRow; row <= kLastPowerRow; ++row)
             f.sgdTP.setCell(c, row, QString());

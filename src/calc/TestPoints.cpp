@@ -39,20 +39,20 @@ void showWallAttenuation(MainForm& f, int slot) {
 } // namespace
 
 void cmbSAChange(Session& p, int slot) {
-    showWallAttenuation(p.form1, slot);
+    showWallAttenuation(p.mainForm, slot);
 }
 
 void ComputeSpacialAttenuations(Session& p) {
     for (int k = 1; k <= kTestPointSlots; ++k)
-        showWallAttenuation(p.form1, k);
+        showWallAttenuation(p.mainForm, k);
 }
 
 void btnEraseTPClick(Session& p) {
     if (!p.platform.dialogs.question(kEraseTableQuestion))
         return;
-    clearSafetyCheck(p.form1);
+    clearSafetyCheck(p.mainForm);
     for (int k = 1; k <= kTestPointSlots; ++k)
-        eraseSlot(p.form1, k);
+        eraseSlot(p.mainForm, k);
     ComputeSpacialAttenuations(p);
 }
 

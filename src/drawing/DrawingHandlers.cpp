@@ -44,7 +44,7 @@ std::vector<PictureTestPoint> testPoints(const MainForm& f) {
 }
 
 void readTitle(const Session& p, ZonePictureInput& in) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     in.callsign = f.text(ui::edtCallsign);
     in.drawingAntennaNumber = f.values.DrawingAntennaNumber;
     in.dateTime = titleDateTime(p.platform);
@@ -64,7 +64,7 @@ void readTitle(const Session& p, ZonePictureInput& in) {
 } // namespace
 
 ZonePictureInput zonePictureInput(const Session& p) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     ZonePictureInput in;
     in.inputPowerW = f.values.InputPowerW;
     in.inputPowerdBW = f.values.PowerAndGain.InputPowerdBW;
@@ -87,20 +87,20 @@ ZonePictureInput zonePictureInput(const Session& p) {
 void btnShowDiagramClick(Session& p) {
     recomputeFields(p);
     // A window already open is not shown again, so it keeps its picture.
-    if (p.form2.visible)
+    if (p.drawingForm.visible)
         return;
-    p.form2.visible = true;
+    p.drawingForm.visible = true;
     DrawingFormShow(p);
 }
 
 void DrawingFormShow(Session& p) {
-    if (p.form1.values.InputPowerW == 0 || p.form1.values.FieldLimitVm == 0)
+    if (p.mainForm.values.InputPowerW == 0 || p.mainForm.values.FieldLimitVm == 0)
         return;
-    paintZonePicture(p.form2.imgPH, zonePictureInput(p), p.form2.BracketNoteFlag);
+    paintZonePicture(p.drawingForm.imgPH, zonePictureInput(p), p.drawingForm.BracketNoteFlag);
 }
 
 void btnReturnClick(Session& p) {
-    p.form2.visible = false;
+    p.drawingForm.visible = false;
 }
 
 } // namespace kovex

@@ -53,7 +53,7 @@ QByteArray bitmapBytes(const QImage& picture) {
 }
 
 bool noDrawingYet(Session& p) {
-    if (!p.form2.imgPH.isNull())
+    if (!p.drawingForm.imgPH.isNull())
         return false;
     p.platform.dialogs.information(kNoDrawingYet);
     return true;
@@ -66,7 +66,7 @@ bool pdfChosenWithoutPrinter(Session& p, QString& pdf) {
     Printer& printer = p.platform.printer;
     if (printer.installed())
         return true;
-    const QString suggested = p.form1.text(ui::edtCallsign) + QLatin1Char('_') + p.form1.text(ui::edtAntNr) +
+    const QString suggested = p.mainForm.text(ui::edtCallsign) + QLatin1Char('_') + p.mainForm.text(ui::edtAntNr) +
                               QStringLiteral(".pdf");
     const std::optional<QString> chosen = p.platform.dialogs.saveFile(
         QStringLiteral("PDF file"), QStringLiteral("*.pdf"), QDir::current().filePath(suggested));
@@ -87,13 +87,13 @@ QString drawingFileName(const MainForm& f) {
 void btnSaveDrawingClick(Session& p) {
     if (noDrawingYet(p))
         return;
-    const QString name = drawingFileName(p.form1);
-    tpai::checkFileName(p.form1.text(ui::edtCallsign), name);
+    const QString name = drawingFileName(p.mainForm);
+    tpai::checkFileName(p.mainForm.text(ui::edtCallsign), name);
     {
         const BusyCursorShown busy(p.platform.cursor);
-        wholefile::saveOrFail(name, bitmapBytes(p.form2.imgPH));
+        wholefile::saveOrFail(name, bitmapBytes(p.drawingForm.imgPH));
     }
-    p.form1.noteWrittenFiles({name});
+    p.mainForm.noteWrittenFiles({name});
     p.platform.dialogs.message(name + QStringLiteral(" saved !"));
 }
 
@@ -111,10 +111,10 @@ void btnPrintDrawingClick(Session& p) {
         return;
     const QSize page = printer.pageSize();
     printer.printPicture(
-        p.form2.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
+        p.drawingForm.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
                              QPoint(page.width() - kPrintMarginPx - 1, page.height() - kPrintMarginPx - 1)));
     if (!pdf.isEmpty())
-        p.form1.noteWrittenFiles({pdf});
+        p.mainForm.noteWrittenFiles({pdf});
 }
 
 } // namespace kovex

@@ -18,8 +18,8 @@ DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    for (const QString& name : program.form2.controlNames()) {
-        Control& control = program.form2.ctl(name);
+    for (const QString& name : program.drawingForm.controlNames()) {
+        Control& control = program.drawingForm.ctl(name);
         m_bound.emplace_back(name, BoundControl(*this, control));
         if (control.kind == ControlKind::Button)
             connect(static_cast<QPushButton*>(m_bound.back().second.widget()), &QPushButton::clicked, this,
@@ -28,7 +28,7 @@ DrawingWindow::DrawingWindow(Program& program, Act act, QWidget* parent)
     static_cast<PictureBox*>(controlWidget(ui::imgPH))
         ->setPainter([this](QPainter& painter, const QRect& area) {
             painter.fillRect(area, Qt::white);
-            painter.drawImage(0, 0, m_program.form2.imgPH);
+            painter.drawImage(0, 0, m_program.drawingForm.imgPH);
         });
     // The picture keeps its size; on a screen too small for it, it scrolls.
     scrollWhenCramped(*controlWidget(ui::imgPH));
@@ -51,14 +51,14 @@ void DrawingWindow::click(const QString& name) {
 
 void DrawingWindow::refresh() {
     for (auto& [name, bound] : m_bound)
-        bound.show(m_program.form2.ctl(name));
-    if (m_program.form2.visible != isVisible())
-        setVisible(m_program.form2.visible);
+        bound.show(m_program.drawingForm.ctl(name));
+    if (m_program.drawingForm.visible != isVisible())
+        setVisible(m_program.drawingForm.visible);
 }
 
 // The close box of the window does what its "&Return" button does.
 void DrawingWindow::closeEvent(QCloseEvent* event) {
-    if (m_program.form2.visible) {
+    if (m_program.drawingForm.visible) {
         event->ignore();
         click(ui::btnReturn);
         return;

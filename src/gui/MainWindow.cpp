@@ -97,10 +97,10 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    m_bound.reserve(program.form1.controlNames().size());
+    m_bound.reserve(program.mainForm.controlNames().size());
     const WidgetIndex widgets(*this);
-    for (const QString& name : program.form1.controlNames()) {
-        const Control& control = program.form1.ctl(name);
+    for (const QString& name : program.mainForm.controlNames()) {
+        const Control& control = program.mainForm.ctl(name);
         m_bound.emplace_back(name, BoundControl(widgets, control));
         connectControl(control, m_bound.back().second.widget());
     }
@@ -147,8 +147,8 @@ void MainWindow::buildMenuBar() {
                 return menu;
         return nullptr;
     };
-    for (const QString& name : m_program.form1.menuNames()) {
-        const Control& control = m_program.form1.ctl(name);
+    for (const QString& name : m_program.mainForm.menuNames()) {
+        const Control& control = m_program.mainForm.ctl(name);
         QMenu* menu = control.label.isEmpty() ? top : menuNamed(control.label);
         if (control.kind == ControlKind::Menu) {
             QMenu* added =
@@ -182,7 +182,7 @@ void MainWindow::showStatus() {
     const QString folder = QStringLiteral("Working folder: ") + QDir::toNativeSeparators(QDir::currentPath());
     if (m_folderLabel->text() != folder)
         m_folderLabel->setText(folder);
-    const QString& message = m_program.form1.statusMessage;
+    const QString& message = m_program.mainForm.statusMessage;
     if (message != m_shownStatus) {
         m_statusBar->showMessage(QDir::toNativeSeparators(message));
         m_shownStatus = message;
@@ -190,16 +190,16 @@ void MainWindow::showStatus() {
 }
 
 void MainWindow::showStaleResults() {
-    const QStringList stale = m_program.staleResults.staleControls(m_program.form1);
+    const QStringList stale = m_program.staleResults.staleControls(m_program.mainForm);
     for (auto& [name, bound] : m_bound)
         bound.setStale(stale.contains(name));
 }
 
 void MainWindow::pointAtFailedControl() {
-    const QString name = std::exchange(m_program.form1.failedControl, QString());
+    const QString name = std::exchange(m_program.mainForm.failedControl, QString());
     // A control of another page is hidden with its page; the model tells
     // whether it is shown there.
-    if (name.isEmpty() || !m_program.form1.hasControl(name) || !m_program.form1.visible(name))
+    if (name.isEmpty() || !m_program.mainForm.hasControl(name) || !m_program.mainForm.visible(name))
         return;
     QWidget* widget = controlWidget(name);
     if (!widget || widget->window() != this || widget->focusPolicy() == Qt::NoFocus)
@@ -330,10 +330,10 @@ void MainWindow::act(const std::function<void()>& action) {
 void MainWindow::refresh() {
     showStaleResults();
     for (auto& [name, bound] : m_bound)
-        bound.show(m_program.form1.ctl(name));
+        bound.show(m_program.mainForm.ctl(name));
     showGrid();
     for (const auto& [name, action] : m_menuItems) {
-        const Control& item = m_program.form1.ctl(name);
+        const Control& item = m_program.mainForm.ctl(name);
         action->setText(item.text);
         action->setVisible(item.visible);
     }
@@ -353,7 +353,7 @@ void MainWindow::refresh() {
 void MainWindow::showCaseFileInTitle() {
     if (windowTitle() != m_shownTitle)
         m_baseTitle = windowTitle().remove(QStringLiteral("[*]"));
-    const QString path = m_program.form1.caseFile.path;
+    const QString path = m_program.mainForm.caseFile.path;
     m_shownTitle =
         (path.isEmpty() ? m_baseTitle : QFileInfo(path).fileName() + QStringLiteral(" - ") + m_baseTitle) +
         QStringLiteral("[*]");
@@ -365,7 +365,7 @@ void MainWindow::showCaseFileInTitle() {
 // The summary grid: the model's cells and sizes; row 0 and column 0 are its
 // headings and look like them.
 void MainWindow::showGrid() {
-    const StringGrid& grid = m_program.form1.sgdTP;
+    const StringGrid& grid = m_program.mainForm.sgdTP;
     auto* table = static_cast<QTableWidget*>(controlWidget(ui::sgdTP));
     if (grid.columnCount() == 0 || grid.rowCount() == 0)
         return;

@@ -10,7 +10,7 @@ namespace kovex {
 using help::Topic;
 
 void showHelpTopic(Session& p, Topic topic) {
-    MainForm& form = p.form1;
+    MainForm& form = p.mainForm;
     // The file names are taken at the click, so the regulator-files topic
     // names the files of the callsign entered at this moment.
     help::TopicTexts texts =

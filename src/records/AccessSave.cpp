@@ -45,7 +45,7 @@ void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& r
 // the copy, so that a failure leaves no table half written on the disk; the
 // connection lets go of the copy either way, before it is renamed.
 void fillTables(Session& p, const QString& path) {
-    AccessConnection& connection = p.data.ADOConnection3;
+    AccessConnection& connection = p.data.savedAccessFile;
     try {
         connection.open(path);
         WriteFileTables(p);
@@ -89,11 +89,11 @@ void CopyFileInBlocks(const QString& source, const QString& destination) {
 }
 
 void WriteFileTables(Session& p) {
-    access::writeTables(p.data.ADOConnection3.database(), access::fileTables(p.form1));
+    access::writeTables(p.data.savedAccessFile.database(), access::fileTables(p.mainForm));
 }
 
 void WriteDefaultAntennaTables(Session& p) {
-    access::writeTables(p.data.ADOConnection3.database(), access::defaultAntennaTables(p.form1));
+    access::writeTables(p.data.savedAccessFile.database(), access::defaultAntennaTables(p.mainForm));
 }
 
 void btnSaveMDBClick(Session& p) {
@@ -106,12 +106,12 @@ void btnSaveMDBClick(Session& p) {
         p.platform.dialogs.warning(QStringLiteral("File NOCALL_kovex is missing! Cannot continue"));
         return;
     }
-    const QString accessFileName = p.form1.values.AccessFileName;
-    const QString reportFileName = p.form1.values.ReportFileName;
-    tpai::checkFileName(p.form1.text(ui::edtCallsign), accessFileName);
-    tpai::checkFileName(p.form1.text(ui::edtCallsign), reportFileName);
+    const QString accessFileName = p.mainForm.values.AccessFileName;
+    const QString reportFileName = p.mainForm.values.ReportFileName;
+    tpai::checkFileName(p.mainForm.text(ui::edtCallsign), accessFileName);
+    tpai::checkFileName(p.mainForm.text(ui::edtCallsign), reportFileName);
     // The connection of the previous save lets go of its file first.
-    p.data.ADOConnection3.close();
+    p.data.savedAccessFile.close();
     try {
         wholefile::PendingFile access(accessFileName);
         wholefile::PendingFile report(reportFileName);
@@ -122,10 +122,10 @@ void btnSaveMDBClick(Session& p) {
     } catch (const wholefile::FileFault& fault) {
         fileError(fault);
     }
-    p.form1.noteWrittenFiles({accessFileName, reportFileName});
+    p.mainForm.noteWrittenFiles({accessFileName, reportFileName});
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
     // It stays open on the file just saved until the next save.
-    p.data.ADOConnection3.open(QDir::current().absoluteFilePath(accessFileName));
+    p.data.savedAccessFile.open(QDir::current().absoluteFilePath(accessFileName));
 }
 
 } // namespace kovex

@@ -9,7 +9,7 @@ namespace kovex {
 namespace {
 
 void upperCaseField(Session& p, const QString& name) {
-    p.form1.setText(name, UpperCaseAscii(p.form1.text(name)));
+    p.mainForm.setText(name, UpperCaseAscii(p.mainForm.text(name)));
 }
 
 // The personal address doubles as the antenna location while the box is
@@ -17,8 +17,8 @@ void upperCaseField(Session& p, const QString& name) {
 // fields stay free to edit afterwards.
 void upperCaseAndCopyToLocation(Session& p, const QString& field, const QString& locationField) {
     upperCaseField(p, field);
-    if (p.form1.checked(ui::chkAntLocationPersonnalAddress))
-        p.form1.setText(locationField, p.form1.text(field));
+    if (p.mainForm.checked(ui::chkAntLocationPersonnalAddress))
+        p.mainForm.setText(locationField, p.mainForm.text(field));
 }
 
 } // namespace
@@ -51,24 +51,24 @@ void edtCallsignExit(Session& p) {
 }
 
 void rdbLambertClick(Session& p) {
-    showCoordinateForm(p.form1, CoordinateSystem::Lambert);
+    showCoordinateForm(p.mainForm, CoordinateSystem::Lambert);
 }
 void rdbWGS84Click(Session& p) {
-    showCoordinateForm(p.form1, CoordinateSystem::WGS84);
+    showCoordinateForm(p.mainForm, CoordinateSystem::WGS84);
 }
 
 void chkOtherOperatorClick(Session& p) {
-    p.form1.setVisible(ui::edtOtherOperator, p.form1.checked(ui::chkOtherOperator));
+    p.mainForm.setVisible(ui::edtOtherOperator, p.mainForm.checked(ui::chkOtherOperator));
 }
 
 void rdbExistingSiteClick(Session& p) {
-    p.form1.setChecked(ui::rdbExistingSite, true);
-    p.form1.setChecked(ui::rdbNewSite, false);
+    p.mainForm.setChecked(ui::rdbExistingSite, true);
+    p.mainForm.setChecked(ui::rdbNewSite, false);
 }
 
 void rdbNewSiteClick(Session& p) {
-    p.form1.setChecked(ui::rdbNewSite, true);
-    p.form1.setChecked(ui::rdbExistingSite, false);
+    p.mainForm.setChecked(ui::rdbNewSite, true);
+    p.mainForm.setChecked(ui::rdbExistingSite, false);
 }
 
 namespace {
@@ -81,18 +81,18 @@ void followHelpLanguage(MainForm& f) {
 } // namespace
 
 void rdgLanguageClick(Session& p) {
-    followHelpLanguage(p.form1);
+    followHelpLanguage(p.mainForm);
 }
 
 void setHelpLanguage(Session& p, int language) {
-    if (p.form1.itemIndex(ui::rdgLanguage) == language)
+    if (p.mainForm.itemIndex(ui::rdgLanguage) == language)
         return;
-    p.form1.setItemIndex(ui::rdgLanguage, language);
-    followHelpLanguage(p.form1);
+    p.mainForm.setItemIndex(ui::rdgLanguage, language);
+    followHelpLanguage(p.mainForm);
 }
 
 void setFileNamesFromCallsign(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     f.values.AccessFileName = f.text(ui::edtCallsign) + "_kovex.mdb";
     f.values.ReportFileName = f.text(ui::edtCallsign) + "_report.txt";
     f.setText(ui::btnSaveMDB, "Save " + f.values.AccessFileName + " and " + f.values.ReportFileName);

@@ -397,7 +397,7 @@ const std::vector<QString>& togetherNames() {
 }
 
 CaseContent caseOf(const Session& p) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     CaseContent content;
     content.administrative = keptControls(p, administrativeNames());
     content.antennaNumber = f.text(ui::edtAntNr);
@@ -452,7 +452,7 @@ CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QStrin
 }
 
 void putBackCase(Session& p, const CaseContent& content) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     putBackControls(p, content.administrative);
     f.setChecked(ui::rdbNewSite, !f.checked(ui::rdbExistingSite));
     // The help speaks the correspondence language, as after loading a TPAI file.
@@ -495,7 +495,7 @@ QStringList recentCases(const Session& p) {
 void showRecentCases(Session& p) {
     const QStringList recent = recentCases(p);
     for (int k = 1; k <= kRecentCases; ++k) {
-        Control& item = p.form1.ctl(ui::mnuRecentCase[k]);
+        Control& item = p.mainForm.ctl(ui::mnuRecentCase[k]);
         item.visible = k <= recent.size();
         item.text = item.visible ? "&" + QString::number(k) + ' ' + QDir::toNativeSeparators(recent[k - 1])
                                  : QString();
@@ -518,10 +518,10 @@ void updateRecentCases(Session& p, const QString& path, bool remember) {
 
 // The baseline against which unsaved changes are told.
 void markSaved(Session& p, const QString& path) {
-    p.form1.caseFile.path = path;
+    p.mainForm.caseFile.path = path;
     casefile::CaseContent content = casefile::caseOf(p);
-    p.form1.caseFile.savedBytes = casefile::caseBytes(content);
-    p.form1.caseFile.savedContent = std::move(content);
+    p.mainForm.caseFile.savedBytes = casefile::caseBytes(content);
+    p.mainForm.caseFile.savedContent = std::move(content);
     if (!path.isEmpty())
         updateRecentCases(p, path, true);
 }
@@ -570,9 +570,9 @@ QString withCaseExtension(const QString& path) {
 // The dialog starts at the case's own file, else in the working folder at
 // a name after the callsign.
 QString suggestedPath(const Session& p) {
-    if (!p.form1.caseFile.path.isEmpty())
-        return p.form1.caseFile.path;
-    const QString callsign = p.form1.text(ui::edtCallsign);
+    if (!p.mainForm.caseFile.path.isEmpty())
+        return p.mainForm.caseFile.path;
+    const QString callsign = p.mainForm.text(ui::edtCallsign);
     const QString name = callsign.isEmpty() ? QStringLiteral("case") : callsign;
     return QDir::current().filePath(withCaseExtension(name));
 }
@@ -585,34 +585,34 @@ bool saveAs(Session& p) {
     const QString path = withCaseExtension(*chosen);
     writeCaseFile(path, casefile::caseBytes(casefile::caseOf(p)));
     markSaved(p, path);
-    p.form1.noteWrittenFiles({path});
+    p.mainForm.noteWrittenFiles({path});
     return true;
 }
 
 bool save(Session& p) {
-    if (p.form1.caseFile.path.isEmpty())
+    if (p.mainForm.caseFile.path.isEmpty())
         return saveAs(p);
-    writeCaseFile(p.form1.caseFile.path, casefile::caseBytes(casefile::caseOf(p)));
-    markSaved(p, p.form1.caseFile.path);
-    p.form1.noteWrittenFiles({p.form1.caseFile.path});
+    writeCaseFile(p.mainForm.caseFile.path, casefile::caseBytes(casefile::caseOf(p)));
+    markSaved(p, p.mainForm.caseFile.path);
+    p.mainForm.noteWrittenFiles({p.mainForm.caseFile.path});
     return true;
 }
 
 } // namespace
 
 void startNewCase(Session& p) {
-    p.form1.caseFile.startPages = keptControls(p, antennaPageNames());
+    p.mainForm.caseFile.startPages = keptControls(p, antennaPageNames());
     markSaved(p, QString());
     showRecentCases(p);
 }
 
 bool caseHasUnsavedChanges(const Session& p) {
     const casefile::CaseContent now = casefile::caseOf(p);
-    const auto* saved = std::any_cast<casefile::CaseContent>(&p.form1.caseFile.savedContent);
+    const auto* saved = std::any_cast<casefile::CaseContent>(&p.mainForm.caseFile.savedContent);
     if (saved && now == *saved)
         return false;
     // Parts of the window the file does not keep may differ.
-    return casefile::caseBytes(now) != p.form1.caseFile.savedBytes;
+    return casefile::caseBytes(now) != p.mainForm.caseFile.savedBytes;
 }
 
 bool mayLeaveCase(Session& p) {
@@ -633,7 +633,7 @@ namespace {
 
 // Everything is read and checked before anything in the window changes.
 void openCase(Session& p, const QString& path) {
-    const casefile::CaseContent content = casefile::readCase(readCaseFile(path), p.form1, shownName(path));
+    const casefile::CaseContent content = casefile::readCase(readCaseFile(path), p.mainForm, shownName(path));
     casefile::putBackCase(p, content);
     markSaved(p, path);
 }

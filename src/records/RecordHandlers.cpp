@@ -13,7 +13,7 @@ namespace {
 void saveTpaiFile(Session& p) {
     WriteTpaiFile(p);
     p.platform.dialogs.information("Your test points and administrative information have been saved on \r\r" +
-                                   p.form1.values.TpaiFileName);
+                                   p.mainForm.values.TpaiFileName);
 }
 
 // A loaded callsign is treated as one just typed, and the correspondence
@@ -22,11 +22,11 @@ void loadTpaiFile(Session& p) {
     if (!ReadTpaiFile(p))
         return;
     takeCallsign(p);
-    const int language = p.form1.itemIndex(ui::cmbLanguage);
+    const int language = p.mainForm.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language <= 2)
         setHelpLanguage(p, language);
     p.platform.dialogs.information("Test points and administrative information have been loaded from \r\r" +
-                                   p.form1.values.TpaiFileName);
+                                   p.mainForm.values.TpaiFileName);
 }
 
 } // namespace

@@ -294,10 +294,10 @@ void WriteReportFile(Session& p, const QString& fileName) {
                                           p.platform.locale.shortTimeFormat());
     QByteArray bytes;
     try {
-        bytes = report::fileBytes(report::Writer(p.form1, false).lines(stamp));
+        bytes = report::fileBytes(report::Writer(p.mainForm, false).lines(stamp));
     } catch (const KovexError&) {
         // made again with the fields named, for the error to name the one at fault
-        bytes = report::fileBytes(report::fileLines(p.form1, stamp));
+        bytes = report::fileBytes(report::fileLines(p.mainForm, stamp));
     }
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

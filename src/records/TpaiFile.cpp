@@ -373,7 +373,7 @@ QString dialogFolder(const Session& p) {
 } // namespace
 
 void WriteTpaiFile(Session& p) {
-    MainForm& f = p.form1;
+    MainForm& f = p.mainForm;
     const QString name = f.text(ui::edtCallsign) + QStringLiteral("_tpai.txt");
     tpai::checkFileName(f.text(ui::edtCallsign), name);
     const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
@@ -396,12 +396,12 @@ bool ReadTpaiFile(Session& p) {
     const QByteArray bytes = readWholeFile(*chosen);
     // The whole file is read into a copy of the window first: a line that
     // fails stops the load before any control has changed.
-    MainForm checked = p.form1;
+    MainForm checked = p.mainForm;
     if (tpai::readBytes(checked, bytes) == 0)
         throw KovexError(
             "Nothing was loaded: no test points or administrative information were found in \r\r" + *chosen);
-    p.form1.values.TpaiFileName = *chosen;
-    tpai::readBytes(p.form1, bytes);
+    p.mainForm.values.TpaiFileName = *chosen;
+    tpai::readBytes(p.mainForm, bytes);
     return true;
 }
 

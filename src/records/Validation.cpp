@@ -143,8 +143,8 @@ QString validationOutcome(const QString& errors, const QString& accessFileName) 
 
 // The answer to the box changes nothing: it only shows the outcome.
 void ValidateAdministrativeData(Session& p) {
-    const QString errors = administrativeErrors(p.form1);
-    p.platform.dialogs.question(validationOutcome(errors, p.form1.values.AccessFileName));
+    const QString errors = administrativeErrors(p.mainForm);
+    p.platform.dialogs.question(validationOutcome(errors, p.mainForm.values.AccessFileName));
 }
 
 void btnValidateClick(Session& p) {

@@ -123,13 +123,13 @@ void DataModule::open(const QString& folder) {
     requireColumns(cables, cableFile, cableColumns());
     QStringList problems = emptyNonFiniteNumbers(cables, cableFile);
     cableTable = std::move(cables);
-    for (const char* name : {"ADOTable1", "ADOTable2", "ADOTable3"})
+    for (const char* name : {"feederCable1", "feederCable2", "feederCable3"})
         openCursor(cursor(QString::fromLatin1(name)), cableTable);
     RefTable patterns = readTable(QDir(folder).filePath(patternFile), QStringLiteral("PATTERN"));
     requireColumns(patterns, patternFile, patternColumns());
     problems << emptyNonFiniteNumbers(patterns, patternFile);
     patternTable = std::move(patterns);
-    openCursor(cursor(QStringLiteral("ADOTable4")), patternTable);
+    openCursor(cursor(QStringLiteral("antennaPattern")), patternTable);
     dialogFolder = folder;
     if (!problems.isEmpty())
         throw KovexError(problems.join(QLatin1Char('\r')));

@@ -11,8 +11,9 @@ namespace kovex {
 class MainForm;
 
 // Owns the reference tables for the whole run and the current record of each
-// table object: ADOTable1..ADOTable3 on the cable table (one per feeder
-// section) and ADOTable4 on the antenna table.
+// cursor: "feederCable1".."feederCable3" on the cable table (one per feeder
+// section, so that each section has its own current record) and
+// "antennaPattern" on the antenna table.
 class DataModule {
   public:
     DataModule() = default;
@@ -34,12 +35,13 @@ class DataModule {
     RefTable cableTable;
     RefTable patternTable;
 
-    // The access file written for the regulator.
-    AccessConnection ADOConnection3;
+    // The access file last written for the regulator, kept open after the
+    // save until the next one.
+    AccessConnection savedAccessFile;
 
   private:
     std::map<QString, TableCursor> m_cursors{
-        {"ADOTable1", {}}, {"ADOTable2", {}}, {"ADOTable3", {}}, {"ADOTable4", {}}};
+        {"feederCable1", {}}, {"feederCable2", {}}, {"feederCable3", {}}, {"antennaPattern", {}}};
 };
 
 } // namespace kovex

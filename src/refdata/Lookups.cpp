@@ -18,30 +18,30 @@ struct Binding {
 };
 
 const std::array<Binding, 5> kLookups{{
-    {ui::dblFeeder[1], "ADOTable1", "cable"},
-    {ui::dblFeeder[2], "ADOTable2", "cable"},
-    {ui::dblFeeder[3], "ADOTable3", "cable"},
-    {ui::dblAntennaType, "ADOTable4", "TYPE"},
-    {ui::dblAntennaRmk, "ADOTable4", "RMK"},
+    {ui::dblFeeder[1], "feederCable1", "cable"},
+    {ui::dblFeeder[2], "feederCable2", "cable"},
+    {ui::dblFeeder[3], "feederCable3", "cable"},
+    {ui::dblAntennaType, "antennaPattern", "TYPE"},
+    {ui::dblAntennaRmk, "antennaPattern", "RMK"},
 }};
 
 const std::array<Binding, 31> kFields{{
-    {ui::dbeAs[1], "ADOTable1", "As"},    {ui::dbeAs[2], "ADOTable2", "As"},
-    {ui::dbeAs[3], "ADOTable3", "As"},    {ui::dbeAntNr, "ADOTable4", "Numéro"},
-    {ui::dbeV00, "ADOTable4", "V00"},     {ui::dbeV10, "ADOTable4", "V10"},
-    {ui::dbeV20, "ADOTable4", "V20"},     {ui::dbeV30, "ADOTable4", "V30"},
-    {ui::dbeV40, "ADOTable4", "V40"},     {ui::dbeV50, "ADOTable4", "V50"},
-    {ui::dbeV60, "ADOTable4", "V60"},     {ui::dbeV70, "ADOTable4", "V70"},
-    {ui::dbeV80, "ADOTable4", "V80"},     {ui::dbeV90, "ADOTable4", "V90"},
-    {ui::dbeVback, "ADOTable4", "VBACK"}, {ui::dbeVangle, "ADOTable4", "V ANGLE"},
-    {ui::dbeH00, "ADOTable4", "H00"},     {ui::dbeH10, "ADOTable4", "H10"},
-    {ui::dbeH20, "ADOTable4", "H20"},     {ui::dbeH30, "ADOTable4", "H30"},
-    {ui::dbeH40, "ADOTable4", "H40"},     {ui::dbeH50, "ADOTable4", "H50"},
-    {ui::dbeH60, "ADOTable4", "H60"},     {ui::dbeH70, "ADOTable4", "H70"},
-    {ui::dbeH80, "ADOTable4", "H80"},     {ui::dbeH90, "ADOTable4", "H90"},
-    {ui::dbeHback, "ADOTable4", "HBACK"}, {ui::dbeHangle, "ADOTable4", "H ANGLE"},
-    {ui::dbeDir, "ADOTable4", "DIR"},     {ui::dbePol, "ADOTable4", "POL"},
-    {ui::dbeFreq, "ADOTable4", "FREQ"},
+    {ui::dbeAs[1], "feederCable1", "As"},    {ui::dbeAs[2], "feederCable2", "As"},
+    {ui::dbeAs[3], "feederCable3", "As"},    {ui::dbeAntNr, "antennaPattern", "Numéro"},
+    {ui::dbeV00, "antennaPattern", "V00"},     {ui::dbeV10, "antennaPattern", "V10"},
+    {ui::dbeV20, "antennaPattern", "V20"},     {ui::dbeV30, "antennaPattern", "V30"},
+    {ui::dbeV40, "antennaPattern", "V40"},     {ui::dbeV50, "antennaPattern", "V50"},
+    {ui::dbeV60, "antennaPattern", "V60"},     {ui::dbeV70, "antennaPattern", "V70"},
+    {ui::dbeV80, "antennaPattern", "V80"},     {ui::dbeV90, "antennaPattern", "V90"},
+    {ui::dbeVback, "antennaPattern", "VBACK"}, {ui::dbeVangle, "antennaPattern", "V ANGLE"},
+    {ui::dbeH00, "antennaPattern", "H00"},     {ui::dbeH10, "antennaPattern", "H10"},
+    {ui::dbeH20, "antennaPattern", "H20"},     {ui::dbeH30, "antennaPattern", "H30"},
+    {ui::dbeH40, "antennaPattern", "H40"},     {ui::dbeH50, "antennaPattern", "H50"},
+    {ui::dbeH60, "antennaPattern", "H60"},     {ui::dbeH70, "antennaPattern", "H70"},
+    {ui::dbeH80, "antennaPattern", "H80"},     {ui::dbeH90, "antennaPattern", "H90"},
+    {ui::dbeHback, "antennaPattern", "HBACK"}, {ui::dbeHangle, "antennaPattern", "H ANGLE"},
+    {ui::dbeDir, "antennaPattern", "DIR"},     {ui::dbePol, "antennaPattern", "POL"},
+    {ui::dbeFreq, "antennaPattern", "FREQ"},
 }};
 
 const QString kKeyColumn = QStringLiteral("Numéro");
@@ -65,11 +65,11 @@ void showLookup(Control& list, const TableCursor& cursor, const QString& column)
 // The antenna record's polarization presets the polarization list; any
 // other text than "H" or "V" leaves the user's choice alone.
 void presetPolarization(Session& p) {
-    const QString pol = p.form1.text(ui::dbePol);
+    const QString pol = p.mainForm.text(ui::dbePol);
     if (pol == QLatin1String("H"))
-        p.form1.setItemIndex(ui::cmbPolarization, 0);
+        p.mainForm.setItemIndex(ui::cmbPolarization, 0);
     else if (pol == QLatin1String("V"))
-        p.form1.setItemIndex(ui::cmbPolarization, 1);
+        p.mainForm.setItemIndex(ui::cmbPolarization, 1);
 }
 
 // Far beyond any antenna of an amateur station (a 3 m dish at 10 GHz has
@@ -105,7 +105,7 @@ void checkCurrentRecord(const Session& p, const QString& tableObject) {
     const TableCursor& cursor = p.data.cursor(tableObject);
     if (!cursor.hasRecord())
         return;
-    if (tableObject != QLatin1String("ADOTable4")) {
+    if (tableObject != QLatin1String("antennaPattern")) {
         checkAttenuation(cursor);
         return;
     }
@@ -130,14 +130,14 @@ void setLookupKey(Session& p, const QString& lookup, const QString& key) {
     const int row = cursor.table->findKey(kKeyColumn, key);
     if (row >= 0)
         cursor.row = row;
-    showTables(p.form1, p.data);
+    showTables(p.mainForm, p.data);
 }
 
 void setLookupRow(Session& p, const QString& lookup, int row) {
     TableCursor& cursor = p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject));
     if (cursor.isOpen() && row >= 0 && row < cursor.table->rowCount())
         cursor.row = row;
-    showTables(p.form1, p.data);
+    showTables(p.mainForm, p.data);
 }
 
 QString lookupKey(const Session& p, const QString& lookup) {
@@ -146,7 +146,7 @@ QString lookupKey(const Session& p, const QString& lookup) {
 }
 
 QVariant antennaColumnValue(const Session& p, const QString& column) {
-    return p.data.cursor(QStringLiteral("ADOTable4")).value(column);
+    return p.data.cursor(QStringLiteral("antennaPattern")).value(column);
 }
 
 void dblAntennaTypeEnter(Session& p) {
@@ -160,15 +160,15 @@ void dblAntennaRmkEnter(Session& p) {
 // Both antenna lists stand on the one antenna table, so the other list
 // already shows the same record; only the polarization preset remains.
 void dblAntennaTypeClick(Session& p) {
-    showTables(p.form1, p.data);
+    showTables(p.mainForm, p.data);
     presetPolarization(p);
-    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
+    checkCurrentRecord(p, QStringLiteral("antennaPattern"));
 }
 
 void dblAntennaRmkClick(Session& p) {
-    showTables(p.form1, p.data);
+    showTables(p.mainForm, p.data);
     presetPolarization(p);
-    checkCurrentRecord(p, QStringLiteral("ADOTable4"));
+    checkCurrentRecord(p, QStringLiteral("antennaPattern"));
 }
 
 } // namespace kovex

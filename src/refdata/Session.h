@@ -24,8 +24,8 @@ class Session {
     virtual void showPage(const QString& pageName) = 0;
 
     Platform platform;
-    MainForm form1;
-    DrawingForm form2;
+    MainForm mainForm;
+    DrawingForm drawingForm;
     DataModule data;
     // Set when the user closes the main window, which ends the program.
     bool mainWindowClosed = false;

@@ -20,13 +20,13 @@ namespace {
 // What the forms must hold: a widget of the right class for every control of
 // both window models, and the caption of every labelled edit as its buddy.
 TEST_F(ViewTest, EveryControlOfBothWindowsHasAWidgetOfItsKind) {
-    for (const QString& name : program.form1.controlNames()) {
+    for (const QString& name : program.mainForm.controlNames()) {
         const QWidget* shown = window->controlWidget(name);
         ASSERT_NE(shown, nullptr) << name.toStdString();
-        EXPECT_TRUE(widgetFits(program.form1.ctl(name).kind, *shown)) << name.toStdString();
+        EXPECT_TRUE(widgetFits(program.mainForm.ctl(name).kind, *shown)) << name.toStdString();
     }
-    for (const QString& name : program.form2.controlNames()) {
-        const Control& control = program.form2.ctl(name);
+    for (const QString& name : program.drawingForm.controlNames()) {
+        const Control& control = program.drawingForm.ctl(name);
         const QWidget* shown = window->controlWidget(name);
         ASSERT_NE(shown, nullptr) << name.toStdString();
         EXPECT_TRUE(widgetFits(control.kind, *shown)) << name.toStdString();
@@ -40,8 +40,8 @@ TEST_F(ViewTest, EveryControlOfBothWindowsHasAWidgetOfItsKind) {
 TEST_F(ViewTest, LabelledEditsCarryTheModelCaptionsInTheirBuddyLabels) {
     int labelled = 0;
     const QList<QLabel*> labels = window->findChildren<QLabel*>();
-    for (const QString& name : program.form1.controlNames()) {
-        const Control& control = program.form1.ctl(name);
+    for (const QString& name : program.mainForm.controlNames()) {
+        const Control& control = program.mainForm.ctl(name);
         if (control.label.isEmpty())
             continue;
         ++labelled;
@@ -57,31 +57,31 @@ TEST_F(ViewTest, LabelledEditsCarryTheModelCaptionsInTheirBuddyLabels) {
 // Start-up and the first show have run; the widgets show what they left.
 TEST_F(ViewTest, WindowShowsTheModelAfterStartUp) {
     EXPECT_EQ(window->windowTitle(), "KOVEX calculation from the VEK[*]");
-    EXPECT_EQ(widget<QLabel>("lblVersion")->text(), program.form1.text("lblVersion"));
-    EXPECT_EQ(widget<QLineEdit>("edtAddLoss")->text(), program.form1.text("edtAddLoss"));
-    EXPECT_EQ(widget<QPushButton>("btnSaveMDB")->text(), program.form1.text("btnSaveMDB"));
-    EXPECT_EQ(widget<QComboBox>("cmbMode")->currentIndex(), program.form1.itemIndex("cmbMode"));
-    EXPECT_EQ(widget<QComboBox>("dblFeeder2")->count(), program.form1.ctl("dblFeeder2").items.size());
+    EXPECT_EQ(widget<QLabel>("lblVersion")->text(), program.mainForm.text("lblVersion"));
+    EXPECT_EQ(widget<QLineEdit>("edtAddLoss")->text(), program.mainForm.text("edtAddLoss"));
+    EXPECT_EQ(widget<QPushButton>("btnSaveMDB")->text(), program.mainForm.text("btnSaveMDB"));
+    EXPECT_EQ(widget<QComboBox>("cmbMode")->currentIndex(), program.mainForm.itemIndex("cmbMode"));
+    EXPECT_EQ(widget<QComboBox>("dblFeeder2")->count(), program.mainForm.ctl("dblFeeder2").items.size());
     EXPECT_EQ(widget<QComboBox>("cmbPolarization")->currentText(), "H");
     EXPECT_TRUE(widget<QLineEdit>("edtLONdeg")->isHidden());
     EXPECT_FALSE(widget<QLineEdit>("edtLambertX")->isHidden());
     EXPECT_TRUE(widget<QLineEdit>("edtOtherOperator")->isHidden());
     EXPECT_EQ(widget<QLabel>("lblStep1")->text().count('\r'), 0);
     auto* tabs = widget<QTabWidget>("PageControl1");
-    EXPECT_EQ(tabs->tabText(1), program.form1.text("TabSheet2"));
-    EXPECT_EQ(tabs->currentIndex(), program.form1.activePage());
+    EXPECT_EQ(tabs->tabText(1), program.mainForm.text("TabSheet2"));
+    EXPECT_EQ(tabs->currentIndex(), program.mainForm.activePage());
 }
 
 TEST_F(ViewTest, RefreshShowsTextsColoursBoldnessAndVisibility) {
-    Control& level = program.form1.ctl("lblLevel3");
+    Control& level = program.mainForm.ctl("lblLevel3");
     level.text = "80% < E field < 100 % (11.0 V/m)";
     level.color = kBlue;
     level.bold = false;
-    program.form1.setText("edtE4", "12.3");
-    program.form1.ctl("edtE4").color = kRed;
-    program.form1.setVisible("edtOtherOperator", true);
-    program.form1.setVisible("edtLambertY", false);
-    program.form1.ctl("gpbTilt").text = " Step 4 : Tilt (changed) ";
+    program.mainForm.setText("edtE4", "12.3");
+    program.mainForm.ctl("edtE4").color = kRed;
+    program.mainForm.setVisible("edtOtherOperator", true);
+    program.mainForm.setVisible("edtLambertY", false);
+    program.mainForm.ctl("gpbTilt").text = " Step 4 : Tilt (changed) ";
     window->refresh();
 
     auto* label = widget<QLabel>("lblLevel3");
@@ -95,13 +95,13 @@ TEST_F(ViewTest, RefreshShowsTextsColoursBoldnessAndVisibility) {
     EXPECT_TRUE(widget<QLineEdit>("edtLambertY")->isHidden());
     EXPECT_EQ(widget<QGroupBox>("gpbTilt")->title(), " Step 4 : Tilt (changed) ");
 
-    program.form1.ctl("edtE4").color = kBlack;
+    program.mainForm.ctl("edtE4").color = kBlack;
     window->refresh();
     EXPECT_NE(field->palette().color(QPalette::Text), QColor(Qt::red));
 }
 
 TEST_F(ViewTest, HiddenEditTakesItsCaptionAlong) {
-    program.form1.setVisible("edtLONdeg", true);
+    program.mainForm.setVisible("edtLONdeg", true);
     window->refresh();
     auto* edit = widget<QLineEdit>("edtLONdeg");
     const auto labels = window->findChildren<QLabel*>();
@@ -109,7 +109,7 @@ TEST_F(ViewTest, HiddenEditTakesItsCaptionAlong) {
         std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == edit; });
     ASSERT_NE(caption, labels.end());
     EXPECT_FALSE((*caption)->isHidden());
-    program.form1.setVisible("edtLONdeg", false);
+    program.mainForm.setVisible("edtLONdeg", false);
     window->refresh();
     EXPECT_TRUE((*caption)->isHidden());
 }
@@ -120,10 +120,10 @@ TEST_F(ViewTest, ClickOnACheckBoxTogglesItOnce) {
     auto* tilt = widget<QCheckBox>("chkTilt");
     widget<QTabWidget>("PageControl1")->setCurrentIndex(2);
     QTest::mouseClick(tilt, Qt::LeftButton, {}, QPoint(8, tilt->height() / 2));
-    EXPECT_TRUE(program.form1.checked("chkTilt"));
+    EXPECT_TRUE(program.mainForm.checked("chkTilt"));
     EXPECT_TRUE(tilt->isChecked());
     QTest::mouseClick(tilt, Qt::LeftButton, {}, QPoint(8, tilt->height() / 2));
-    EXPECT_FALSE(program.form1.checked("chkTilt"));
+    EXPECT_FALSE(program.mainForm.checked("chkTilt"));
     EXPECT_FALSE(tilt->isChecked());
 }
 
@@ -138,16 +138,16 @@ TEST_F(ViewTest, ClickOnARadioButtonChecksItInTheModel) {
     widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
     auto* wgs84 = widget<QRadioButton>("rdbWGS84");
     QTest::mouseClick(wgs84, Qt::LeftButton, {}, QPoint(8, wgs84->height() / 2));
-    EXPECT_TRUE(program.form1.checked("rdbWGS84"));
-    EXPECT_EQ(wgs84->isChecked(), program.form1.checked("rdbWGS84"));
-    EXPECT_EQ(widget<QRadioButton>("rdbLambert")->isChecked(), program.form1.checked("rdbLambert"));
+    EXPECT_TRUE(program.mainForm.checked("rdbWGS84"));
+    EXPECT_EQ(wgs84->isChecked(), program.mainForm.checked("rdbWGS84"));
+    EXPECT_EQ(widget<QRadioButton>("rdbLambert")->isChecked(), program.mainForm.checked("rdbLambert"));
 }
 
 TEST_F(ViewTest, PickingAHelpLanguageSelectsItAndTheCorrespondenceLanguage) {
     auto* german = window->controlWidget("rdgLanguage")->findChild<QRadioButton*>("rdgLanguageItem2");
     ASSERT_NE(german, nullptr);
     QTest::mouseClick(german, Qt::LeftButton, {}, QPoint(8, german->height() / 2));
-    EXPECT_EQ(program.form1.itemIndex("rdgLanguage"), 2);
+    EXPECT_EQ(program.mainForm.itemIndex("rdgLanguage"), 2);
     EXPECT_TRUE(german->isChecked());
     EXPECT_EQ(widget<QComboBox>("cmbLanguage")->currentText(), "Deutsch");
     const auto radios = window->controlWidget("rdgLanguage")->findChildren<QRadioButton*>();
@@ -159,19 +159,19 @@ TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
     auto* power = widget<QLineEdit>("edtOutputPower");
     power->selectAll();
     QTest::keyClicks(power, "400");
-    EXPECT_EQ(program.form1.text("edtOutputPower"), "400");
+    EXPECT_EQ(program.mainForm.text("edtOutputPower"), "400");
 
     auto* band = widget<QComboBox>("cmbFrequency");
     emit band->activated(8);
-    EXPECT_EQ(program.form1.itemIndex("cmbFrequency"), 8);
+    EXPECT_EQ(program.mainForm.itemIndex("cmbFrequency"), 8);
     EXPECT_EQ(band->currentIndex(), 8);
 
     widget<QTabWidget>("PageControl1")->setCurrentIndex(3);
     auto* wall = widget<QComboBox>("cmbSA2");
     wall->lineEdit()->clear();
     QTest::keyClicks(wall->lineEdit(), "brick wall");
-    EXPECT_EQ(program.form1.itemIndex("cmbSA2"), 1);
-    EXPECT_EQ(widget<QLabel>("lblkAS2")->text(), program.form1.text("lblkAS2"));
+    EXPECT_EQ(program.mainForm.itemIndex("cmbSA2"), 1);
+    EXPECT_EQ(widget<QLabel>("lblkAS2")->text(), program.mainForm.text("lblkAS2"));
 
     // Text that names no item stays as typed, cursor included.
     wall->lineEdit()->clear();
@@ -180,16 +180,16 @@ TEST_F(ViewTest, TypedTextAndPicksReachTheModel) {
     QTest::keyClicks(wall->lineEdit(), "x");
     EXPECT_EQ(wall->currentText(), "glxas");
     EXPECT_EQ(wall->lineEdit()->cursorPosition(), 3);
-    EXPECT_EQ(program.form1.text("cmbSA2"), "glxas");
-    EXPECT_EQ(program.form1.itemIndex("cmbSA2"), -1);
+    EXPECT_EQ(program.mainForm.text("cmbSA2"), "glxas");
+    EXPECT_EQ(program.mainForm.itemIndex("cmbSA2"), -1);
 }
 
 // Text fields are free text of any length: no widget shortens a text of the
 // model, nor stops the user's typing at its own limit.
 TEST_F(ViewTest, EditsShowAndTakeTextsOfAnyLength) {
     const QString note(40000, QLatin1Char('n'));
-    program.form1.setText("edtName", note);
-    program.form1.setText("cmbSA2", note);
+    program.mainForm.setText("edtName", note);
+    program.mainForm.setText("cmbSA2", note);
     window->refresh();
     EXPECT_EQ(widget<QLineEdit>("edtName")->text(), note);
     EXPECT_EQ(widget<QComboBox>("cmbSA2")->currentText(), note);
@@ -197,7 +197,7 @@ TEST_F(ViewTest, EditsShowAndTakeTextsOfAnyLength) {
     auto* name = widget<QLineEdit>("edtName");
     name->setCursorPosition(note.size());
     QTest::keyClicks(name, "x");
-    EXPECT_EQ(program.form1.text("edtName"), note + "x");
+    EXPECT_EQ(program.mainForm.text("edtName"), note + "x");
 }
 
 TEST_F(ViewTest, FocusEnteringAndLeavingAnEditReachTheProgram) {
@@ -225,13 +225,13 @@ TEST_F(ViewTest, TabChangeLeavesTheFocusedEditAndShowsTheNewPage) {
     tabs->setCurrentIndex(2);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(tabs->currentIndex(), 2);
-    EXPECT_EQ(program.form1.activePage(), 2);
+    EXPECT_EQ(program.mainForm.activePage(), 2);
     EXPECT_EQ(widget<QLabel>("lblAntennaNr")->text(), "Characteristics of my Antenna n° 1");
 }
 
 TEST_F(ViewTest, UserTabChangeShowsThePageThroughTheProgram) {
     widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
-    EXPECT_EQ(program.form1.activePage(), 1);
+    EXPECT_EQ(program.mainForm.activePage(), 1);
     EXPECT_EQ(widget<QLabel>("lblPowerAntennaNr")->text(), "Power at the input of my Antenna n° 1");
 }
 
@@ -243,12 +243,12 @@ TEST_F(ViewTest, ArrowsOfTheUpDownStepTheAntennaNumber) {
     up->click();
     EXPECT_EQ(widget<QLineEdit>("edtAntNr")->text(), "3");
     down->click();
-    EXPECT_EQ(program.form1.text("edtAntNr"), "2");
+    EXPECT_EQ(program.mainForm.text("edtAntNr"), "2");
 }
 
 TEST_F(ViewTest, SummaryGridShowsTheModelCellsAndSizes) {
     auto* table = widget<QTableWidget>("sgdTP");
-    const StringGrid& grid = program.form1.sgdTP;
+    const StringGrid& grid = program.mainForm.sgdTP;
     ASSERT_EQ(table->rowCount(), grid.rowCount());
     ASSERT_EQ(table->columnCount(), grid.columnCount());
     EXPECT_EQ(table->item(0, 0)->text(), grid.cell(0, 0));
@@ -256,7 +256,7 @@ TEST_F(ViewTest, SummaryGridShowsTheModelCellsAndSizes) {
     EXPECT_EQ(table->rowHeight(14), grid.rowHeight(14));
     EXPECT_EQ(table->columnWidth(11), grid.columnWidth(11));
 
-    program.form1.sgdTP.setCell(3, 2, "Dipole");
+    program.mainForm.sgdTP.setCell(3, 2, "Dipole");
     window->refresh();
     EXPECT_EQ(table->item(2, 3)->text(), "Dipole");
 }
@@ -264,14 +264,14 @@ TEST_F(ViewTest, SummaryGridShowsTheModelCellsAndSizes) {
 TEST_F(ViewTest, DrawingWindowFollowsTheModelAndReturnHidesIt) {
     DrawingWindow& drawing = window->drawingWindow();
     EXPECT_FALSE(drawing.isVisible());
-    program.form2.visible = true;
+    program.drawingForm.visible = true;
     window->refresh();
     EXPECT_TRUE(drawing.isVisible());
-    EXPECT_EQ(drawing.windowTitle(), program.form2.ctl("TForm2").text);
+    EXPECT_EQ(drawing.windowTitle(), program.drawingForm.ctl("TForm2").text);
     EXPECT_EQ(drawing.controlWidget("imgPH")->size(), QSize(1009, 657));
 
     QTest::mouseClick(qobject_cast<QPushButton*>(drawing.controlWidget("btnReturn")), Qt::LeftButton);
-    EXPECT_FALSE(program.form2.visible);
+    EXPECT_FALSE(program.drawingForm.visible);
     EXPECT_FALSE(drawing.isVisible());
 }
 
@@ -287,7 +287,7 @@ TEST_F(ViewTest, MenuItemsRunTheirHandlersAndTheTitleNamesTheCaseFile) {
     const QString title = window->windowTitle();
     auto* saveAs = window->findChild<QAction*>("mnuSaveCaseAs");
     ASSERT_NE(saveAs, nullptr);
-    EXPECT_EQ(saveAs->text(), program.form1.text("mnuSaveCaseAs"));
+    EXPECT_EQ(saveAs->text(), program.mainForm.text("mnuSaveCaseAs"));
     EXPECT_EQ(window->findChild<QAction*>("mnuOpenCase")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(window->findChild<QAction*>("mnuSaveCase")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(saveAs->shortcut(), QKeySequence("Ctrl+Shift+S"));

@@ -93,9 +93,9 @@ TEST_F(ViewTest, AltLetterOfComputeFieldsComputesOnTheTestPointsPage) {
     const QChar letter = mnemonicOf(widget<QPushButton>("btnFieldResults")->text());
     QTest::keyClick(window.get(), letter.toLatin1(), Qt::AltModifier);
     // The button shows itself pressed for a moment before it clicks.
-    for (int wait = 0; wait < 20 && program.form1.text("edtE1").isEmpty(); ++wait)
+    for (int wait = 0; wait < 20 && program.mainForm.text("edtE1").isEmpty(); ++wait)
         QTest::qWait(50);
-    EXPECT_FALSE(program.form1.text("edtE1").isEmpty());
+    EXPECT_FALSE(program.mainForm.text("edtE1").isEmpty());
 }
 
 struct SeenBox {
@@ -133,7 +133,7 @@ TEST_F(ViewTest, CancelKeepsTheProgramOpenAndTheCaseAsItIs) {
     fake.dialogs.openResults.push_back("elsewhere.kovex");
     window->findChild<QAction*>("mnuOpenCase")->trigger();
     EXPECT_EQ(fake.dialogs.openResults.size(), 1u); // no open dialog shown
-    EXPECT_EQ(program.form1.text("edtName"), "Dupont");
+    EXPECT_EQ(program.mainForm.text("edtName"), "Dupont");
     fake.dialogs.openResults.clear();
     fake.dialogs.choices.push_back(SaveChoice::Discard);
     window->close();
@@ -251,11 +251,11 @@ TEST(PrintWithoutPrinter, ThePageGoesIntoThePdfFileChosenInLandscape) {
     AbsentPrinter printer;
     FakePlatform fake;
     Program program({fake.dialogs, fake.clock, fake.locale, printer, fake.cursor, &fake.settings});
-    program.form2.imgPH = QImage(1009, 657, QImage::Format_RGB32);
-    program.form2.imgPH.fill(Qt::blue);
+    program.drawingForm.imgPH = QImage(1009, 657, QImage::Format_RGB32);
+    program.drawingForm.imgPH.fill(Qt::blue);
     const QString pdf = folder.filePath("ON4XYZ_1.pdf");
     fake.dialogs.saveResults.push_back(pdf);
-    program.form1.setText("edtCallsign", "ON4XYZ");
+    program.mainForm.setText("edtCallsign", "ON4XYZ");
     program.click("btnPrintDrawing");
     ASSERT_EQ(fake.dialogs.suggestions.size(), 1);
     EXPECT_EQ(fake.dialogs.suggestions[0], QDir::current().filePath("ON4XYZ_1.pdf"));
@@ -269,7 +269,7 @@ TEST(PrintWithoutPrinter, ThePageGoesIntoThePdfFileChosenInLandscape) {
     const auto match = size.match(out);
     ASSERT_TRUE(match.hasMatch()) << out.toStdString();
     EXPECT_GT(match.captured(1).toDouble(), match.captured(2).toDouble()); // landscape
-    EXPECT_TRUE(program.form1.statusMessage.contains(pdf));
+    EXPECT_TRUE(program.mainForm.statusMessage.contains(pdf));
 
     fake.dialogs.saveResults.push_back(folder.filePath("no such folder/x.pdf"));
     program.click("btnPrintDrawing");

@@ -103,7 +103,7 @@ void typeAndLeave(Program& program, const QString& name, const QString& text) {
 // every test point in use and a callsign with a suffix.
 void PageLayoutTest::computeWithTheLongestTexts(int language) {
     program.select("rdgLanguage", language);
-    const MainForm& f = program.form1;
+    const MainForm& f = program.mainForm;
     typeAndLeave(program, "edtOutputPower", "1500");
     program.select("cmbFrequency", itemStartingWith(f.ctl("cmbFrequency"), "13 cm"));
     program.select("cmbMode", longestItem(f.ctl("cmbMode")));
@@ -299,7 +299,7 @@ TEST_P(PageLayoutTest, NoControlOverlapsAnother) {
         showPage(page);
         const QWidget& area = content(page);
         std::vector<std::pair<QString, const QWidget*>> placed;
-        for (const QString& name : program.form1.controlNames()) {
+        for (const QString& name : program.mainForm.controlNames()) {
             const QWidget* widget = window->controlWidget(name);
             if (shownIn(widget, &area))
                 placed.emplace_back(name, widget);
@@ -330,7 +330,7 @@ TEST_P(PageLayoutTest, TabKeyReachesEveryControlInReadingOrder) {
         showPage(page);
         const QWidget& area = content(page);
         const std::vector<QWidget*> stops = tabStops(*window, area);
-        for (const QString& name : program.form1.controlNames()) {
+        for (const QString& name : program.mainForm.controlNames()) {
             QWidget* widget = window->controlWidget(name);
             if (isTabStop(*widget, area)) {
                 EXPECT_NE(std::find(stops.begin(), stops.end(), widget), stops.end()) << name.toStdString();
@@ -357,23 +357,23 @@ using DrawingLayoutTest = ViewTest;
 // A summary cell too narrow for its text shows the whole text as a tooltip;
 // the cells keep the sizes the program gave them.
 TEST_F(SummaryLayoutTest, CutCellsShowTheirWholeTextAsTooltip) {
-    program.form1.sgdTP.setCell(1, 2, "Dipole 1/2 wave for all bands");
-    program.form1.sgdTP.setCell(1, 1, "ANT1");
-    program.form1.sgdTP.setCell(1, 29, "CW and SSB");
+    program.mainForm.sgdTP.setCell(1, 2, "Dipole 1/2 wave for all bands");
+    program.mainForm.sgdTP.setCell(1, 1, "ANT1");
+    program.mainForm.sgdTP.setCell(1, 29, "CW and SSB");
     window->refresh();
     const auto* table = widget<QTableWidget>("sgdTP");
     EXPECT_EQ(table->item(2, 1)->toolTip(), "Dipole 1/2 wave for all bands");
     EXPECT_EQ(table->item(29, 1)->toolTip(), "CW and SSB");
     EXPECT_EQ(table->item(1, 1)->toolTip(), "");
     EXPECT_EQ(table->item(2, 1)->text(), "Dipole 1/2 wave for all bands");
-    EXPECT_EQ(program.form1.sgdTP.cell(1, 2), "Dipole 1/2 wave for all bands");
+    EXPECT_EQ(program.mainForm.sgdTP.cell(1, 2), "Dipole 1/2 wave for all bands");
     for (int column = 1; column < table->columnCount(); ++column)
-        EXPECT_EQ(table->columnWidth(column), program.form1.sgdTP.columnWidth(column)) << column;
+        EXPECT_EQ(table->columnWidth(column), program.mainForm.sgdTP.columnWidth(column)) << column;
     for (int row = 0; row < table->rowCount(); ++row)
-        EXPECT_EQ(table->rowHeight(row), program.form1.sgdTP.rowHeight(row)) << row;
+        EXPECT_EQ(table->rowHeight(row), program.mainForm.sgdTP.rowHeight(row)) << row;
 
     // A shorter text in the same cell needs no tooltip any more.
-    program.form1.sgdTP.setCell(1, 2, "Yagi");
+    program.mainForm.sgdTP.setCell(1, 2, "Yagi");
     window->refresh();
     EXPECT_EQ(table->item(2, 1)->toolTip(), "");
 }
@@ -381,9 +381,9 @@ TEST_F(SummaryLayoutTest, CutCellsShowTheirWholeTextAsTooltip) {
 // The picture keeps its size; where the screen cannot hold the window, the
 // picture scrolls and the buttons stay in view.
 TEST_F(DrawingLayoutTest, WindowHoldsThePictureAndItsButtons) {
-    program.form2.imgPH = QImage(1009, 657, QImage::Format_RGB32);
-    program.form2.imgPH.fill(Qt::yellow);
-    program.form2.visible = true;
+    program.drawingForm.imgPH = QImage(1009, 657, QImage::Format_RGB32);
+    program.drawingForm.imgPH.fill(Qt::yellow);
+    program.drawingForm.visible = true;
     window->refresh();
     QCoreApplication::sendPostedEvents();
     DrawingWindow& drawing = window->drawingWindow();

@@ -82,7 +82,7 @@ Printed printThroughTheButton(std::optional<PageOrientation> chosen) {
     ConfirmingPdfPrinter printer(pdf, chosen);
     FakePlatform fake;
     Program program({fake.dialogs, fake.clock, fake.locale, printer, fake.cursor});
-    program.form2.imgPH = markedPicture();
+    program.drawingForm.imgPH = markedPicture();
     program.click("btnPrintDrawing");
 
     Printed printed;

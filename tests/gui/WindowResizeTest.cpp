@@ -18,9 +18,9 @@ class WindowResizeTest : public ViewTest {
   protected:
     void SetUp() override {
         ViewTest::SetUp();
-        program.form2.imgPH = QImage(1009, 657, QImage::Format_RGB32);
-        program.form2.imgPH.fill(Qt::yellow);
-        program.form2.visible = true;
+        program.drawingForm.imgPH = QImage(1009, 657, QImage::Format_RGB32);
+        program.drawingForm.imgPH.fill(Qt::yellow);
+        program.drawingForm.visible = true;
         settle();
     }
 

@@ -128,7 +128,7 @@ double drawingMismatch(const QImage& expected, const QImage& found) {
 }
 
 QStringList windowState(const Session& p) {
-    const MainForm& f = p.form1;
+    const MainForm& f = p.mainForm;
     QStringList state;
     std::vector<QString> names = f.controlNames();
     names.insert(names.end(), f.menuNames().begin(), f.menuNames().end());
@@ -177,10 +177,10 @@ QStringList windowState(const Session& p) {
             for (const auto& [name, c] : *kept)
                 state << QString("kept %1 %2 %3 %4 %5").arg(n).arg(name, c.text, c.key).arg(c.color);
     state << QString("last kept %1").arg(f.keptAntennas.last());
-    for (const char* table : {"ADOTable1", "ADOTable2", "ADOTable3", "ADOTable4"})
+    for (const char* table : {"feederCable1", "feederCable2", "feederCable3", "antennaPattern"})
         state << QString("%1 row %2").arg(table).arg(p.data.cursor(table).row);
-    const QImage& picture = p.form2.imgPH;
-    state << QString("drawing %1 %2 ").arg(p.form2.visible).arg(p.form2.BracketNoteFlag) +
+    const QImage& picture = p.drawingForm.imgPH;
+    state << QString("drawing %1 %2 ").arg(p.drawingForm.visible).arg(p.drawingForm.BracketNoteFlag) +
                  QString::fromLatin1(QCryptographicHash::hash(
                      QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()),
                      QCryptographicHash::Sha256).toHex());

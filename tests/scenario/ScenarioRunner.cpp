@@ -382,7 +382,7 @@ class Runner {
         static const QRegularExpression cell(R"(\[\d+,\d+\]$)");
         const QString name = arg(w, 1).section('.', 0, 0).remove(cell);
         Program& p = program();
-        if (!p.form1.hasControl(name) && !p.form2.hasControl(name))
+        if (!p.mainForm.hasControl(name) && !p.drawingForm.hasControl(name))
             fail("a control named " + name + " in either window");
     }
 
@@ -443,10 +443,10 @@ class Runner {
 
     Control& control(const QString& name) {
         Program& p = program();
-        if (p.form1.hasControl(name))
-            return p.form1.ctl(name);
-        if (p.form2.hasControl(name))
-            return p.form2.ctl(name);
+        if (p.mainForm.hasControl(name))
+            return p.mainForm.ctl(name);
+        if (p.drawingForm.hasControl(name))
+            return p.drawingForm.ctl(name);
         fail("a control named " + name);
     }
 
@@ -459,7 +459,7 @@ class Runner {
             if (c.kind == ControlKind::Combo)
                 c.itemIndex = c.items.indexOf(value);
         } else if (property == "index") {
-            program().form1.setItemIndex(name, parseInt(value));
+            program().mainForm.setItemIndex(name, parseInt(value));
         } else if (property == "checked") {
             c.checked = parseBool(value);
         } else if (property == "visible") {
@@ -473,7 +473,7 @@ class Runner {
         static const QRegularExpression cellPattern(R"(^sgdTP\[(\d+),(\d+)\]$)");
         const auto cell = cellPattern.match(target);
         if (cell.hasMatch()) {
-            const StringGrid& grid = program().form1.sgdTP;
+            const StringGrid& grid = program().mainForm.sgdTP;
             const int column = cell.captured(1).toInt();
             const int row = cell.captured(2).toInt();
             if (!grid.contains(column, row))
@@ -482,7 +482,7 @@ class Runner {
             return;
         }
         if (target == "TForm2.visible") {
-            compare(program().form2.visible ? "true" : "false", expected);
+            compare(program().drawingForm.visible ? "true" : "false", expected);
             return;
         }
         const QString name = target.section('.', 0, 0);
@@ -516,7 +516,7 @@ class Runner {
     }
 
     void expectValue(const QStringList& w) {
-        const QVariant value = caseValue(program().form1, arg(w, 1));
+        const QVariant value = caseValue(program().mainForm, arg(w, 1));
         if (w.size() >= 4) {
             bool okNumber = false;
             bool okTolerance = false;
@@ -814,7 +814,7 @@ class Runner {
 
     void expectPixel(const QStringList& w) {
         const QString source = arg(w, 1);
-        const QImage image = source == "imgPH" ? program().form2.imgPH : QImage(source, "BMP");
+        const QImage image = source == "imgPH" ? program().drawingForm.imgPH : QImage(source, "BMP");
         if (image.isNull())
             fail("a picture in " + source);
         const int x = parseInt(arg(w, 2));
@@ -957,7 +957,7 @@ class Runner {
                                   .arg(t.left() + t.width())
                                   .arg(t.top() + t.height());
         compare(found, QStringList(w.mid(1)).join(' '));
-        if (page.picture != program().form2.imgPH)
+        if (page.picture != program().drawingForm.imgPH)
             fail("the drawing window's picture printed, found another");
     }
 

@@ -84,8 +84,8 @@ class Sweep {
         test::FakePlatform fake;
         Program program(fake.platform());
         QStringList fields;
-        for (const QString& name : program.form1.controlNames()) {
-            const Control& control = program.form1.ctl(name);
+        for (const QString& name : program.mainForm.controlNames()) {
+            const Control& control = program.mainForm.ctl(name);
             if (control.kind == ControlKind::Edit || (control.kind == ControlKind::Combo && control.freeText))
                 fields << name;
         }
@@ -125,7 +125,7 @@ class Sweep {
             program.click(control);
             break;
         case Event::Change:
-            program.type(control, program.form1.text(control));
+            program.type(control, program.mainForm.text(control));
             break;
         case Event::Exit:
             program.leave(control);

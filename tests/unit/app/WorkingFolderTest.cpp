@@ -122,8 +122,8 @@ TEST_F(WorkingFolderTest, AFolderThatCannotBeCreatedIsReportedOnceAndTheProgramS
     EXPECT_EQ(fake.dialogs.shown.front().kind, "warning");
     EXPECT_EQ(fake.dialogs.shown.front().text, "kovex could not create its working folder\r" + user() +
                                                    "\rIt works in " + start() + " instead.");
-    EXPECT_GT(program.form1.ctl(QStringLiteral("dblFeeder1")).items.size(), 0);
-    EXPECT_GT(program.form1.ctl(QStringLiteral("dblAntennaType")).items.size(), 0);
+    EXPECT_GT(program.mainForm.ctl(QStringLiteral("dblFeeder1")).items.size(), 0);
+    EXPECT_GT(program.mainForm.ctl(QStringLiteral("dblAntennaType")).items.size(), 0);
     EXPECT_EQ(program.data.dialogFolder, start()) << "the TPAI files lie where the program works";
 }
 

@@ -108,10 +108,10 @@ TEST_F(DossierDocument, WideTableKeepsEveryCell) {
 TEST(DossierName, CallsignInTheWorkingFolder) {
     test::FakePlatform fake;
     Program program(fake.platform());
-    program.form1.setText("edtCallsign", "ON4XX_01");
+    program.mainForm.setText("edtCallsign", "ON4XX_01");
     EXPECT_EQ(suggestedDossierPath(program), QDir::current().filePath("ON4XX_01_dossier.pdf"));
     for (const char* callsign : {"../ON4XX", "ON4/XX", "ON4XX:"}) {
-        program.form1.setText("edtCallsign", callsign);
+        program.mainForm.setText("edtCallsign", callsign);
         EXPECT_EQ(suggestedDossierPath(program), QDir::current().filePath("dossier.pdf")) << callsign;
     }
 }

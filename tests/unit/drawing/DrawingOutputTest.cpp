@@ -23,7 +23,7 @@ class DrawingOutput : public testing::Test {
         ASSERT_TRUE(folder.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        MainForm& f = program.form1;
+        MainForm& f = program.mainForm;
         f.values.InputPowerW = 100;
         f.values.FieldLimitVm = 28;
         f.values.AntennaHeightM = 10;
@@ -68,7 +68,7 @@ quint32 le32(const QByteArray& bytes, int offset) {
 // The filled slots from the last to the first, the wall of each, and the
 // date and time in the user's short formats.
 TEST_F(DrawingOutput, ReadsThePictureFromTheCase) {
-    program.form1.setItemIndex("cmbSA7", 1);
+    program.mainForm.setItemIndex("cmbSA7", 1);
     const ZonePictureInput in = zonePictureInput(program);
     ASSERT_EQ(in.testPoints.size(), 2u);
     EXPECT_EQ(in.testPoints[0].number, 7);
@@ -82,19 +82,19 @@ TEST_F(DrawingOutput, ReadsThePictureFromTheCase) {
 }
 
 TEST_F(DrawingOutput, APatternValueThatIsNoNumberStopsTheDrawing) {
-    program.form1.setText("dbeV40", "");
-    program.form2.visible = true;
+    program.mainForm.setText("dbeV40", "");
+    program.drawingForm.visible = true;
     EXPECT_FALSE(program.guarded([&] { DrawingFormShow(program); }));
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: '' is not a valid floating point value"});
-    EXPECT_TRUE(program.form2.imgPH.isNull());
+    EXPECT_TRUE(program.drawingForm.imgPH.isNull());
 }
 
 // Nothing is drawn without an input power or a limit, and saving then says
 // so instead of writing an empty picture.
 TEST_F(DrawingOutput, NothingDrawnWithoutPowerOrLimit) {
-    program.form1.values.FieldLimitVm = 0;
+    program.mainForm.values.FieldLimitVm = 0;
     DrawingFormShow(program);
-    EXPECT_TRUE(program.form2.imgPH.isNull());
+    EXPECT_TRUE(program.drawingForm.imgPH.isNull());
     program.click("btnSaveDrawing");
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"information: " + kNoDrawingYet.toStdString()});
     EXPECT_TRUE(QDir().entryList(QDir::Files).isEmpty());
@@ -119,7 +119,7 @@ TEST_F(DrawingOutput, SavedFileIsA24BitBitmap) {
     EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
     EXPECT_EQ(le32(bytes, 30), 0u); // uncompressed
     EXPECT_EQ(bytes.size(), 54 + 3028 * 657);
-    EXPECT_EQ(QImage("ON4XX_2.jpeg", "BMP"), program.form2.imgPH);
+    EXPECT_EQ(QImage("ON4XX_2.jpeg", "BMP"), program.drawingForm.imgPH);
 }
 
 // A file that cannot be written is an error; the cursor comes back all the
@@ -139,7 +139,7 @@ TEST_F(DrawingOutput, FootnoteStaysForTheRun) {
     // The second line of the footnote: the distance labels share the rows of
     // the first when nothing lies below ground.
     const auto footnoteInk = [&] {
-        const QImage& image = program.form2.imgPH;
+        const QImage& image = program.drawingForm.imgPH;
         int dark = 0;
         for (int y = 644; y < 656; ++y)
             for (int x = 40; x < 540; ++x)
@@ -148,11 +148,11 @@ TEST_F(DrawingOutput, FootnoteStaysForTheRun) {
     };
     DrawingFormShow(program);
     EXPECT_EQ(footnoteInk(), 0);
-    program.form1.setItemIndex("cmbSA1", 2);
+    program.mainForm.setItemIndex("cmbSA1", 2);
     DrawingFormShow(program);
     EXPECT_GT(footnoteInk(), 50);
-    program.form1.setItemIndex("cmbSA1", kNoWallType);
+    program.mainForm.setItemIndex("cmbSA1", kNoWallType);
     DrawingFormShow(program);
-    EXPECT_TRUE(program.form2.BracketNoteFlag);
+    EXPECT_TRUE(program.drawingForm.BracketNoteFlag);
     EXPECT_GT(footnoteInk(), 50);
 }

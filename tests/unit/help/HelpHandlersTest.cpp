@@ -24,7 +24,7 @@ class HelpHandlers : public ::testing::Test {
         program.click(button);
     }
 
-    void setLanguage(int index) { program.form1.setItemIndex(QStringLiteral("rdgLanguage"), index); }
+    void setLanguage(int index) { program.mainForm.setItemIndex(QStringLiteral("rdgLanguage"), index); }
 
     QStringList infoBoxes() const { return fake.dialogs.texts(QStringLiteral("information")); }
     bool onlyInfoBoxes() const { return fake.dialogs.shown.size() == std::size_t(infoBoxes().size()); }
@@ -57,7 +57,7 @@ const ButtonTopic kTopicButtons[]{
 };
 
 TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
-    const MainForm& form = program.form1;
+    const MainForm& form = program.mainForm;
     for (int language = 0; language < 4; ++language) {
         setLanguage(language);
         for (const ButtonTopic& entry : kTopicButtons) {
@@ -81,8 +81,8 @@ TEST_F(HelpHandlers, EveryButtonShowsOneBoxInTheChosenLanguage) {
 }
 
 TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
-    program.form1.values.HelpTextFr = QStringLiteral("earlier");
-    program.form1.values.HelpTextEn = QStringLiteral("earlier");
+    program.mainForm.values.HelpTextFr = QStringLiteral("earlier");
+    program.mainForm.values.HelpTextEn = QStringLiteral("earlier");
     for (int language = 0; language < 4; ++language) {
         setLanguage(language);
         fake.dialogs.shown.clear();
@@ -90,9 +90,9 @@ TEST_F(HelpHandlers, ConditionsAreTheSameInEveryLanguageAndLeaveTheHelpTexts) {
         ASSERT_EQ(infoBoxes().size(), 1);
         EXPECT_EQ(infoBoxes().front(), help::conditionsText());
     }
-    EXPECT_EQ(program.form1.values.HelpTextFr, QStringLiteral("earlier"));
-    EXPECT_EQ(program.form1.values.HelpTextEn, QStringLiteral("earlier"));
-    EXPECT_TRUE(program.form1.values.HelpTextNl.isEmpty());
+    EXPECT_EQ(program.mainForm.values.HelpTextFr, QStringLiteral("earlier"));
+    EXPECT_EQ(program.mainForm.values.HelpTextEn, QStringLiteral("earlier"));
+    EXPECT_TRUE(program.mainForm.values.HelpTextNl.isEmpty());
     EXPECT_TRUE(onlyInfoBoxes());
 }
 
@@ -116,8 +116,8 @@ TEST_F(HelpHandlers, RegulatorFilesTopicNamesTheFilesOfTheMoment) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.expected);
         setLanguage(step.language);
-        program.form1.values.AccessFileName = QString::fromLatin1(step.access);
-        program.form1.values.ReportFileName = QString::fromLatin1(step.report);
+        program.mainForm.values.AccessFileName = QString::fromLatin1(step.access);
+        program.mainForm.values.ReportFileName = QString::fromLatin1(step.report);
         fake.dialogs.shown.clear();
         click(QStringLiteral("btnInfoBIPTFile"));
         ASSERT_EQ(infoBoxes().size(), 1);
@@ -132,7 +132,7 @@ TEST_F(HelpHandlers, NoChosenLanguageFallsBackToEnglish) {
     setLanguage(-1);
     click(QStringLiteral("btnInfoTilt"));
     ASSERT_EQ(infoBoxes().size(), 1);
-    EXPECT_EQ(infoBoxes().front(), program.form1.values.HelpTextEn);
+    EXPECT_EQ(infoBoxes().front(), program.mainForm.values.HelpTextEn);
 }
 
 } // namespace

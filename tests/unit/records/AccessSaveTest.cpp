@@ -103,14 +103,14 @@ class AccessSave : public InFolder {
         QFile::setPermissions(QStringLiteral("NOCALL_kovex.mdb"), QFile::ReadOwner | QFile::WriteOwner);
         program.start(QString::fromUtf8(KOVEX_DATA_DIR));
         program.firstShow();
-        program.form1.setText(QStringLiteral("edtCallsign"), QStringLiteral("ON4XX"));
-        program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("earlier save"));
+        program.mainForm.setText(QStringLiteral("edtCallsign"), QStringLiteral("ON4XX"));
+        program.mainForm.setText(QStringLiteral("edtNote"), QStringLiteral("earlier save"));
         save();
         EXPECT_EQ(shownBoxes(), std::vector<std::string>{
                                     "warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
         earlierAccessFile = fileBytes(QStringLiteral("ON4XX_kovex.mdb"));
         earlierReport = fileBytes(QStringLiteral("ON4XX_report.txt"));
-        program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
+        program.mainForm.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
     }
 
     void save() {
@@ -152,9 +152,9 @@ class AccessSave : public InFolder {
 
 // The connection stays on the file saved, which holds the case.
 TEST_F(AccessSave, TheConnectionStaysOnTheFileSaved) {
-    EXPECT_TRUE(program.data.ADOConnection3.isOpen());
-    EXPECT_EQ(program.data.ADOConnection3.fileName(), QDir::current().absoluteFilePath("ON4XX_kovex.mdb"));
-    const jet::Database& db = program.data.ADOConnection3.database();
+    EXPECT_TRUE(program.data.savedAccessFile.isOpen());
+    EXPECT_EQ(program.data.savedAccessFile.fileName(), QDir::current().absoluteFilePath("ON4XX_kovex.mdb"));
+    const jet::Database& db = program.data.savedAccessFile.database();
     const std::optional<jet::TableDef> table = db.table(QStringLiteral("File1Table"));
     ASSERT_TRUE(table);
     const std::vector<jet::Row> rows = db.rows(table->name);
@@ -165,20 +165,20 @@ TEST_F(AccessSave, TheConnectionStaysOnTheFileSaved) {
 // Each failure comes once, at a different step: in the summary read for
 // the tables, in the report, in the database.
 TEST_F(AccessSave, AFailedSaveLeavesTheEarlierFilesAndNothingElse) {
-    program.form1.sgdTP.setCell(1, 2, QStringLiteral("Flat"));
-    program.form1.sgdTP.setCell(1, 3, QStringLiteral("ten"));
+    program.mainForm.sgdTP.setCell(1, 2, QStringLiteral("Flat"));
+    program.mainForm.sgdTP.setCell(1, 3, QStringLiteral("ten"));
     save();
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: 'ten' is not a valid floating point value"});
     expectEarlierFilesOnly();
-    program.form1.sgdTP.setCell(1, 2, QString());
+    program.mainForm.sgdTP.setCell(1, 2, QString());
 
-    program.form1.setText(QStringLiteral("edtNote"), QString::fromUtf8("\xd7\x90"));
+    program.mainForm.setText(QStringLiteral("edtNote"), QString::fromUtf8("\xd7\x90"));
     save();
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: Nothing was saved: the field \"Note\" holds the "
                                                      "character \"\xd7\x90\" (U+05D0), which the report's "
                                                      "code page Windows-1252 lacks."});
     expectEarlierFilesOnly();
-    program.form1.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
+    program.mainForm.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
 
     withoutColumn(QStringLiteral("FileTable"), "FileLanguage");
     program.select(QStringLiteral("rdgLanguage"), 0);
@@ -188,19 +188,19 @@ TEST_F(AccessSave, AFailedSaveLeavesTheEarlierFilesAndNothingElse) {
               std::vector<std::string>{"error: table FileTable has no column named FileLanguage"});
     EXPECT_TRUE(fileBytes(QStringLiteral("NOCALL_kovex.mdb")) == changedTemplate);
     expectEarlierFilesOnly();
-    EXPECT_FALSE(program.data.ADOConnection3.isOpen());
+    EXPECT_FALSE(program.data.savedAccessFile.isOpen());
 }
 
 // A text longer than its column is a value the column refuses, named as
 // such; a template that is no Jet file is refused the same way.
 TEST_F(AccessSave, AValueOrATemplateTheDatabaseRefusesLeavesTheEarlierFiles) {
-    program.form1.setText(QStringLiteral("edtNote"), QString(256, 'n'));
+    program.mainForm.setText(QStringLiteral("edtNote"), QString(256, 'n'));
     save();
     ASSERT_EQ(shownBoxes().size(), 1u);
     EXPECT_NE(shownBoxes()[0].find("AA09InfoApplicant"), std::string::npos) << shownBoxes()[0];
     expectEarlierFilesOnly();
 
-    program.form1.setText(QStringLiteral("edtNote"), QString(255, 'n'));
+    program.mainForm.setText(QStringLiteral("edtNote"), QString(255, 'n'));
     const QByteArray jetTemplate = fileBytes(QStringLiteral("NOCALL_kovex.mdb"));
     writeBytes(QStringLiteral("NOCALL_kovex.mdb"), QByteArray("SQLite format 3").append(8192, '\0'));
     save();

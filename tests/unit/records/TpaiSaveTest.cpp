@@ -29,7 +29,7 @@ class TpaiSave : public ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        program.form1.setText(QStringLiteral("edtCallsign"), QStringLiteral("ON4XX"));
+        program.mainForm.setText(QStringLiteral("edtCallsign"), QStringLiteral("ON4XX"));
         QFile old(QStringLiteral("ON4XX_tpai.txt"));
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("previous save\r\n");
@@ -89,7 +89,7 @@ TEST_F(TpaiSaveUnprivileged, ASaveThatCannotFinishKeepsThePreviousFile) {
 // Reading stops at what no TPAI file can be: a file far too large, a named
 // pipe (which would wait for a writer for ever), a folder.
 TEST_F(TpaiSave, OnlyASmallRegularFileIsRead) {
-    program.form1.setText(QStringLiteral("edtName"), QStringLiteral("before"));
+    program.mainForm.setText(QStringLiteral("edtName"), QStringLiteral("before"));
     QFile large(QStringLiteral("large_tpai.txt"));
     ASSERT_TRUE(large.open(QIODevice::WriteOnly));
     large.write("kovex_name        =after\r\n");
@@ -109,7 +109,7 @@ TEST_F(TpaiSave, OnlyASmallRegularFileIsRead) {
         program.click(QStringLiteral("btnLoadTP"));
         EXPECT_EQ(shownBoxes(), std::vector<std::string>{box}) << name.toStdString();
     }
-    EXPECT_EQ(program.form1.text(QStringLiteral("edtName")), QStringLiteral("before"));
+    EXPECT_EQ(program.mainForm.text(QStringLiteral("edtName")), QStringLiteral("before"));
 }
 
 TEST_F(TpaiSave, AWritableFileIsReplaced) {
