@@ -4,6 +4,7 @@
 #include "FailureText.h"
 #include "ModelCommands.h"
 #include "ScenarioRunner.h"
+#include "ScenarioScript.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -42,6 +43,21 @@ TEST(Readme, DocumentsNoOtherCommand) {
     ASSERT_FALSE(documentedCommands().isEmpty());
     for (const QString& command : documentedCommands())
         EXPECT_TRUE(known.contains(command)) << command.toStdString() << " is no command";
+}
+
+// The examples after the commands' headings are lines a scenario could hold.
+TEST(Readme, ExamplesUseKnownCommands) {
+    const QString commandsPart = readme().section("## Commands", 1).section("## The runner's parts", 0, 0);
+    static const QRegularExpression example("```\n(.*?)```", QRegularExpression::DotMatchesEverythingOption);
+    int examples = 0;
+    for (const auto& match : example.globalMatch(commandsPart))
+        for (const QString& line : match.captured(1).split('\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith('|') || line == "end")
+                continue;
+            ++examples;
+            EXPECT_TRUE(commandNames().contains(splitWords(line).value(0))) << line.toStdString();
+        }
+    EXPECT_GT(examples, 50);
 }
 
 TEST(Readme, NamesEveryCaseValue) {

@@ -1,5 +1,5 @@
-#include "FailureText.h"
 #include "ScenarioScript.h"
+#include "FailureText.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,5 +1,5 @@
-#include "FailureText.h"
 #include "ScenarioWords.h"
+#include "FailureText.h"
 
 #include <gtest/gtest.h>
 

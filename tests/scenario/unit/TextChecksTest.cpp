@@ -1,5 +1,5 @@
-#include "FailureText.h"
 #include "TextChecks.h"
+#include "FailureText.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,8 @@ TEST(FileBytesOfBlock, RefusesPatternsAndTextBeyondWindows1252) {
 }
 
 TEST(CrLfLines, DecodesWindows1252Lines) {
-    EXPECT_EQ(crLfLines("r.txt", "caf\xe9\r\n\r\nend\r\n"), QStringList({QString::fromUtf8("café"), "", "end"}));
+    EXPECT_EQ(crLfLines("r.txt", "caf\xe9\r\n\r\nend\r\n"),
+              QStringList({QString::fromUtf8("café"), "", "end"}));
     EXPECT_TRUE(crLfLines("r.txt", "").isEmpty());
 }
 
@@ -31,18 +32,26 @@ TEST(CrLfLines, FailsOnAnyOtherLineEnd) {
 }
 
 TEST(CompareLines, TextsAndAnchoredPatterns) {
-    EXPECT_EQ(failureOf([] { compareLines("f", {"| 1,5 W", "|~ Date: .*", ""}, {"1,5 W", "Date: today", ""}); }),
+    EXPECT_EQ(failureOf([] {
+                  compareLines("f", {"| 1,5 W", "|~ Date: .*", ""}, {"1,5 W", "Date: today", ""});
+              }),
               "");
     EXPECT_EQ(failureOf([] { compareLines("f", {"|~ Date"}, {"Date: today"}); }),
               R"(line 1 of f: a match of Date, found "Date: today")");
-    EXPECT_EQ(failureOf([] { compareLines("f", {"| a", "| b"}, {"a", "b "}); }),
+    EXPECT_EQ(failureOf([] {
+                  compareLines("f", {"| a", "| b"}, {"a", "b "});
+              }),
               R"(line 2 of f: "b", found "b ")");
 }
 
 TEST(CompareLines, FileShorterOrLongerThanTheBlock) {
-    EXPECT_EQ(failureOf([] { compareLines("f", {"| a", "| b"}, {"a"}); }),
+    EXPECT_EQ(failureOf([] {
+                  compareLines("f", {"| a", "| b"}, {"a"});
+              }),
               "line 2 of f: b, found the end of the file");
-    EXPECT_EQ(failureOf([] { compareLines("f", {"| a"}, {"a", "extra"}); }),
+    EXPECT_EQ(failureOf([] {
+                  compareLines("f", {"| a"}, {"a", "extra"});
+              }),
               R"(line 2 of f: the end of the file, found "extra")");
 }
 
