@@ -35,13 +35,8 @@ int main(int argc, char** argv) {
     for (const QString& argument : app.arguments().mid(1)) {
         const QString path = QFileInfo(argument).absoluteFilePath();
         const kovex::scenario::Outcome outcome = kovex::scenario::runScenarioFile(path, dataFolder);
-        if (outcome.passed) {
-            ++passed;
-            print("PASS " + argument);
-        } else {
-            ++failed;
-            print(QString("FAIL %1:%2: expected %3").arg(argument).arg(outcome.line).arg(outcome.failure));
-        }
+        ++(outcome.passed ? passed : failed);
+        print(kovex::scenario::reportLine(argument, outcome));
     }
     print(QString("%1 passed, %2 failed").arg(passed).arg(failed));
     return failed == 0 ? 0 : 1;
