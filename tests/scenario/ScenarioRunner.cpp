@@ -767,10 +767,8 @@ class Runner {
             statement();
             if (writeBack && failure.isEmpty())
                 jet::saveFile(jetsql::toJet(db), fileName);
-        } catch (const KovexError& error) {
+        } catch (const KovexError& error) { // the Jet library's and the SQL's alike
             failure = error.text();
-        } catch (const jetsql::Failure& error) {
-            failure = error.message;
         }
     }
 
