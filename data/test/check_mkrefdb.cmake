@@ -42,6 +42,22 @@ expect_rejected(unknown_text_column "1;first;1.5\n" "no text column \"label\"" -
 set(header "Numéro;name;name\n")
 expect_rejected(repeated_column "1;a;b\n" ":1: empty or repeated column name \"name\"")
 
+# A source that is not there, and a database that cannot be replaced (a
+# folder stands at its name), are named with the reason; the folder stays.
+function(expect_file_refused case source output expected)
+    execute_process(COMMAND ${TOOL} --table t ${source} ${output} RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_QUIET)
+    if(rc EQUAL 0 OR NOT err MATCHES "${expected}")
+        message(SEND_ERROR "${case}: rc ${rc}, message \"${err}\" does not match \"${expected}\"")
+    endif()
+endfunction()
+expect_file_refused(missing_source ${WORK}/missing.csv ${WORK}/missing.db "missing.csv: File not found")
+file(MAKE_DIRECTORY ${WORK}/folder.db)
+file(WRITE ${WORK}/numbers.csv "Numéro;value\n1;1.5\n")
+expect_file_refused(folder_output ${WORK}/numbers.csv ${WORK}/folder.db "folder.db: File access denied")
+if(NOT IS_DIRECTORY ${WORK}/folder.db)
+    message(SEND_ERROR "folder_output: the folder at the name was not left as it was")
+endif()
+
 # A well-formed source, built while the process locale writes numbers with a
 # decimal comma (where that locale is installed).
 set(source ${WORK}/good.csv)
@@ -66,4 +82,10 @@ else()
             message(SEND_ERROR "good: stored rows are\n${rows}")
         endif()
     endif()
+endif()
+
+# No run, failed or not, leaves a temporary of its own behind.
+file(GLOB left ${WORK}/.kovex-*)
+if(left)
+    message(SEND_ERROR "temporary files left behind: ${left}")
 endif()

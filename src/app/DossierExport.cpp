@@ -517,7 +517,7 @@ void mnuExportDossierClick(Session& p) {
         QBuffer document;
         document.open(QIODevice::WriteOnly);
         if (!dossier::write(document, content))
-            throw KovexError(QStringLiteral("I/O error 101"));
+            wholefile::failPlainly(wholefile::Fault::WriteFailed);
         wholefile::saveOrFail(path, document.data());
     }
     p.platform.dialogs.information(w.saved.arg(QFileInfo(path).fileName()));

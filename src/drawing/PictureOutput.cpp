@@ -48,7 +48,7 @@ QByteArray bitmapBytes(const QImage& picture) {
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) ||
         !picture.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::failPlainly(wholefile::Fault::WriteFailed);
     return bytes;
 }
 

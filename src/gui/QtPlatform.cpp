@@ -123,7 +123,7 @@ void QtPrinter::printToPdf(const QString& file) {
 // told instead.
 void QtPrinter::requirePrinter() const {
     if (!m_toFile && !m_toChosenPdf && QPrinterInfo::availablePrinterNames().isEmpty())
-        throw KovexError(QStringLiteral("There is no printer installed"));
+        throw noPrinterInstalled();
 }
 
 PageOrientation QtPrinter::orientation() const {
@@ -164,8 +164,7 @@ void QtPrinter::printPicture(const QImage& picture, const QRect& target) {
     } backToPaper{printer(), toChosenPdf};
     QPainter painter;
     if (!painter.begin(&printer()))
-        throw KovexError(toChosenPdf ? QStringLiteral("There is no printer installed")
-                                     : QStringLiteral("Printing aborted"));
+        throw toChosenPdf ? noPrinterInstalled() : KovexError(QStringLiteral("Printing aborted"));
     painter.drawImage(target, picture);
     if (!painter.end())
         throw KovexError(QStringLiteral("Printing aborted"));

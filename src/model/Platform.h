@@ -77,6 +77,11 @@ class Printer {
     virtual void printPicture(const QImage& picture, const QRect& target) = 0;
 };
 
+// Printing on a system without a printer.
+inline KovexError noPrinterInstalled() {
+    return KovexError(QStringLiteral("There is no printer installed"));
+}
+
 class BusyCursor {
   public:
     virtual ~BusyCursor() = default;
@@ -91,10 +96,10 @@ class NoPrinter : public Printer {
     bool installed() const override { return true; }
     PageOrientation orientation() const override { return PageOrientation::Portrait; }
     void setOrientation(PageOrientation) override {}
-    bool pageSetupDialog() override { throw KovexError(QStringLiteral("There is no printer installed")); }
+    bool pageSetupDialog() override { throw noPrinterInstalled(); }
     QSize pageSize() const override { return {}; }
     void printPicture(const QImage&, const QRect&) override {
-        throw KovexError(QStringLiteral("There is no printer installed"));
+        throw noPrinterInstalled();
     }
 };
 

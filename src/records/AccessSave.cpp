@@ -9,6 +9,7 @@
 #include "refdata/Session.h"
 #include "support/KovexError.h"
 #include "support/PendingFile.h"
+#include "support/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,6 @@ namespace {
 const QString kTemplateFileName = QStringLiteral("NOCALL_kovex.mdb");
 constexpr qint64 kCopyBlockBytes = 2048;
 
-[[noreturn]] void ioError(const char* text) {
-    throw KovexError(QString::fromLatin1(text));
-}
-
 // The access file and the report are each written under a temporary name
 // of their own and synced, both before either takes its name: the two
 // renames then follow one another at once, so the pair is mixed only if the
@@ -37,8 +34,10 @@ void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& r
     report.takeFinalName();
 }
 
+// Only the two new files fault here: "I/O error 101" when writing them
+// fails, "File access denied" when they cannot be made or take their names.
 [[noreturn]] void fileError(const wholefile::FileFault& fault) {
-    ioError(fault.fault == wholefile::Fault::WriteFailed ? "I/O error 101" : "File access denied");
+    wholefile::failPlainly(fault.fault);
 }
 
 // The copied template is read whole, filled in memory and written back over
@@ -63,29 +62,30 @@ void fillTables(Session& p, const QString& path) {
 // A read that fails or a write that writes less than it was given is an
 // error, never the end of the copy: a short copy would be a corrupted file.
 void CopyFileInBlocks(const QString& source, const QString& destination) {
+    using wholefile::Fault;
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.exists())
-        ioError("File not found");
+        wholefile::failPlainly(Fault::NotFound);
     QFile from(source);
     if (!sourceInfo.isFile() || !from.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        ioError("File access denied");
+        wholefile::failPlainly(Fault::NotReadable);
     QFile to(destination);
     if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        ioError("File access denied");
+        wholefile::failPlainly(Fault::CannotCreate);
     std::array<char, kCopyBlockBytes> block;
     for (;;) {
         const qint64 read = from.read(block.data(), kCopyBlockBytes);
         if (read < 0)
-            ioError("I/O error 100");
+            wholefile::failPlainly(Fault::ReadFailed);
         if (read == 0)
             break;
         if (to.write(block.data(), read) != read)
-            ioError("I/O error 101");
+            wholefile::failPlainly(Fault::WriteFailed);
     }
     from.close();
     to.close();
     if (to.error() != QFileDevice::NoError)
-        ioError("I/O error 101");
+        wholefile::failPlainly(Fault::WriteFailed);
 }
 
 void WriteFileTables(Session& p) {

@@ -144,12 +144,13 @@ QByteArray member(const QString& key, const QJsonValue& value) {
 // ---- reading
 
 // A file that is no case has no text; a damaged one says what is wrong.
-struct Refusal {
-    QString text;
+struct Refusal : KovexError {
+    explicit Refusal(const QString& detail = {}) : KovexError(detail) {}
 };
 
-struct NewerVersion {
-    int version = 0;
+struct NewerVersion : KovexError {
+    explicit NewerVersion(int found) : KovexError(QString::number(found)), version(found) {}
+    int version;
 };
 
 [[noreturn]] void damaged(const QString& detail) {
@@ -439,9 +440,9 @@ CaseContent readCase(const QByteArray& bytes, const MainForm& form, const QStrin
         const int version = checkFormat(document);
         return readContent(document.object(), form, version);
     } catch (const Refusal& refusal) {
-        if (refusal.text.isEmpty())
+        if (refusal.text().isEmpty())
             throw KovexError(notACase(shownName));
-        throw KovexError("The case \"" + shownName + "\" is damaged and was not opened: " + refusal.text +
+        throw KovexError("The case \"" + shownName + "\" is damaged and was not opened: " + refusal.text() +
                          ".");
     } catch (const NewerVersion& newer) {
         throw KovexError("The case \"" + shownName + "\" was saved in version " +

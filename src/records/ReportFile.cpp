@@ -8,6 +8,7 @@
 #include "support/AsciiText.h"
 #include "support/Cp1252.h"
 #include "support/KovexError.h"
+#include "support/WholeFile.h"
 
 #include <QFile>
 
@@ -301,12 +302,12 @@ void WriteReportFile(Session& p, const QString& fileName) {
     }
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw KovexError(QStringLiteral("File access denied"));
+        wholefile::failPlainly(wholefile::Fault::CannotCreate);
     if (file.write(bytes) != bytes.size() || !file.flush())
-        throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::failPlainly(wholefile::Fault::WriteFailed);
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::failPlainly(wholefile::Fault::WriteFailed);
 }
 
 } // namespace kovex

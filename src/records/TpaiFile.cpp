@@ -352,17 +352,10 @@ QByteArray readWholeFile(const QString& path) {
     try {
         return wholefile::read(path, kMaxTpaiFileBytes);
     } catch (const wholefile::FileFault& fault) {
-        switch (fault.fault) {
-        case Fault::NotFound:
-            throw KovexError(QStringLiteral("File not found"));
-        case Fault::TooLarge:
+        if (fault.fault == Fault::TooLarge)
             throw KovexError(QStringLiteral(
                 "The file is too large for a TPAI file (more than 1 MiB); nothing was loaded."));
-        case Fault::ReadFailed:
-            throw KovexError(QStringLiteral("I/O error 100"));
-        default:
-            throw KovexError(QStringLiteral("File access denied"));
-        }
+        wholefile::failPlainly(fault.fault);
     }
 }
 

@@ -13,18 +13,15 @@ namespace {
 // memory holds.
 constexpr qint64 kMaxAccessFileBytes = 256LL * 1024 * 1024;
 
+KovexError notOpen() {
+    return KovexError(QStringLiteral("The access file is not open"));
+}
+
 QByteArray accessFileBytes(const QString& path) {
     try {
         return wholefile::read(path, kMaxAccessFileBytes);
     } catch (const wholefile::FileFault& fault) {
-        switch (fault.fault) {
-        case wholefile::Fault::NotFound:
-            throw KovexError(QStringLiteral("File not found"));
-        case wholefile::Fault::ReadFailed:
-            throw KovexError(QStringLiteral("I/O error 100"));
-        default:
-            throw KovexError(QStringLiteral("File access denied"));
-        }
+        wholefile::failPlainly(fault.fault);
     }
 }
 
@@ -43,13 +40,13 @@ void AccessConnection::close() {
 
 jet::Database& AccessConnection::database() {
     if (!m_database)
-        throw KovexError(QStringLiteral("The access file is not open"));
+        throw notOpen();
     return *m_database;
 }
 
 const jet::Database& AccessConnection::database() const {
     if (!m_database)
-        throw KovexError(QStringLiteral("The access file is not open"));
+        throw notOpen();
     return *m_database;
 }
 
@@ -59,12 +56,12 @@ void AccessConnection::writeBack() const {
     const QByteArray bytes = database().bytes();
     QFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw KovexError(QStringLiteral("File access denied"));
+        wholefile::failPlainly(wholefile::Fault::CannotCreate);
     if (file.write(bytes) != bytes.size())
-        throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::failPlainly(wholefile::Fault::WriteFailed);
     file.close();
     if (file.error() != QFileDevice::NoError)
-        throw KovexError(QStringLiteral("I/O error 101"));
+        wholefile::failPlainly(wholefile::Fault::WriteFailed);
 }
 
 } // namespace kovex

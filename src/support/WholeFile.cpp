@@ -5,8 +5,26 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace kovex::wholefile {
+
+QString plainMessage(Fault fault) {
+    switch (fault) {
+    case Fault::NotFound:
+        return QStringLiteral("File not found");
+    case Fault::ReadFailed:
+        return QStringLiteral("I/O error 100");
+    case Fault::WriteFailed:
+        return QStringLiteral("I/O error 101");
+    default:
+        return QStringLiteral("File access denied");
+    }
+}
+
+void failPlainly(Fault fault) {
+    throw KovexError(plainMessage(fault));
+}
 
 QByteArray read(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
@@ -34,9 +52,16 @@ void saveOrFail(const QString& path, const QByteArray& bytes) {
     try {
         save(path, bytes);
     } catch (const FileFault& fault) {
-        throw KovexError(fault.fault == Fault::WriteFailed ? QStringLiteral("I/O error 101")
-                                                           : QStringLiteral("File access denied"));
+        failPlainly(fault.fault);
     }
+}
+
+std::optional<QString> utf8Text(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace kovex::wholefile

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "support/KovexError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // Files read and saved whole: only a regular file of bounded size is read
 // (a named pipe or a device would wait for ever), and a save replaces a file
 // only once the new one is complete, so a failed save leaves the previous
-// file as it was. Each caller words the failures for its own user.
+// file as it was. Each caller words the failures for its own user; one that
+// does not shows the program's plain file messages.
 namespace kovex::wholefile {
 
 enum class Fault {
@@ -20,7 +25,21 @@ enum class Fault {
     WriteFailed,    // writing or completing the new file failed
 };
 
-struct FileFault {
+// The program's plain file messages: "File not found", "I/O error 100"
+// when reading fails, "I/O error 101" when writing does, "File access
+// denied" for the rest.
+QString plainMessage(Fault fault);
+
+// Throws a plain KovexError carrying the plain message of `fault`, for a
+// reader or writer of its own that fails in that way.
+[[noreturn]] void failPlainly(Fault fault);
+
+// A file fault; its text is the plain message of its kind.
+class FileFault : public KovexError {
+  public:
+    FileFault(Fault kind, const QString& systemWords)
+        : KovexError(plainMessage(kind)), fault(kind), detail(systemWords) {}
+
     Fault fault;
     QString detail; // the system's own words, when it gives any
 };
@@ -32,9 +51,12 @@ QByteArray read(const QString& path, qint64 maxBytes);
 // write, the sync and the rename checked; throws FileFault.
 void save(const QString& path, const QByteArray& bytes);
 
-// As save(), failing with the program's plain file messages: "File access
-// denied" when the file cannot be replaced or made, "I/O error 101" when
-// writing it fails.
+// As save(), failing with a plain KovexError carrying the plain message:
+// "File access denied" when the file cannot be replaced or made, "I/O error
+// 101" when writing it fails.
 void saveOrFail(const QString& path, const QByteArray& bytes);
+
+// The text of bytes that are valid UTF-8; none for any others.
+std::optional<QString> utf8Text(const QByteArray& bytes);
 
 } // namespace kovex::wholefile

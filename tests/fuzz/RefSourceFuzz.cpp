@@ -112,7 +112,7 @@ void checkSource(const QByteArray& bytes, const QStringList& textColumns) {
     try {
         source = mkrefdb::parseSource(bytes, kSourceName, textColumns);
     } catch (const mkrefdb::BuildError& error) {
-        checkMessage(error.message, bytes);
+        checkMessage(error.text(), bytes);
         return;
     }
     require(!source.columns.empty() && source.columns.front().kind == ColumnKind::Key, "the key comes first");
@@ -127,7 +127,7 @@ void checkSource(const QByteArray& bytes, const QStringList& textColumns) {
         require(sameTable(mkrefdb::parseSource(written, kSourceName, textColumns), source),
                 "a table written as a source reads back the same", QString::fromUtf8(written));
     } catch (const mkrefdb::BuildError& error) {
-        require(false, "a table written as a source reads back", error.message);
+        require(false, "a table written as a source reads back", error.text());
     }
 }
 

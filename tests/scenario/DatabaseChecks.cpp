@@ -65,10 +65,8 @@ void onJetFile(const QString& fileName, const QSqlDatabase& db, bool writeBack, 
         statement();
         if (writeBack && failure.isEmpty())
             jet::saveFile(jetsql::toJet(db), fileName);
-    } catch (const KovexError& error) {
+    } catch (const KovexError& error) { // the Jet library's and the SQL's alike
         failure = error.text();
-    } catch (const jetsql::Failure& error) {
-        failure = error.message;
     }
 }
 

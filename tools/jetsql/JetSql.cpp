@@ -18,7 +18,7 @@ QString quotedName(const QString& name) {
 }
 
 [[noreturn]] void fail(const QString& message) {
-    throw Failure{message};
+    throw BuildError{message};
 }
 
 QSqlQuery run(const QSqlDatabase& db, const QString& statement) {

@@ -13,15 +13,14 @@
 // OUTPUT is written whole or not at all: a failed run leaves the previous
 // OUTPUT, or none, never a half-built file.
 
-#include "support/KovexError.h"
+#include "tools/common/BuildError.h"
+#include "tools/common/ToolFiles.h"
 #include "tools/jetsql/JetSql.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdio>
@@ -30,9 +29,7 @@ namespace {
 
 constexpr auto connectionName = "mkaccessdb";
 
-struct BuildError {
-    QString message;
-};
+using kovex::BuildError;
 
 QString withoutComments(const QString& text) {
     QStringList lines = text.split(QLatin1Char('\n'));
@@ -47,14 +44,7 @@ QString withoutComments(const QString& text) {
 // The statements of the schema in order; the text after the last ";" must
 // be blank, so that a statement missing its end is not silently dropped.
 QStringList readStatements(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path + ": " + file.errorString()};
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(file.readAll());
-    if (decoder.hasError())
-        throw BuildError{path + ": not valid UTF-8"};
-    QStringList parts = withoutComments(text).split(QLatin1Char(';'));
+    QStringList parts = withoutComments(kovex::toolfiles::readUtf8(path)).split(QLatin1Char(';'));
     if (!parts.takeLast().trimmed().isEmpty())
         throw BuildError{path + ": the last statement does not end with \";\""};
     QStringList statements;
@@ -84,13 +74,8 @@ kovex::jet::Database jetDatabase(const QStringList& statements) {
         check(query.exec(statement), statement.section(QLatin1Char('('), 0, 0).simplified(),
               query.lastError());
     query.finish();
-    try {
-        return kovex::jetsql::toJet(db);
-    } catch (const kovex::jetsql::Failure& failure) {
-        throw BuildError{failure.message};
-    } catch (const kovex::KovexError& error) {
-        throw BuildError{error.text()};
-    }
+    // A value a Jet table refuses fails as the Jet library words it.
+    return kovex::jetsql::toJet(db);
 }
 
 void build(const QString& schema, const QString& output) {
@@ -119,8 +104,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         build(args[1], args[2]);
-    } catch (const BuildError& error) {
-        printError(error.message);
+    } catch (const kovex::KovexError& error) {
+        printError(error.text());
         return 1;
     }
     return 0;

@@ -1,6 +1,6 @@
 #include "RefSource.h"
 
-#include <QStringDecoder>
+#include "support/WholeFile.h"
 
 #include <charconv>
 #include <cmath>
@@ -21,10 +21,10 @@ struct SourceLine {
 std::vector<SourceLine> sourceLines(QByteArray bytes, const QString& name) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    const std::optional<QString> decoded = kovex::wholefile::utf8Text(bytes);
+    if (!decoded)
         throw BuildError{name + ": not valid UTF-8"};
+    const QString& text = *decoded;
 
     std::vector<SourceLine> lines;
     const QStringList split = text.split('\n');
@@ -115,7 +115,7 @@ std::vector<std::vector<QVariant>> readRows(const QString& name, const std::vect
                 throw BuildError{"key " + rows.back()[0].toString() + " does not follow key " +
                                  rows[rows.size() - 2][0].toString() + " in ascending order"};
         } catch (const BuildError& error) {
-            throw BuildError{where(name, lines[i].number) + error.message};
+            throw BuildError{where(name, lines[i].number) + error.text()};
         }
     }
     return rows;

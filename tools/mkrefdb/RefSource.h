@@ -3,6 +3,8 @@
 // The text source of a reference-database table, read into its columns and
 // rows. See mkrefdb.cpp for the format.
 
+#include "tools/common/BuildError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,9 +14,7 @@
 
 namespace mkrefdb {
 
-struct BuildError {
-    QString message;
-};
+using kovex::BuildError;
 
 enum class ColumnKind { Key, Text, Real };
 

@@ -13,9 +13,9 @@
 // a failed run leaves the previous OUTPUT, or none, never a half-built file.
 
 #include "RefSource.h"
+#include "tools/common/ToolFiles.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,9 +23,7 @@
 #include <QVariant>
 
 #include <cstdio>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -66,10 +64,8 @@ std::optional<Options> parseArguments(const QStringList& args) {
 }
 
 mkrefdb::RefSource readSource(const Options& options) {
-    QFile file(options.source);
-    if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{options.source + ": " + file.errorString()};
-    return mkrefdb::parseSource(file.readAll(), options.source, options.textColumns);
+    return mkrefdb::parseSource(kovex::toolfiles::readBytes(options.source), options.source,
+                                options.textColumns);
 }
 
 QString quoted(const QString& identifier) {
@@ -121,25 +117,18 @@ void writeDatabase(const QString& path, const Options& options, const std::vecto
 void build(const Options& options) {
     const mkrefdb::RefSource source = readSource(options);
 
-    const std::filesystem::path output(options.output.toStdU16String());
-    std::filesystem::path partial = output;
-    partial += ".part";
-    std::error_code ignored;
-    std::filesystem::remove(partial, ignored);
-    try {
-        writeDatabase(QString::fromStdU16String(partial.u16string()), options, source.columns, source.rows);
-    } catch (const BuildError&) {
+    // The connection lets go of the temporary before it takes the name,
+    // and of a failed one before it is removed.
+    const auto write = [&](const QString& temporary) {
+        try {
+            writeDatabase(temporary, options, source.columns, source.rows);
+        } catch (...) {
+            QSqlDatabase::removeDatabase(connectionName);
+            throw;
+        }
         QSqlDatabase::removeDatabase(connectionName);
-        std::filesystem::remove(partial, ignored);
-        throw;
-    }
-    QSqlDatabase::removeDatabase(connectionName);
-    std::error_code error;
-    std::filesystem::rename(partial, output, error);
-    if (error) {
-        std::filesystem::remove(partial, ignored);
-        throw BuildError{options.output + ": " + QString::fromStdString(error.message())};
-    }
+    };
+    kovex::toolfiles::saveBy(options.output, write);
 }
 
 void printError(const QString& text) {
@@ -157,8 +146,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         build(*options);
-    } catch (const BuildError& error) {
-        printError(error.message);
+    } catch (const kovex::KovexError& error) {
+        printError(error.text());
         return 1;
     }
     return 0;

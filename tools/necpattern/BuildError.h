@@ -1,12 +1,9 @@
-// The one failure of the tool: a message naming the file (and line) at fault.
 #pragma once
 
-#include <QString>
+#include "tools/common/BuildError.h"
 
 namespace necpattern {
 
-struct BuildError {
-    QString message;
-};
+using kovex::BuildError;
 
 } // namespace necpattern

@@ -1,9 +1,7 @@
 #include "Catalogue.h"
 
 #include "BuildError.h"
-
-#include <QFile>
-#include <QStringDecoder>
+#include "tools/common/ToolFiles.h"
 
 namespace necpattern {
 
@@ -11,17 +9,6 @@ namespace {
 
 const QStringList directions = {"omni", "bidir", "dir"};
 const QStringList polarizations = {"H", "V", "X", "C"};
-
-QString decodedText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path + ": " + file.errorString()};
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(file.readAll());
-    if (decoder.hasError())
-        throw BuildError{path + ": not valid UTF-8"};
-    return text;
-}
 
 CatalogueEntry entryOf(const QString& line, const QString& where) {
     const QStringList fields = line.split(';');
@@ -52,7 +39,7 @@ CatalogueEntry entryOf(const QString& line, const QString& where) {
 
 std::vector<CatalogueEntry> readCatalogue(const QString& path) {
     std::vector<CatalogueEntry> entries;
-    const QStringList lines = decodedText(path).split('\n');
+    const QStringList lines = kovex::toolfiles::readUtf8(path).split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.endsWith('\r'))

@@ -1,6 +1,7 @@
 #include "NecDeck.h"
 
 #include "BuildError.h"
+#include "tools/common/ToolFiles.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -109,10 +110,7 @@ std::vector<std::vector<std::array<double, 3>>> patternBlocks(const QString& out
 }
 
 QString readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path + ": " + file.errorString()};
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(kovex::toolfiles::readBytes(path));
 }
 
 void writeText(const QString& path, const QString& text) {
@@ -251,21 +249,11 @@ bool readCache(NecJob& job, const NecProgram& program) {
     return true;
 }
 
-// Written under a temporary name and renamed, so that an interrupted build
-// never leaves a truncated pattern for the next one.
+// Written whole or not at all, so that an interrupted build never leaves a
+// truncated pattern for the next one.
 void writeCache(const NecJob& job, const NecProgram& program) {
-    if (program.cacheFolder.isEmpty())
-        return;
-    const QString path = cachePath(program.cacheFolder, job.deck);
-    const QString partial = path + ".part";
-    {
-        QFile file(partial);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(serialised(job.pattern)) < 0)
-            throw BuildError{partial + ": " + file.errorString()};
-    }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path))
-        throw BuildError{path + ": cannot be written"};
+    if (!program.cacheFolder.isEmpty())
+        kovex::toolfiles::save(cachePath(program.cacheFolder, job.deck), serialised(job.pattern));
 }
 
 void runJob(NecJob& job, const NecProgram& program) {

@@ -13,8 +13,8 @@
 // rebuild runs nec2c only on decks that changed; patterns no antenna uses
 // any more are removed from it. The envelope FILE gets, per record, the
 // vertical profile at every degree from 0 to 180 that the row stands for,
-// for the check of the table. OUTPUT and FILE are written under a temporary
-// name and renamed when complete.
+// for the check of the table. OUTPUT and FILE are written whole or not at
+// all, an earlier file staying as it was until the new one is complete.
 
 #include "AntennaSpan.h"
 #include "BuildError.h"
@@ -23,6 +23,7 @@
 #include "DeckVariants.h"
 #include "NecDeck.h"
 #include "PatternRules.h"
+#include "tools/common/ToolFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,10 +108,7 @@ QString deckPath(const QString& deck, const Options& options) {
 }
 
 QString readDeck(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw BuildError{path + ": " + file.errorString()};
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(kovex::toolfiles::readBytes(path));
 }
 
 // What one antenna needs: its nec2c runs, or its closed-form pattern.
@@ -191,19 +189,7 @@ QString envelopeOf(const CatalogueEntry& entry, const SphericalPattern& pattern)
 }
 
 void writeTable(const QString& output, const QString& text) {
-    const QString partial = output + ".part";
-    QFile::remove(partial);
-    QFile file(partial);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.flush()) {
-        QFile::remove(partial);
-        throw BuildError{partial + ": " + file.errorString()};
-    }
-    file.close();
-    QFile::remove(output);
-    if (!QFile::rename(partial, output)) {
-        QFile::remove(partial);
-        throw BuildError{output + ": cannot be written"};
-    }
+    kovex::toolfiles::save(output, text.toUtf8());
 }
 
 // Patterns of decks that changed or left the list would only pile up.
@@ -228,7 +214,7 @@ void build(const Options& options) {
         try {
             plans.push_back(planOf(entry, options, jobs));
         } catch (const BuildError& error) {
-            throw BuildError{entry.where + error.message};
+            throw BuildError{entry.where + error.text()};
         }
     }
     runNecJobs(jobs, options.nec);
@@ -261,8 +247,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         build(*options);
-    } catch (const BuildError& error) {
-        std::fputs(("necpattern: " + error.message + '\n').toLocal8Bit().constData(), stderr);
+    } catch (const kovex::KovexError& error) {
+        std::fputs(("necpattern: " + error.text() + '\n').toLocal8Bit().constData(), stderr);
         return 1;
     }
     return 0;

@@ -72,7 +72,7 @@ TEST(DeckVariants, FaultyVariationsNameTheirLine) {
             deckVariants(withCards(QString::fromLatin1(card)), "d");
             ADD_FAILURE() << card << " accepted";
         } catch (const BuildError& error) {
-            EXPECT_TRUE(error.message.startsWith("d:1: ")) << error.message.toStdString();
+            EXPECT_TRUE(error.text().startsWith("d:1: ")) << error.text().toStdString();
         }
     }
 }
