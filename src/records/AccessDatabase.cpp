@@ -126,7 +126,8 @@ Table file1Table(const MainForm& f) {
 
 Table file2Table(const MainForm& f) {
     TableRow row{{"File2PK", kCaseKey}};
-    addColumns(row, f, {{"BI01SiteDescription", "RADIOAMATEUR"}, {"BS01SiteShareable"}, {"AO01OtherExploitant"}});
+    addColumns(row, f,
+               {{"BI01SiteDescription", "RADIOAMATEUR"}, {"BS01SiteShareable"}, {"AO01OtherExploitant"}});
     for (int i = 2; i <= 8; ++i)
         row.push_back({QStringLiteral("AO0%1OtherExploitant").arg(i), text("")});
     return {"File2Table", {row}};
@@ -240,7 +241,8 @@ Table fileTable(const MainForm& f) {
     TableRow row{{"FilePK", kCaseKey}};
     const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < 3)
-        row.push_back({QString::fromLatin1(languageField().accessColumn), text(QStringList{"F", "N", "D"}[language])});
+        row.push_back(
+            {QString::fromLatin1(languageField().accessColumn), text(QStringList{"F", "N", "D"}[language])});
     return {"FileTable", {row}};
 }
 

@@ -4,8 +4,8 @@
 #include "calc/SafetyCheckHandlers.h"
 #include "calc/SummaryGrid.h"
 #include "model/ControlNames.h"
-#include "records/AdministrativeRecord.h"
 #include "model/MainForm.h"
+#include "records/AdministrativeRecord.h"
 #include "support/JsonWriter.h"
 #include "support/KovexError.h"
 
@@ -303,8 +303,8 @@ KeptAntennas readAntennas(const QJsonValue& value, const MainForm& form, int ver
         const QString key = QString::number(n);
         known << key;
         if (object.contains(key))
-            antennas.keep(n, readControls(object.value(key), antennaPageNames(), form, "antenna " + key,
-                                          notYetKept));
+            antennas.keep(
+                n, readControls(object.value(key), antennaPageNames(), form, "antenna " + key, notYetKept));
     }
     onlyKnownKeys(object, known, QStringLiteral("the list of antennas"));
     return antennas;

@@ -117,7 +117,8 @@ class Writer {
         static const char* const kLanguages[]{"Français", "Nederlands", "Deutsch"};
         const int language = m_f.itemIndex(ui::cmbLanguage);
         if (language >= 0 && language < 3)
-            fixed(key(QString::fromLatin1(languageField().reportKey)) + QString::fromUtf8(kLanguages[language]));
+            fixed(key(QString::fromLatin1(languageField().reportKey)) +
+                  QString::fromUtf8(kLanguages[language]));
         tag("</HEAD>");
     }
 
@@ -171,7 +172,8 @@ class Writer {
         return n;
     }
 
-    void antennaLine(int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
+    void antennaLine(
+        int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
         value("kovex_A" + QString::number(n) + QString::number(j).rightJustified(2, QLatin1Char('0')) +
                   "   =",
               text, field);
@@ -246,7 +248,8 @@ class Writer {
             const int row = 14 + k;
             const auto summaryLine = [&](const char* tail, int column, const char* unit) {
                 value(key(slot + QString::fromLatin1(tail), kSummaryKeyWidth),
-                      cell(column, row) + QString::fromLatin1(unit), Field([=, this] { return pointField(k, column); }));
+                      cell(column, row) + QString::fromLatin1(unit),
+                      Field([=, this] { return pointField(k, column); }));
             };
             summaryLine("", summary::kMaxFieldColumn, " V/M");
             summaryLine("_by", summary::kFromAntennaColumn, "");

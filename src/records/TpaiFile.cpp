@@ -138,7 +138,8 @@ void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
         if (isLanguage(field))
             addLanguage(lines, f);
         else
-            lines.push_back({administrativeKey(field) + f.text(field.control), QString::fromLatin1(field.shownAs)});
+            lines.push_back(
+                {administrativeKey(field) + f.text(field.control), QString::fromLatin1(field.shownAs)});
     }
 }
 

@@ -238,8 +238,9 @@ TEST(CaseFile, VersionOneFilesOpenWithoutTheSafetyCheck) {
             EXPECT_EQ(state.text, QString()) << name.toStdString();
             EXPECT_EQ(state.color, form.ctl(name).color) << name.toStdString();
         } else {
-            const auto kept = std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
-                                           [&](const auto& entry) { return entry.first == name; });
+            const auto kept =
+                std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
+                             [&](const auto& entry) { return entry.first == name; });
             EXPECT_EQ(state, kept->second) << name.toStdString();
         }
     }
