@@ -5,12 +5,18 @@
 #include "jet/JetDatabase.h"
 #include "model/ControlNames.h"
 #include "model/MainForm.h"
+#include "records/AdministrativeRecord.h"
 #include "support/AsciiText.h"
 #include "support/KovexError.h"
 #include "support/NumberText.h"
 
 #include <QHash>
 #include <QStringList>
+
+#include <initializer_list>
+#include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace kovex::access {
 
@@ -60,63 +66,97 @@ class CaseReader {
     const MainForm& m_f;
 };
 
+// The value of a column of the administrative record: the texts of its
+// fields joined, a whole number set only when its field holds one, or a
+// box's check. None for a whole number not given.
+std::optional<QVariant> recordValue(const MainForm& f, const char* column) {
+    const std::vector<const AdministrativeField*> fields = fieldsOfAccessColumn(QLatin1StringView(column));
+    if (fields.empty())
+        throw std::logic_error(std::string("no field of the access column ") + column);
+    const AdministrativeField& first = *fields.front();
+    if (first.onlyWhen.text != nullptr && !f.checked(first.onlyWhen))
+        return text(" ");
+    switch (first.accessValue) {
+    case AccessValue::Flag:
+        return flag(f.checked(first.control));
+    case AccessValue::Whole:
+        if (control(f, first.control).isEmpty())
+            return std::nullopt;
+        return num::toInt(control(f, first.control));
+    case AccessValue::Text:
+        break;
+    }
+    QString joined;
+    for (const AdministrativeField* field : fields)
+        joined += control(f, field->control) + QString::fromLatin1(field->accessAfter);
+    return text(joined);
+}
+
+// A column of a File table: the record's when it has no fixed text.
+struct Column {
+    const char* name;
+    const char* fixed = nullptr;
+};
+
+void addColumns(TableRow& row, const MainForm& f, std::initializer_list<Column> columns) {
+    for (const Column& column : columns) {
+        if (column.fixed != nullptr)
+            row.push_back({QString::fromLatin1(column.name), text(column.fixed)});
+        else if (const std::optional<QVariant> value = recordValue(f, column.name))
+            row.push_back({QString::fromLatin1(column.name), *value});
+    }
+}
+
 Table file1Table(const MainForm& f) {
-    return {"File1Table",
-            {{{"File1PK", kCaseKey},
-              {"AA01NameApplicant", text(control(f, ui::edtName) + "  " + control(f, ui::edtFirstName))},
-              {"AA02AddressApplicant", text(control(f, ui::edtAddress))},
-              {"AA03ZipCodeApplicant", text(control(f, ui::edtZipCode))},
-              {"AA03CityApplicant", text(control(f, ui::edtCity))},
-              {"AA04NameContactApplicant", text("")},
-              {"AA05TelContactApplicant", text(control(f, ui::edtPhoneNr))},
-              {"AA06EmailContactApplicant", text(control(f, ui::edtEmail))},
-              {"AA07RefApplicant", text(control(f, ui::edtCallsign))},
-              {"AA08RefBIPTApplicant", text(" ")},
-              {"AA09InfoApplicant", text(control(f, ui::edtNote))},
-              {"AA10ReceiptAttestAntennasDescription", text(" ")}}}};
+    TableRow row{{"File1PK", kCaseKey}};
+    addColumns(row, f,
+               {{"AA01NameApplicant"},
+                {"AA02AddressApplicant"},
+                {"AA03ZipCodeApplicant"},
+                {"AA03CityApplicant"},
+                {"AA04NameContactApplicant", ""},
+                {"AA05TelContactApplicant"},
+                {"AA06EmailContactApplicant"},
+                {"AA07RefApplicant"},
+                {"AA08RefBIPTApplicant", " "},
+                {"AA09InfoApplicant"},
+                {"AA10ReceiptAttestAntennasDescription", " "}});
+    return {"File1Table", {row}};
 }
 
 Table file2Table(const MainForm& f) {
-    const bool shared = f.checked(ui::chkOtherOperator);
-    TableRow row{{"File2PK", kCaseKey},
-                 {"BI01SiteDescription", text("RADIOAMATEUR")},
-                 {"BS01SiteShareable", flag(shared)},
-                 {"AO01OtherExploitant", shared ? text(control(f, ui::edtOtherOperator)) : text(" ")}};
+    TableRow row{{"File2PK", kCaseKey}};
+    addColumns(row, f,
+               {{"BI01SiteDescription", "RADIOAMATEUR"}, {"BS01SiteShareable"}, {"AO01OtherExploitant"}});
     for (int i = 2; i <= 8; ++i)
         row.push_back({QStringLiteral("AO0%1OtherExploitant").arg(i), text("")});
     return {"File2Table", {row}};
 }
 
-// A coordinate is a whole number, set only when its field holds one.
-void addCoordinate(TableRow& row, const MainForm& f, const char* column, const QString& field) {
-    const QString value = control(f, field);
-    if (!value.isEmpty())
-        row.push_back({QString::fromLatin1(column), num::toInt(value)});
-}
-
 Table file3Table(const MainForm& f) {
-    TableRow row{{"File3PK", kCaseKey},
-                 {"ES01NameOwnerSite", text("")},
-                 {"ES02AddressOwnerSite", text("")},
-                 {"ES03ZipCodeOwnerSite", text("")},
-                 {"ES03CityOwnerSite", text("")},
-                 {"ES04TelephoneOwnerSite", text("")},
-                 {"ES05InfoOwnerSite", text(" ")},
-                 {"LS01DescriptionLocationSite", text("")},
-                 {"LS02AddressSite", text(control(f, ui::edtAntAddress))},
-                 {"LS03ZipCodeSite", text(control(f, ui::edtAntZipCode))},
-                 {"LS03CitySite", text(control(f, ui::edtAntCity))}};
-    addCoordinate(row, f, "LS04XCoordinateSiteDeg", ui::edtLONdeg);
-    addCoordinate(row, f, "LS04XCoordinateSiteMin", ui::edtLONmin);
-    addCoordinate(row, f, "LS04XCoordinateSiteSec", ui::edtLONsec);
-    addCoordinate(row, f, "LS05YCoordinateSiteDeg", ui::edtLATdeg);
-    addCoordinate(row, f, "LS05YCoordinateSiteMin", ui::edtLATmin);
-    addCoordinate(row, f, "LS05YCoordinateSiteSec", ui::edtLATsec);
-    row.push_back({"LS06InfoSite", text(" ")});
-    row.push_back({"AS04SiteExists", flag(f.checked(ui::rdbExistingSite))});
-    row.push_back({"AS05InfoSituationSite", text(control(f, ui::edtNoteSite))});
-    addCoordinate(row, f, "LS07XLambertCoordinates", ui::edtLambertX);
-    addCoordinate(row, f, "LS07YLambertCoordinates", ui::edtLambertY);
+    TableRow row{{"File3PK", kCaseKey}};
+    addColumns(row, f,
+               {{"ES01NameOwnerSite", ""},
+                {"ES02AddressOwnerSite", ""},
+                {"ES03ZipCodeOwnerSite", ""},
+                {"ES03CityOwnerSite", ""},
+                {"ES04TelephoneOwnerSite", ""},
+                {"ES05InfoOwnerSite", " "},
+                {"LS01DescriptionLocationSite", ""},
+                {"LS02AddressSite"},
+                {"LS03ZipCodeSite"},
+                {"LS03CitySite"},
+                {"LS04XCoordinateSiteDeg"},
+                {"LS04XCoordinateSiteMin"},
+                {"LS04XCoordinateSiteSec"},
+                {"LS05YCoordinateSiteDeg"},
+                {"LS05YCoordinateSiteMin"},
+                {"LS05YCoordinateSiteSec"},
+                {"LS06InfoSite", " "},
+                {"AS04SiteExists"},
+                {"AS05InfoSituationSite"},
+                {"LS07XLambertCoordinates"},
+                {"LS07YLambertCoordinates"}});
     return {"File3Table", {row}};
 }
 
@@ -201,7 +241,8 @@ Table fileTable(const MainForm& f) {
     TableRow row{{"FilePK", kCaseKey}};
     const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < 3)
-        row.push_back({"FileLanguage", text(QStringList{"F", "N", "D"}[language])});
+        row.push_back(
+            {QString::fromLatin1(languageField().accessColumn), text(QStringList{"F", "N", "D"}[language])});
     return {"FileTable", {row}};
 }
 

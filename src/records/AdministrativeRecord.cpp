@@ -4,7 +4,41 @@
 #include "refdata/Session.h"
 #include "support/AsciiText.h"
 
+#include <stdexcept>
+
 namespace kovex {
+
+bool isLanguage(const AdministrativeField& field) {
+    return field.control.latin1() == ui::cmbLanguage.latin1();
+}
+
+const AdministrativeField& languageField() {
+    for (const AdministrativeField& field : kAdministrativeFields)
+        if (isLanguage(field))
+            return field;
+    throw std::logic_error("the administrative record has no language");
+}
+
+namespace {
+
+std::vector<const AdministrativeField*> fieldsWith(const char* AdministrativeField::*entry,
+                                                   QLatin1StringView key) {
+    std::vector<const AdministrativeField*> fields;
+    for (const AdministrativeField& field : kAdministrativeFields)
+        if (field.*entry != nullptr && QLatin1StringView(field.*entry) == key)
+            fields.push_back(&field);
+    return fields;
+}
+
+} // namespace
+
+std::vector<const AdministrativeField*> fieldsOfReportKey(QLatin1StringView key) {
+    return fieldsWith(&AdministrativeField::reportKey, key);
+}
+
+std::vector<const AdministrativeField*> fieldsOfAccessColumn(QLatin1StringView column) {
+    return fieldsWith(&AdministrativeField::accessColumn, column);
+}
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "calc/SummaryGrid.h"
 #include "model/ControlNames.h"
 #include "model/MainForm.h"
+#include "records/AdministrativeRecord.h"
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
 #include "support/AsciiText.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace kovex {
 
@@ -78,8 +81,23 @@ class Writer {
     void value(const QString& key, const QString& value, const Field& field) {
         m_lines.push_back({key + value, m_fields ? field() : QString()});
     }
-    void control(const char* name, const QString& control, const char* field) {
-        value(key(QString::fromLatin1(name)), text(control), QString::fromLatin1(field));
+    // The line of the administrative record under this key. A field written
+    // only while its box is checked is a blank otherwise, a line that names
+    // no field.
+    void record(const char* name) {
+        const std::vector<const AdministrativeField*> fields = fieldsOfReportKey(QLatin1StringView(name));
+        if (fields.empty())
+            throw std::logic_error(std::string("no field of the report key ") + name);
+        const AdministrativeField& first = *fields.front();
+        if (first.onlyWhen.text != nullptr && !m_f.checked(first.onlyWhen)) {
+            fixed(key(QString::fromLatin1(name)) + " ");
+            return;
+        }
+        QString joined;
+        for (const AdministrativeField* field : fields)
+            joined += text(field->control) + QString::fromLatin1(field->reportAfter);
+        value(key(QString::fromLatin1(name)), joined,
+              QString::fromLatin1(first.reportLine ? first.reportLine : first.shownAs));
     }
 
     // The summary cell of an antenna, named after its row heading.
@@ -95,25 +113,25 @@ class Writer {
     void head(const QString& dateStamp) {
         tag("<HEAD>");
         value(key("kovex_date"), dateStamp, QStringLiteral("Date"));
-        control("kovex_aa07", ui::edtCallsign, "Callsign");
+        // the callsign once more, under a key of its own
+        value(key("kovex_aa07"), text(ui::edtCallsign), QStringLiteral("Callsign"));
         static const char* const kLanguages[]{"Français", "Nederlands", "Deutsch"};
         const int language = m_f.itemIndex(ui::cmbLanguage);
         if (language >= 0 && language < 3)
-            fixed(key("kovex_lang") + QString::fromUtf8(kLanguages[language]));
+            fixed(key(QString::fromLatin1(languageField().reportKey)) +
+                  QString::fromUtf8(kLanguages[language]));
         tag("</HEAD>");
     }
 
     void operatorSection() {
         tag("<FILE_TABLE_1>");
-        value(key("kovex_AA01"), text(ui::edtName) + "  " + text(ui::edtFirstName), QStringLiteral("Name"));
-        control("kovex_AA02", ui::edtAddress, "Address");
-        value(key("kovex_AA03"), text(ui::edtZipCode) + "  " + text(ui::edtCity), QStringLiteral("City"));
+        for (const char* name : {"kovex_AA01", "kovex_AA02", "kovex_AA03"})
+            record(name);
         fixed(key("kovex_AA04"));
-        control("kovex_AA05", ui::edtPhoneNr, "Phone number");
-        control("kovex_AA06", ui::edtEmail, "E-mail");
-        control("kovex_AA07", ui::edtCallsign, "Callsign");
+        for (const char* name : {"kovex_AA05", "kovex_AA06", "kovex_AA07"})
+            record(name);
         fixed(key("kovex_AA08"));
-        control("kovex_AA09", ui::edtNote, "Note");
+        record("kovex_AA09");
         tag("</FILE_TABLE_1>");
     }
 
@@ -121,39 +139,28 @@ class Writer {
     void sharingSection() {
         tag("<FILE_TABLE_2>");
         fixed(key("kovex_BI01") + "RADIOAMATEUR");
-        if (m_f.checked(ui::chkOtherOperator)) {
+        if (m_f.checked(ui::chkOtherOperator))
             fixed(QStringLiteral("kovex_BS01  =The site is shared."));
-            control("kovex_AO01", ui::edtOtherOperator, "Name of the operators");
-        } else {
+        else
             fixed(key("kovex_BS01") + "The site is NOT shared.");
-            fixed(key("kovex_AO01") + " ");
-        }
+        record("kovex_AO01");
         tag("</FILE_TABLE_2>");
-    }
-
-    QString degrees(const QString& deg, const QString& min, const QString& sec) const {
-        return text(deg) + " deg  " + text(min) + " min  " + text(sec) + " sec";
     }
 
     // Both coordinate forms go in, whichever the page shows.
     void locationSection() {
         tag("<FILE_TABLE_3>");
         fixed(key("kovex_LS01"));
-        control("kovex_LS02", ui::edtAntAddress, "Antenna address");
-        value(key("kovex_LS03"), text(ui::edtAntZipCode) + " " + text(ui::edtAntCity),
-              QStringLiteral("Antenna city"));
-        value(key("kovex_LS04"), degrees(ui::edtLONdeg, ui::edtLONmin, ui::edtLONsec),
-              QStringLiteral("Longitude"));
-        value(key("kovex_LS05"), degrees(ui::edtLATdeg, ui::edtLATmin, ui::edtLATsec),
-              QStringLiteral("Latitude"));
+        for (const char* name : {"kovex_LS02", "kovex_LS03", "kovex_LS04", "kovex_LS05"})
+            record(name);
         fixed(key("kovex_LS06"));
-        control("kovex_LS07LX", ui::edtLambertX, "Lambert X");
-        control("kovex_LS07LY", ui::edtLambertY, "Lambert Y");
+        record("kovex_LS07LX");
+        record("kovex_LS07LY");
         if (m_f.checked(ui::rdbExistingSite))
             fixed(key("kovex_AS04") + "YES : there are already antennas on this site");
         else
             fixed(key("kovex_AS04") + "NO : there are NO antennas on this site");
-        control("kovex_AS05", ui::edtNoteSite, "Note about the site");
+        record("kovex_AS05");
         tag("</FILE_TABLE_3>");
     }
 
@@ -166,7 +173,8 @@ class Writer {
         return n;
     }
 
-    void antennaLine(int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
+    void antennaLine(
+        int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
         value("kovex_A" + QString::number(n) + QString::number(j).rightJustified(2, QLatin1Char('0')) +
                   "   =",
               text, field);
@@ -241,7 +249,8 @@ class Writer {
             const int row = 14 + k;
             const auto summaryLine = [&](const char* tail, int column, const char* unit) {
                 value(key(slot + QString::fromLatin1(tail), kSummaryKeyWidth),
-                      cell(column, row) + QString::fromLatin1(unit), Field([=, this] { return pointField(k, column); }));
+                      cell(column, row) + QString::fromLatin1(unit),
+                      Field([=, this] { return pointField(k, column); }));
             };
             summaryLine("", summary::kMaxFieldColumn, " V/M");
             summaryLine("_by", summary::kFromAntennaColumn, "");

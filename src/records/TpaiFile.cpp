@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QLocale>
 #include <algorithm>
-#include <span>
 
 namespace kovex {
 
@@ -36,45 +35,12 @@ QChar slotCode(int k) {
     return k <= 9 ? QChar(u'0' + k) : QChar(u'a' + (k - 10));
 }
 
-struct Field {
-    const char* key;
-    ControlName control;
-    const char* shownAs;
-};
-
-constexpr Field kPersonalFields[]{
-    {"kovex_name", ui::edtName, "Name"},          {"kovex_first_name", ui::edtFirstName, "First name"},
-    {"kovex_address", ui::edtAddress, "Address"}, {"kovex_zipcode", ui::edtZipCode, "Postal code"},
-    {"kovex_city", ui::edtCity, "City"},          {"kovex_phone", ui::edtPhoneNr, "Phone number"},
-    {"kovex_email", ui::edtEmail, "E-mail"},      {"kovex_callsign", ui::edtCallsign, "Callsign"},
-    {"kovex_note", ui::edtNote, "Note"},
-};
-
-constexpr Field kLocationFields[]{
-    {"kovex_ant_adr", ui::edtAntAddress, "Antenna address"},
-    {"kovex_ant_zipcode", ui::edtAntZipCode, "Antenna postal code"},
-    {"kovex_ant_city", ui::edtAntCity, "Antenna city"},
-    {"kovex_lambertX", ui::edtLambertX, "Lambert X"},
-    {"kovex_lambertY", ui::edtLambertY, "Lambert Y"},
-    {"kovex_long_deg", ui::edtLONdeg, "Longitude degrees"},
-    {"kovex_long_min", ui::edtLONmin, "Longitude minutes"},
-    {"kovex_long_sec", ui::edtLONsec, "Longitude seconds"},
-    {"kovex_lat_deg", ui::edtLATdeg, "Latitude degrees"},
-    {"kovex_lat_min", ui::edtLATmin, "Latitude minutes"},
-    {"kovex_lat_sec", ui::edtLATsec, "Latitude seconds"},
-};
-
-constexpr Field kSiteFields[]{
-    {"kovex_other_oper", ui::edtOtherOperator, "Name of the operators"},
-    {"kovex_note_site", ui::edtNoteSite, "Note about the site"},
-};
-
-QString administrativeKey(const Field& field) {
-    return padKey(QString::fromLatin1(field.key), kAdministrativeKeyWidth);
+QString administrativeKey(const AdministrativeField& field) {
+    return padKey(QString::fromLatin1(field.tpaiKey), kAdministrativeKeyWidth);
 }
 
 QString languageKey() {
-    return padKey(QStringLiteral("kovex_language"), kAdministrativeKeyWidth);
+    return administrativeKey(languageField());
 }
 
 const QStringList& languageNames() {
@@ -109,13 +75,6 @@ struct KeyedControl {
     QString control;
 };
 
-std::vector<KeyedControl> keyed(std::span<const Field> fields) {
-    std::vector<KeyedControl> keys;
-    for (const Field& field : fields)
-        keys.push_back({administrativeKey(field), QString(field.control)});
-    return keys;
-}
-
 const std::vector<KeyedControl>& slotKeys() {
     static const std::vector<KeyedControl> keys = [] {
         std::vector<KeyedControl> all;
@@ -130,29 +89,21 @@ const std::vector<KeyedControl>& slotKeys() {
     return keys;
 }
 
-const std::vector<KeyedControl>& personalKeys() {
-    static const std::vector<KeyedControl> keys = keyed(kPersonalFields);
-    return keys;
-}
-
-const std::vector<KeyedControl>& locationKeys() {
-    static const std::vector<KeyedControl> keys = keyed(kLocationFields);
-    return keys;
-}
-
-const std::vector<KeyedControl>& siteKeys() {
-    static const std::vector<KeyedControl> keys = keyed(kSiteFields);
+// The language is written by the name of its item, and read by its
+// initial.
+const std::vector<KeyedControl>& recordKeys() {
+    static const std::vector<KeyedControl> keys = [] {
+        std::vector<KeyedControl> all;
+        for (const AdministrativeField& field : kAdministrativeFields)
+            if (field.tpaiKey != nullptr && !isLanguage(field))
+                all.push_back({administrativeKey(field), QString(field.control)});
+        return all;
+    }();
     return keys;
 }
 
 QString slotField(const char* what, int k) {
     return QString::fromLatin1(what) + QStringLiteral(" of test point ") + QString::number(k);
-}
-
-void addFields(std::vector<Line>& lines, const MainForm& f, const auto& fields) {
-    for (const Field& field : fields)
-        lines.push_back(
-            {administrativeKey(field) + f.text(QString(field.control)), QString::fromLatin1(field.shownAs)});
 }
 
 // A slot's description travels with its height and its wall type with its
@@ -174,13 +125,22 @@ void addTestPoints(std::vector<Line>& lines, const MainForm& f) {
     }
 }
 
-void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
-    addFields(lines, f, kPersonalFields);
+void addLanguage(std::vector<Line>& lines, const MainForm& f) {
     const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < languageNames().size())
         lines.push_back({languageKey() + languageNames()[language], {}});
-    addFields(lines, f, kLocationFields);
-    addFields(lines, f, kSiteFields);
+}
+
+void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
+    for (const AdministrativeField& field : kAdministrativeFields) {
+        if (field.tpaiKey == nullptr)
+            continue;
+        if (isLanguage(field))
+            addLanguage(lines, f);
+        else
+            lines.push_back(
+                {administrativeKey(field) + f.text(field.control), QString::fromLatin1(field.shownAs)});
+    }
 }
 
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
@@ -190,7 +150,7 @@ void addAdministrativeInfo(std::vector<Line>& lines, const MainForm& f) {
 const QStringList& allKeys() {
     static const QStringList keys = [] {
         QStringList all{languageKey()};
-        for (const auto* group : {&slotKeys(), &personalKeys(), &locationKeys(), &siteKeys()})
+        for (const auto* group : {&slotKeys(), &recordKeys()})
             for (const KeyedControl& keyed : *group)
                 all << keyed.key;
         return all;
@@ -291,12 +251,9 @@ void followCoordinates(MainForm& f) {
 } // namespace
 
 int readLine(MainForm& f, QStringView line) {
-    int found = readKeys(f, line, slotKeys());
-    found += readKeys(f, line, personalKeys());
-    found += readLanguage(f, line);
-    found += readKeys(f, line, locationKeys());
+    const int found = readKeys(f, line, slotKeys()) + readKeys(f, line, recordKeys()) + readLanguage(f, line);
     followCoordinates(f);
-    return found + readKeys(f, line, siteKeys());
+    return found;
 }
 
 // CR LF, a bare LF and a bare CR each end a line; an empty file has no line.

@@ -2,6 +2,7 @@
 
 #include "model/ControlNames.h"
 #include "model/MainForm.h"
+#include "records/AdministrativeRecord.h"
 #include "refdata/Session.h"
 #include "support/NumberText.h"
 
@@ -31,71 +32,47 @@ class ErrorList {
     QString m_text;
 };
 
-void checkPersonalData(ErrorList& e) {
-    e.addIf(e.empty(ui::edtName), " your name is missing ");
-    e.addIf(e.empty(ui::edtFirstName), " your first name is missing ");
-    e.addIf(e.empty(ui::edtAddress), " your street and number are missing ");
-    e.addIf(e.empty(ui::edtZipCode), " your postal code is missing");
-    const std::int32_t code = e.postalCode(ui::edtZipCode);
-    e.addIf(code < 100, " your postal code is incorrect (< 100)");
-    e.addIf(code > 99999, " your postal code is incorrect (> 99999)");
-    e.addIf(e.empty(ui::edtCity), " your city");
-    // Compared as it stands: leaving the field has upper-cased it already,
-    // and the other prefixes of the country do not pass.
-    e.addIf(!e.f.text(ui::edtCallsign).startsWith(QLatin1String("ON")), " your callsign is missing");
+bool given(const ErrorList& e, ControlName field) {
+    return field.text != nullptr && !e.empty(field);
 }
 
-void checkAntennaLocation(ErrorList& e) {
-    e.addIf(e.empty(ui::edtAntAddress),
-            " the street and number, where the antenna is installed, are missing ");
-    e.addIf(e.empty(ui::edtAntZipCode), " the postal code, where the antenna is installed, are missing");
-    const std::int32_t code = e.postalCode(ui::edtAntZipCode);
-    e.addIf(code < 1000, " the postal code is incorrect (< 1000)");
-    e.addIf(code > 9999, " the postal code is incorrect (> 9999)");
-    e.addIf(e.empty(ui::edtAntCity), " the city, where the antenna is installed,  is missing");
+void addRange(ErrorList& e, const FieldCheck& check, double value) {
+    e.addIf(value < check.lowest, check.tooLow);
+    e.addIf(value > check.highest, check.tooHigh);
 }
 
-// Either coordinate form will do, so a part is missing only when its
-// degree field and its Lambert counterpart are both empty.
-void checkCoordinatesGiven(ErrorList& e) {
-    const bool noX = e.empty(ui::edtLambertX);
-    const bool noY = e.empty(ui::edtLambertY);
-    e.addIf(e.empty(ui::edtLONdeg) && noX, " the longitude (degrees) where the antenna is installed ");
-    e.addIf(e.empty(ui::edtLONmin) && noX, " the longitude (minutes) where the antenna is installed");
-    e.addIf(e.empty(ui::edtLONsec) && noX, " the longitude (seconds) where the antenna is installed");
-    e.addIf(e.empty(ui::edtLATdeg) && noY, " the latitude (degrees) where the antenna is installed");
-    e.addIf(e.empty(ui::edtLATmin) && noY, " the latitude (minutes) where the antenna is installed");
-    e.addIf(e.empty(ui::edtLATsec) && noY, " the latitude (seconds) where the antenna is installed");
+// The presence of the field, and the range of a postal code at once after.
+void checkPresence(ErrorList& e, const AdministrativeField& field) {
+    const FieldCheck& check = field.check;
+    if (check.prefix != nullptr)
+        e.addIf(!e.f.text(field.control).startsWith(QLatin1String(check.prefix)), check.missing);
+    else if (check.missing != nullptr)
+        e.addIf(e.empty(field.control) && !given(e, check.orGiven), check.missing);
+    if (check.range == CheckedRange::PostalCode)
+        addRange(e, check, e.postalCode(field.control));
 }
 
-void checkLambertRange(ErrorList& e) {
-    if (e.empty(ui::edtLambertX) || e.empty(ui::edtLambertY))
+bool bothGiven(const ErrorList& e, const AdministrativeField& field) {
+    return given(e, field.control) && given(e, field.check.with);
+}
+
+void checkWholeRange(ErrorList& e, const AdministrativeField& field) {
+    if (field.check.range == CheckedRange::Whole && bothGiven(e, field))
+        addRange(e, field.check, e.whole(field.control));
+}
+
+void checkDegreesRange(ErrorList& e, const AdministrativeField& field) {
+    if (field.check.range != CheckedRange::DegreesAndMinutes || !bothGiven(e, field))
         return;
-    const std::int32_t x = e.whole(ui::edtLambertX);
-    const std::int32_t y = e.whole(ui::edtLambertY);
-    e.addIf(x < 22000, " Lambert X coordinate too low ");
-    e.addIf(x > 295000, " Lambert X coordinate too high");
-    e.addIf(y < 21000, " Lambert Y coordinate too low ");
-    e.addIf(y > 245000, " Lambert Y coordinate too high ");
+    const std::int32_t whole = e.whole(field.control);
+    addRange(e, field.check, whole + e.whole(field.check.with) / 60.0);
 }
 
-// The seconds are too fine to matter for the range of the country.
-double degreesAndMinutes(const ErrorList& e, const QString& degrees, const QString& minutes) {
-    const std::int32_t whole = e.whole(degrees);
-    return whole + e.whole(minutes) / 60.0;
-}
-
-void checkLongitudeLatitudeRange(ErrorList& e) {
-    if (!e.empty(ui::edtLONdeg) && !e.empty(ui::edtLONmin)) {
-        const double longitude = degreesAndMinutes(e, ui::edtLONdeg, ui::edtLONmin);
-        e.addIf(longitude < 2.5, " the longitude is too low");
-        e.addIf(longitude > 6.4, " the longitude is too high");
-    }
-    if (!e.empty(ui::edtLATdeg) && !e.empty(ui::edtLATmin)) {
-        const double latitude = degreesAndMinutes(e, ui::edtLATdeg, ui::edtLATmin);
-        e.addIf(latitude < 49.4, " the latitude is too low");
-        e.addIf(latitude > 51.6, " the latitude is too high");
-    }
+// Every presence first, then the whole numbers, then the degrees.
+void checkRecord(ErrorList& e) {
+    for (const auto check : {checkPresence, checkWholeRange, checkDegreesRange})
+        for (const AdministrativeField& field : kAdministrativeFields)
+            check(e, field);
 }
 
 bool slotPlaced(const MainForm& f, int k) {
@@ -125,11 +102,7 @@ QString postalCodeDigits(const QString& text) {
 
 QString administrativeErrors(const MainForm& f) {
     ErrorList e(f);
-    checkPersonalData(e);
-    checkAntennaLocation(e);
-    checkCoordinatesGiven(e);
-    checkLambertRange(e);
-    checkLongitudeLatitudeRange(e);
+    checkRecord(e);
     checkTestPoints(e);
     return e.text();
 }

@@ -135,6 +135,25 @@ TEST(CaseFile, FormatNameAndVersionComeFirst) {
     EXPECT_EQ(lines[2], "    \"version\": 2,");
 }
 
+// The file's own members in the order they are read, each on a line of its
+// own at the first level; the members of the objects in the order of their
+// names, whatever the order of the case.
+TEST(CaseFile, MembersComeInTheirOrder) {
+    CaseContent content = hostileCase(MainForm());
+    std::reverse(content.administrative.begin(), content.administrative.end());
+    const QByteArray bytes = caseBytes(content);
+    QStringList top;
+    for (const QByteArray& line : bytes.split('\n'))
+        if (line.startsWith("    \"") && !line.startsWith("     "))
+            top << QString::fromUtf8(line.mid(5, line.indexOf('"', 5) - 5));
+    EXPECT_EQ(top, (QStringList{"format", "version", "administrative", "antennaNumber", "lastComputedAntenna",
+                                "summary", "antennas", "together"}));
+    const qsizetype name = bytes.indexOf("\"edtName\"");
+    const qsizetype address = bytes.indexOf("\"edtAddress\"");
+    EXPECT_LT(address, name);
+    EXPECT_LT(bytes.indexOf("\"bold\""), bytes.indexOf("\"visible\""));
+}
+
 // A file edited by hand is read only when every value is where and what a
 // case holds; each refusal names what is wrong.
 TEST(CaseFile, RefusesHandEditedFilesNamingTheFault) {
@@ -219,8 +238,9 @@ TEST(CaseFile, VersionOneFilesOpenWithoutTheSafetyCheck) {
             EXPECT_EQ(state.text, QString()) << name.toStdString();
             EXPECT_EQ(state.color, form.ctl(name).color) << name.toStdString();
         } else {
-            const auto kept = std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
-                                           [&](const auto& entry) { return entry.first == name; });
+            const auto kept =
+                std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
+                             [&](const auto& entry) { return entry.first == name; });
             EXPECT_EQ(state, kept->second) << name.toStdString();
         }
     }
