@@ -41,28 +41,22 @@ void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& r
     ioError(fault.fault == wholefile::Fault::WriteFailed ? "I/O error 101" : "File access denied");
 }
 
-// The copied template is read whole, filled in memory and written back over
-// the copy, so that a failure leaves no table half written on the disk; the
-// connection lets go of the copy either way, before it is renamed.
-void fillTables(Session& p, const QString& path) {
+// The copied template, as the bytes just copied, is filled in memory and
+// written back over the copy, so that a failure leaves no table half
+// written on the disk.
+void fillTables(Session& p, const QString& path, const QByteArray& copiedBytes) {
     AccessConnection& connection = p.data.savedAccessFile;
-    try {
-        connection.open(path);
-        WriteFileTables(p);
-        WriteDefaultAntennaTables(p);
-        connection.writeBack();
-    } catch (...) {
-        connection.close();
-        throw;
-    }
-    connection.close();
+    connection.openCopy(path, copiedBytes);
+    WriteFileTables(p);
+    WriteDefaultAntennaTables(p);
+    connection.writeBack();
 }
 
 } // namespace
 
 // A read that fails or a write that writes less than it was given is an
 // error, never the end of the copy: a short copy would be a corrupted file.
-void CopyFileInBlocks(const QString& source, const QString& destination) {
+QByteArray CopyFileInBlocks(const QString& source, const QString& destination) {
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.exists())
         ioError("File not found");
@@ -73,6 +67,8 @@ void CopyFileInBlocks(const QString& source, const QString& destination) {
     if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         ioError("File access denied");
     std::array<char, kCopyBlockBytes> block;
+    QByteArray copied;
+    copied.reserve(sourceInfo.size());
     for (;;) {
         const qint64 read = from.read(block.data(), kCopyBlockBytes);
         if (read < 0)
@@ -81,11 +77,13 @@ void CopyFileInBlocks(const QString& source, const QString& destination) {
             break;
         if (to.write(block.data(), read) != read)
             ioError("I/O error 101");
+        copied.append(block.data(), read);
     }
     from.close();
     to.close();
     if (to.error() != QFileDevice::NoError)
         ioError("I/O error 101");
+    return copied;
 }
 
 void WriteFileTables(Session& p) {
@@ -115,17 +113,21 @@ void btnSaveMDBClick(Session& p) {
     try {
         wholefile::PendingFile access(accessFileName);
         wholefile::PendingFile report(reportFileName);
-        CopyFileInBlocks(kTemplateFileName, access.path());
+        const QByteArray copiedBytes = CopyFileInBlocks(kTemplateFileName, access.path());
         WriteReportFile(p, report.path());
-        fillTables(p, access.path());
+        fillTables(p, access.path(), copiedBytes);
         takeNamesTogether(access, report);
     } catch (const wholefile::FileFault& fault) {
+        p.data.savedAccessFile.close(); // a failed save lets go of its copy, which is removed
         fileError(fault);
+    } catch (...) {
+        p.data.savedAccessFile.close();
+        throw;
     }
+    // It stays open on the file just saved, as written, until the next save.
+    p.data.savedAccessFile.followRename(QDir::current().absoluteFilePath(accessFileName));
     p.mainForm.noteWrittenFiles({accessFileName, reportFileName});
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
-    // It stays open on the file just saved until the next save.
-    p.data.savedAccessFile.open(QDir::current().absoluteFilePath(accessFileName));
 }
 
 } // namespace kovex
