@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <future>
+#include <system_error>
 
 namespace kovex {
 
@@ -26,13 +28,33 @@ constexpr qint64 kCopyBlockBytes = 2048;
     throw KovexError(QString::fromLatin1(text));
 }
 
+// The report is synced beside the access file rather than after it: the
+// file system then commits both at once, at little more than the cost of
+// one sync.
+void completeTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
+    std::future<void> reportSynced;
+    try {
+        reportSynced = std::async(std::launch::async, [&report] { report.complete(); });
+    } catch (const std::system_error&) { // no thread to be had: one after the other
+        access.complete();
+        report.complete();
+        return;
+    }
+    try {
+        access.complete();
+    } catch (...) {
+        reportSynced.wait();
+        throw;
+    }
+    reportSynced.get();
+}
+
 // The access file and the report are each written under a temporary name
 // of their own and synced, both before either takes its name: the two
 // renames then follow one another at once, so the pair is mixed only if the
 // program dies between them.
 void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
-    access.complete();
-    report.complete();
+    completeTogether(access, report);
     access.takeFinalName();
     report.takeFinalName();
 }
