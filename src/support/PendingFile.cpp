@@ -66,21 +66,21 @@ void removeIfStale(const QString& path) {
 
 // The temporaries of the final name: those of this naming and those of the
 // earlier one (the final name + ".part" + up to 7 base-36 digits).
-// One unsorted listing for both namings (its filters, like the names
-// matched, ignore case): a save makes two temporaries, and sorting and a
-// second pass over the folder cost more than the removal.
+// One unsorted listing without name filters, matched here (ignoring case,
+// as the filters did): a filter costs the folder listing a compiled
+// expression each time, more than all the rest of a save's temporaries.
 void removeStaleTemporariesOf(const QString& folder, const QString& finalName) {
     const QDir dir(folder);
     const QString ownStart = kPrefix + nameTag(finalName) + '-';
     const QString earlierStart = finalName + kSuffix;
-    const QStringList names = dir.entryList({ownStart + "*" + kSuffix, earlierStart + "*"},
-                                            QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     std::optional<QRegularExpression> earlier;
-    for (const QString& name : names) {
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted)) {
         if (name.startsWith(ownStart, Qt::CaseInsensitive) && name.endsWith(kSuffix, Qt::CaseInsensitive)) {
             removeIfStale(dir.filePath(name));
             continue;
         }
+        if (!name.startsWith(earlierStart, Qt::CaseInsensitive))
+            continue;
         if (!earlier)
             earlier.emplace(QRegularExpression::anchoredPattern(QRegularExpression::escape(earlierStart) +
                                                                 QStringLiteral("[0-9a-z]{1,7}")));
