@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <future>
+#include <system_error>
 
 namespace kovex {
 
@@ -23,13 +25,33 @@ namespace {
 const QString kTemplateFileName = QStringLiteral("NOCALL_kovex.mdb");
 constexpr qint64 kCopyBlockBytes = 2048;
 
+// The report is synced beside the access file rather than after it: the
+// file system then commits both at once, at little more than the cost of
+// one sync.
+void completeTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
+    std::future<void> reportSynced;
+    try {
+        reportSynced = std::async(std::launch::async, [&report] { report.complete(); });
+    } catch (const std::system_error&) { // no thread to be had: one after the other
+        access.complete();
+        report.complete();
+        return;
+    }
+    try {
+        access.complete();
+    } catch (...) {
+        reportSynced.wait();
+        throw;
+    }
+    reportSynced.get();
+}
+
 // The access file and the report are each written under a temporary name
 // of their own and synced, both before either takes its name: the two
 // renames then follow one another at once, so the pair is mixed only if the
 // program dies between them.
 void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
-    access.complete();
-    report.complete();
+    completeTogether(access, report);
     access.takeFinalName();
     report.takeFinalName();
 }
@@ -40,28 +62,22 @@ void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& r
     wholefile::failPlainly(fault.fault);
 }
 
-// The copied template is read whole, filled in memory and written back over
-// the copy, so that a failure leaves no table half written on the disk; the
-// connection lets go of the copy either way, before it is renamed.
-void fillTables(Session& p, const QString& path) {
+// The copied template, as the bytes just copied, is filled in memory and
+// written back over the copy, so that a failure leaves no table half
+// written on the disk.
+void fillTables(Session& p, const QString& path, const QByteArray& copiedBytes) {
     AccessConnection& connection = p.data.savedAccessFile;
-    try {
-        connection.open(path);
-        WriteFileTables(p);
-        WriteDefaultAntennaTables(p);
-        connection.writeBack();
-    } catch (...) {
-        connection.close();
-        throw;
-    }
-    connection.close();
+    connection.openCopy(path, copiedBytes);
+    WriteFileTables(p);
+    WriteDefaultAntennaTables(p);
+    connection.writeBack();
 }
 
 } // namespace
 
 // A read that fails or a write that writes less than it was given is an
 // error, never the end of the copy: a short copy would be a corrupted file.
-void CopyFileInBlocks(const QString& source, const QString& destination) {
+QByteArray CopyFileInBlocks(const QString& source, const QString& destination) {
     using wholefile::Fault;
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.exists())
@@ -73,6 +89,8 @@ void CopyFileInBlocks(const QString& source, const QString& destination) {
     if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         wholefile::failPlainly(Fault::CannotCreate);
     std::array<char, kCopyBlockBytes> block;
+    QByteArray copied;
+    copied.reserve(sourceInfo.size());
     for (;;) {
         const qint64 read = from.read(block.data(), kCopyBlockBytes);
         if (read < 0)
@@ -81,11 +99,13 @@ void CopyFileInBlocks(const QString& source, const QString& destination) {
             break;
         if (to.write(block.data(), read) != read)
             wholefile::failPlainly(Fault::WriteFailed);
+        copied.append(block.data(), read);
     }
     from.close();
     to.close();
     if (to.error() != QFileDevice::NoError)
         wholefile::failPlainly(Fault::WriteFailed);
+    return copied;
 }
 
 void WriteFileTables(Session& p) {
@@ -115,17 +135,21 @@ void btnSaveMDBClick(Session& p) {
     try {
         wholefile::PendingFile access(accessFileName);
         wholefile::PendingFile report(reportFileName);
-        CopyFileInBlocks(kTemplateFileName, access.path());
+        const QByteArray copiedBytes = CopyFileInBlocks(kTemplateFileName, access.path());
         WriteReportFile(p, report.path());
-        fillTables(p, access.path());
+        fillTables(p, access.path(), copiedBytes);
         takeNamesTogether(access, report);
     } catch (const wholefile::FileFault& fault) {
+        p.data.savedAccessFile.close(); // a failed save lets go of its copy, which is removed
         fileError(fault);
+    } catch (...) {
+        p.data.savedAccessFile.close();
+        throw;
     }
+    // It stays open on the file just saved, as written, until the next save.
+    p.data.savedAccessFile.followRename(QDir::current().absoluteFilePath(accessFileName));
     p.mainForm.noteWrittenFiles({accessFileName, reportFileName});
     p.platform.dialogs.warning(accessFileName + " and " + reportFileName + " has been created .");
-    // It stays open on the file just saved until the next save.
-    p.data.savedAccessFile.open(QDir::current().absoluteFilePath(accessFileName));
 }
 
 } // namespace kovex

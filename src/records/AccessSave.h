@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace kovex {
@@ -8,8 +9,8 @@ class Session;
 
 // Copies a file byte for byte in blocks of 2048 bytes, replacing the
 // destination; every open, read, write and close is checked and a failure
-// throws its input/output error.
-void CopyFileInBlocks(const QString& source, const QString& destination);
+// throws its input/output error. Returns the bytes copied.
+QByteArray CopyFileInBlocks(const QString& source, const QString& destination);
 
 // The eight "File" tables and the three "DefaultAntenna" tables, written
 // on the open access connection of the data module.

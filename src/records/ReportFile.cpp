@@ -287,11 +287,15 @@ std::vector<Line> fileLines(const MainForm& f, const QString& dateStamp) {
     return Writer(f).lines(dateStamp);
 }
 
+// A line is encoded straight into the report; only one that holds a line
+// break or a character the code page lacks is looked at again, for the error.
 QByteArray fileBytes(const std::vector<Line>& lines) {
     QByteArray bytes;
-    bytes.reserve(qsizetype(lines.size()) * 40);
+    bytes.reserve(qsizetype(lines.size()) * 48);
     for (const Line& line : lines) {
-        bytes += encodedLine(line);
+        const bool plain = !line.text.contains(QLatin1Char('\r')) && !line.text.contains(QLatin1Char('\n'));
+        if (!plain || !cp1252::appendEncoded(line.text, bytes))
+            bytes += encodedLine(line);
         bytes += "\r\n";
     }
     return bytes;

@@ -33,6 +33,18 @@ void AccessConnection::open(const QString& path) {
     m_fileName = path;
 }
 
+void AccessConnection::openCopy(const QString& path, const QByteArray& bytes) {
+    close();
+    if (!m_lastCopied || m_lastCopied->bytes != bytes)
+        m_lastCopied.emplace(ReadCopy{bytes, jet::Database::read(bytes)});
+    m_database = m_lastCopied->database;
+    m_fileName = path;
+}
+
+void AccessConnection::followRename(const QString& path) {
+    m_fileName = path;
+}
+
 void AccessConnection::close() {
     m_database.reset();
     m_fileName.clear();

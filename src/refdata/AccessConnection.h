@@ -15,6 +15,12 @@ class AccessConnection {
     // Reads the database file `path`, letting go of any other first; throws
     // the file's or the format's error when it cannot.
     void open(const QString& path);
+    // Opens the file `path` just written with `bytes` without reading it
+    // back. A save copies the same template every time: the last template
+    // read is kept, and taken again while the bytes are the same.
+    void openCopy(const QString& path, const QByteArray& bytes);
+    // The file it is open on took the name `path`.
+    void followRename(const QString& path);
     void close();
     bool isOpen() const { return m_database.has_value(); }
     // The file it is open on; empty when closed.
@@ -29,6 +35,11 @@ class AccessConnection {
   private:
     std::optional<jet::Database> m_database;
     QString m_fileName;
+    struct ReadCopy {
+        QByteArray bytes;
+        jet::Database database;
+    };
+    std::optional<ReadCopy> m_lastCopied;
 };
 
 } // namespace kovex

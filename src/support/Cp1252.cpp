@@ -49,6 +49,21 @@ std::optional<QByteArray> encode(const QString& text) {
     return bytes;
 }
 
+bool appendEncoded(QStringView text, QByteArray& bytes) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
+    for (QChar c : text) {
+        const std::optional<char> byte = byteOf(c);
+        if (!byte) {
+            bytes.truncate(start);
+            return false;
+        }
+        *out++ = *byte;
+    }
+    return true;
+}
+
 namespace {
 
 // Walks the text code point by code point without any conversion: converting

@@ -11,6 +11,9 @@ namespace kovex::cp1252 {
 QString decode(const QByteArray& bytes);
 // Nothing when a character has no byte in the code page.
 std::optional<QByteArray> encode(const QString& text);
+// Appends the text's bytes to `bytes`; false, with `bytes` as it was, when
+// a character has none.
+bool appendEncoded(QStringView text, QByteArray& bytes);
 // The text with "?" for every character that has no byte.
 QString replacingUnencodable(const QString& text);
 
