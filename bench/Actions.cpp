@@ -26,7 +26,7 @@ void checkSummaryFilled(benchmark::State& state, const Program& p, int antennas)
 }
 
 // The program model made, its databases opened and its first show done.
-void Action_StartUp(benchmark::State& state) {
+void actionStartUp(benchmark::State& state) {
     for (auto _ : state) {
         auto running = std::make_unique<RunningProgram>();
         state.PauseTiming();
@@ -37,10 +37,10 @@ void Action_StartUp(benchmark::State& state) {
             break;
     }
 }
-BENCHMARK(Action_StartUp)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionStartUp)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // "Compute fields" with all twelve test points in use.
-void Action_FieldResults12Points(benchmark::State& state) {
+void actionFieldResults12Points(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeStation(p);
@@ -50,11 +50,11 @@ void Action_FieldResults12Points(benchmark::State& state) {
         p.click("btnFieldResults");
     onlyInformationShown(state, running.fake.dialogs);
 }
-BENCHMARK(Action_FieldResults12Points)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionFieldResults12Points)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // A whole case: twelve antennas, each chosen, computed and followed by "Next
 // antenna", then the Summary page.
-void Action_Case12Antennas(benchmark::State& state) {
+void actionCase12Antennas(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeStation(p);
@@ -64,10 +64,10 @@ void Action_Case12Antennas(benchmark::State& state) {
     onlyInformationShown(state, running.fake.dialogs);
     checkSummaryFilled(state, p, 12);
 }
-BENCHMARK(Action_Case12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionCase12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // Entering the Summary page of a full case: the maximum of every point.
-void Action_TabSheet5Enter(benchmark::State& state) {
+void actionTabSheet5Enter(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeStation(p);
@@ -78,10 +78,10 @@ void Action_TabSheet5Enter(benchmark::State& state) {
         p.focus("TabSheet5");
     onlyInformationShown(state, running.fake.dialogs);
 }
-BENCHMARK(Action_TabSheet5Enter)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionTabSheet5Enter)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // The TPAI file saved, then loaded back through the open-file dialog.
-void Action_TpaiWriteRead(benchmark::State& state) {
+void actionTpaiWriteRead(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeTwelveTestPoints(p);
@@ -95,13 +95,13 @@ void Action_TpaiWriteRead(benchmark::State& state) {
             break;
     }
 }
-BENCHMARK(Action_TpaiWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionTpaiWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // "Show Diagram": the field computation, then the drawing window opened and
 // its picture painted offscreen. The window is closed again with "Return"
 // between two clicks, untimed, as the user closes it: an open window is not
 // painted again.
-void Action_ShowDiagram(benchmark::State& state) {
+void actionShowDiagram(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeStation(p);
@@ -126,7 +126,7 @@ void Action_ShowDiagram(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(Action_ShowDiagram)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionShowDiagram)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // The access file and the report saved for a case of `antennas` antennas
 // over twelve test points.
@@ -148,20 +148,20 @@ void saveAccessFile(benchmark::State& state, int antennas) {
     }
 }
 
-void Action_SaveAccess1Antenna(benchmark::State& state) {
+void actionSaveAccess1Antenna(benchmark::State& state) {
     saveAccessFile(state, 1);
 }
-BENCHMARK(Action_SaveAccess1Antenna)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionSaveAccess1Antenna)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
-void Action_SaveAccess12Antennas(benchmark::State& state) {
+void actionSaveAccess12Antennas(benchmark::State& state) {
     saveAccessFile(state, 12);
 }
-BENCHMARK(Action_SaveAccess12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(actionSaveAccess12Antennas)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // File > Export dossier (PDF) of a 12-antenna case over twelve test points:
 // every antenna computed again on a copy of the case for its drawing, the
 // whole document laid out, painted and saved.
-void Action_ExportDossier12Antennas(benchmark::State& state) {
+void actionExportDossier12Antennas(benchmark::State& state) {
     RunningProgram running;
     Program& p = *running.program;
     typeStation(p);
@@ -180,7 +180,7 @@ void Action_ExportDossier12Antennas(benchmark::State& state) {
     }
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
-BENCHMARK(Action_ExportDossier12Antennas)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(actionExportDossier12Antennas)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

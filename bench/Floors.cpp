@@ -38,15 +38,15 @@ void fieldFormula(benchmark::State& state, int antennas) {
     }
 }
 
-void Floor_FieldFormula12Points(benchmark::State& state) {
+void floorFieldFormula12Points(benchmark::State& state) {
     fieldFormula(state, 1);
 }
-BENCHMARK(Floor_FieldFormula12Points);
+BENCHMARK(floorFieldFormula12Points);
 
-void Floor_FieldFormula144Points(benchmark::State& state) {
+void floorFieldFormula144Points(benchmark::State& state) {
     fieldFormula(state, 12);
 }
-BENCHMARK(Floor_FieldFormula144Points);
+BENCHMARK(floorFieldFormula144Points);
 
 // Reads `source` whole and writes it to `target` with one fsync, as plainly
 // as the system allows; false when a step fails.
@@ -65,7 +65,7 @@ bool copyWithOneFsync(const char* source, const char* target, std::vector<char>&
 }
 
 // The floor of the save: the template copied as it stands, once synced.
-void Floor_TemplateCopyFsync(benchmark::State& state) {
+void floorTemplateCopyFsync(benchmark::State& state) {
     std::vector<char> buffer(16 * 1024 * 1024);
     for (auto _ : state) {
         if (!copyWithOneFsync("NOCALL_kovex.mdb", "floor_copy.mdb", buffer)) {
@@ -75,11 +75,11 @@ void Floor_TemplateCopyFsync(benchmark::State& state) {
     }
     ::unlink("floor_copy.mdb");
 }
-BENCHMARK(Floor_TemplateCopyFsync)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(floorTemplateCopyFsync)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // The floor of the TPAI file: the very bytes the program writes for the
 // benchmark's case, written with one fsync and read back.
-void Floor_TpaiBytesFsyncWriteRead(benchmark::State& state) {
+void floorTpaiBytesFsyncWriteRead(benchmark::State& state) {
     QByteArray bytes;
     {
         kovex::bench::RunningProgram running;
@@ -112,16 +112,16 @@ void Floor_TpaiBytesFsyncWriteRead(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes.size());
     ::unlink("floor_tpai.txt");
 }
-BENCHMARK(Floor_TpaiBytesFsyncWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(floorTpaiBytesFsyncWriteRead)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 // The floor of the diagram: its empty picture, made and filled once.
-void Floor_ImageFill1009x657(benchmark::State& state) {
+void floorImageFill1009x657(benchmark::State& state) {
     for (auto _ : state) {
         QImage picture(1009, 657, QImage::Format_RGB32);
         picture.fill(Qt::white);
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(Floor_ImageFill1009x657)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(floorImageFill1009x657)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -11,7 +11,7 @@ packages=(
     nec2c
     mdbtools nodejs
     clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file universal-ctags
 )
 if [ "${1:-}" = "--display" ]; then
     packages+=(xvfb xauth)

@@ -148,7 +148,7 @@ QString leftOutQuestion(const QStringList& points) {
 } // namespace
 
 // A save the user declines leaves the summary as it was too.
-bool MaximaReadyForFiles(Session& p) {
+bool maximaReadyForFiles(Session& p) {
     const StringGrid before = p.mainForm.sgdTP;
     refreshSummary(p);
     const StringGrid& grid = p.mainForm.sgdTP;

@@ -16,7 +16,7 @@ void TabSheet5Enter(Session& p);
 // files never carry the maxima of an earlier computation. Points with fields
 // of other antennas but none of antenna 1 are left out of the files; the
 // user is asked first. False when the save is not to go on.
-bool MaximaReadyForFiles(Session& p);
+bool maximaReadyForFiles(Session& p);
 void btnNextAntennaClick(Session& p);
 void btnClearAllResultsClick(Session& p);
 

@@ -29,8 +29,7 @@ constexpr int kLastTestPointRow = kFirstTestPointRow + kTestPointSlots - 1;
 constexpr int kOutputPowerRow = 28;
 constexpr int kLastPowerRow = 33;
 constexpr int kAntennaIdRow = 35;
-constexpr int kFirstPatternRow = 36; // 0 degrees, then every 10 degrees to 90
-constexpr int kBackRow = 46;
+constexpr int kFirstPatternRow = 36; // 0 degrees, then every 10 degrees to 90, then the back
 } // namespace summary
 
 // Sizes, headings and units, set once when the window is created.

@@ -199,7 +199,7 @@ void takeAnyLength(QWidget* widget) {
 
 } // namespace
 
-QString displayText(const QString& text) {
+QString withWidgetLineBreaks(const QString& text) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -227,7 +227,7 @@ void BoundControl::show(const Control& control) {
     if (m_widget->isHidden() == control.visible)
         m_widget->setVisible(control.visible);
     if (m_caption) {
-        setTextIfChanged(m_caption, displayText(control.label));
+        setTextIfChanged(m_caption, withWidgetLineBreaks(control.label));
         if (m_caption->isHidden() == control.visible)
             m_caption->setVisible(control.visible);
     }
@@ -258,7 +258,7 @@ void BoundControl::showPage(const Control& control) {
 }
 
 void BoundControl::showContent(const Control& control) {
-    const QString text = displayText(control.text);
+    const QString text = withWidgetLineBreaks(control.text);
     switch (control.kind) {
     case ControlKind::Group:
         if (auto* group = static_cast<QGroupBox*>(m_widget); group->title() != text)
@@ -323,7 +323,7 @@ void BoundControl::showList(const Control& control) {
 
 void BoundControl::showRadioGroup(const Control& control) {
     auto* group = static_cast<QGroupBox*>(m_widget);
-    const QString title = displayText(control.text);
+    const QString title = withWidgetLineBreaks(control.text);
     if (group->title() != title)
         group->setTitle(title);
     const auto radios = innerButtons(*group);

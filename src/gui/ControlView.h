@@ -52,7 +52,7 @@ QWidget& findControlWidget(const WidgetIndex& index, const Control& control);
 std::vector<QAbstractButton*> innerButtons(const QWidget& container);
 
 // Texts break lines with carriage returns; widgets break them with "\n".
-QString displayText(const QString& text);
+QString withWidgetLineBreaks(const QString& text);
 
 // One control of a window model and the widget that shows it.
 class BoundControl {

@@ -21,7 +21,7 @@ namespace {
 
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, displayText(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, title, withWidgetLineBreaks(text), buttons, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -39,7 +39,7 @@ bool QtDialogs::question(const QString& text) {
 // Qt's own buttons; with Cancel among them, Escape and the close box of the
 // question cancel.
 SaveChoice QtDialogs::saveDiscardOrCancel(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), displayText(text),
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), withWidgetLineBreaks(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Save);

@@ -130,16 +130,6 @@ class Settings {
     virtual void setRecentCases(const QStringList& paths) = 0;
 };
 
-// Remembered for the run only (the command-line tools).
-class RunSettings : public Settings {
-  public:
-    QStringList recentCases() const override { return m_recent; }
-    void setRecentCases(const QStringList& paths) override { m_recent = paths; }
-
-  private:
-    QStringList m_recent;
-};
-
 inline Printer& noPrinter() {
     static NoPrinter printer;
     return printer;

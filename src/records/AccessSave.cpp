@@ -117,7 +117,7 @@ void WriteDefaultAntennaTables(Session& p) {
 }
 
 void btnSaveMDBClick(Session& p) {
-    if (!MaximaReadyForFiles(p))
+    if (!maximaReadyForFiles(p))
         return;
     // The callsign is taken as if its field had just been left: upper-cased,
     // with the file names and the button's caption made from it.

@@ -98,7 +98,7 @@ QStringList emptyNonFiniteNumbers(RefTable& table, const QString& fileName) {
             if (value.typeId() != QMetaType::Double || std::isfinite(value.toDouble()))
                 continue;
             const QString record =
-                key < 0 ? QString::number(row + 1) : displayText(table.value(row, table.columns[key]));
+                key < 0 ? QString::number(row + 1) : columnValueText(table.value(row, table.columns[key]));
             problems << fileName + ", record " + record + ", column \"" + table.columns[column] +
                             "\": the number is not finite and was left empty.";
             value = QVariant();

@@ -57,7 +57,7 @@ void showLookup(Control& list, const TableCursor& cursor, const QString& column)
     list.items.clear();
     if (cursor.isOpen())
         for (int row = 0; row < cursor.table->rowCount(); ++row)
-            list.items << displayText(cursor.table->value(row, column));
+            list.items << columnValueText(cursor.table->value(row, column));
     list.itemIndex = cursor.hasRecord() ? cursor.row : -1;
     list.text = cursor.hasRecord() ? list.items[cursor.row] : QString();
 }
@@ -79,7 +79,7 @@ void presetPolarization(Session& p) {
 constexpr double kMaxGainMagnitudedBi = 60;
 
 QString recordOf(const TableCursor& cursor) {
-    return displayText(cursor.value(kKeyColumn));
+    return columnValueText(cursor.value(kKeyColumn));
 }
 
 void checkGain(const TableCursor& cursor, const QString& column) {
@@ -88,7 +88,7 @@ void checkGain(const TableCursor& cursor, const QString& column) {
     const double gain = value.toDouble(&ok);
     if (ok && std::fabs(gain) > kMaxGainMagnitudedBi)
         throw KovexError("ant.mdb, record " + recordOf(cursor) + ", column \"" + column +
-                         "\": " + displayText(value) + " dBi is outside the range of -60 to 60 dBi.");
+                         "\": " + columnValueText(value) + " dBi is outside the range of -60 to 60 dBi.");
 }
 
 void checkAttenuation(const TableCursor& cursor) {
@@ -96,7 +96,7 @@ void checkAttenuation(const TableCursor& cursor) {
     bool ok = false;
     if (value.toDouble(&ok) < 0 && ok)
         throw KovexError("cableloss.mdb, record " + recordOf(cursor) +
-                         ", column \"As\": " + displayText(value) + " dB is a negative attenuation.");
+                         ", column \"As\": " + columnValueText(value) + " dB is a negative attenuation.");
 }
 
 } // namespace
@@ -119,8 +119,8 @@ void showTables(MainForm& form, const DataModule& data) {
         showLookup(form.ctl(binding.control), data.cursor(QString::fromUtf8(binding.tableObject)),
                    QString::fromUtf8(binding.column));
     for (const Binding& binding : kFields)
-        form.setText(binding.control, displayText(data.cursor(QString::fromUtf8(binding.tableObject))
-                                                      .value(QString::fromUtf8(binding.column))));
+        form.setText(binding.control, columnValueText(data.cursor(QString::fromUtf8(binding.tableObject))
+                                                          .value(QString::fromUtf8(binding.column))));
 }
 
 void setLookupKey(Session& p, const QString& lookup, const QString& key) {
@@ -141,7 +141,7 @@ void setLookupRow(Session& p, const QString& lookup, int row) {
 }
 
 QString lookupKey(const Session& p, const QString& lookup) {
-    return displayText(
+    return columnValueText(
         p.data.cursor(QString::fromUtf8(lookupBinding(lookup)->tableObject)).value(kKeyColumn));
 }
 

@@ -9,7 +9,7 @@ int RefTable::findKey(const QString& keyColumn, const QString& key) const {
     if (column < 0)
         return -1;
     for (int row = 0; row < rowCount(); ++row)
-        if (displayText(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) ==
+        if (columnValueText(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) ==
             key.trimmed())
             return row;
     return -1;
@@ -22,7 +22,7 @@ QVariant RefTable::value(int row, const QString& column) const {
     return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(index)];
 }
 
-QString displayText(const QVariant& value) {
+QString columnValueText(const QVariant& value) {
     if (value.isNull() || !value.isValid())
         return {};
     switch (value.typeId()) {

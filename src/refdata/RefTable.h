@@ -33,6 +33,6 @@ struct TableCursor {
 
 // How a column value is shown in a field: numbers in their shortest decimal
 // form, texts as they stand, an empty value as an empty text.
-QString displayText(const QVariant& value);
+QString columnValueText(const QVariant& value);
 
 } // namespace kovex
