@@ -27,6 +27,10 @@ cmake --build "$root/build-asan" -j"$(nproc)"
 # the command. About a minute: half a minute of build, 10 s per target.
 bash "$root/scripts/fuzz.sh" 10 "$root/build-fuzz"
 
+# clang-tidy over every source of both builds (.clang-tidy), findings as
+# errors.
+bash "$root/scripts/tidy.sh" "$root/build" "$root/build-fuzz"
+
 scenarios=("$root"/tests/scenarios/*.scn)
 LC_ALL=C.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-C.txt || true
 LC_ALL=fr_BE.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-fr_BE.txt || true
