@@ -33,7 +33,7 @@ std::vector<std::pair<QString, Event>> EventTable::bound() const {
     return all;
 }
 
-Program::Program(Platform platform) : Session(platform) {
+Program::Program(Platform given) : Session(given) {
     bindAllHandlers(events);
 }
 

@@ -428,7 +428,7 @@ class Runner {
             p.select(name, parseInt(item.mid(1)));
             return;
         }
-        const int index = control(name).items.indexOf(item);
+        const int index = static_cast<int>(control(name).items.indexOf(item));
         if (index < 0)
             fail("an item " + quoted(item) + " in " + name);
         p.select(name, index);
@@ -980,8 +980,8 @@ namespace {
 
 // "\u{FEFF}": a character that would be invisible or unsafe in the file
 // itself, by its code point; `i` stands on the "{" and ends behind the "}".
-QString codePointEscape(const QString& line, int& i) {
-    const int close = line.indexOf('}', i);
+QString codePointEscape(const QString& line, qsizetype& i) {
+    const qsizetype close = line.indexOf('}', i);
     bool ok = false;
     const uint code = close < 0 ? 0 : line.mid(i + 1, close - i - 1).toUInt(&ok, 16);
     if (!ok || code > 0x10FFFF)
@@ -994,8 +994,8 @@ QString codePointEscape(const QString& line, int& i) {
 
 QStringList splitWords(const QString& line) {
     QStringList words;
-    int i = 0;
-    const int n = line.size();
+    qsizetype i = 0;
+    const qsizetype n = line.size();
     while (i < n) {
         while (i < n && line[i].isSpace())
             ++i;
