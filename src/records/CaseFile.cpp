@@ -30,7 +30,7 @@ using namespace summary;
 
 // A case of twelve antennas is some 500 kB; anything far larger is no case,
 // and is refused before it fills the memory.
-constexpr qint64 kMaxCaseFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxCaseFileBytes = qint64{16} * 1024 * 1024;
 
 const QString kFormatKey = QStringLiteral("format");
 const QString kVersionKey = QStringLiteral("version");
@@ -270,7 +270,7 @@ std::map<int, QStringList> readSummary(const QJsonValue& value) {
         if (!rows.isArray() || rows.toArray().size() != kSummaryRows)
             damaged(what + QStringLiteral(" is not a list of %1 texts").arg(kSummaryRows));
         QStringList texts;
-        for (const QJsonValue& cell : rows.toArray())
+        for (const QJsonValue cell : rows.toArray())
             texts << textOf(cell, "a cell of " + what);
         columns.emplace(column, texts);
     }

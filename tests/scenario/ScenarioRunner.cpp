@@ -218,7 +218,7 @@ class Runner {
                     continue;
                 execute(splitWords(line));
             }
-            outcome.line = m_lines.size();
+            outcome.line = static_cast<int>(m_lines.size());
             noUnmatchedMessage();
             noUnusedAnswer();
             noUnmatchedPrint();
@@ -457,7 +457,7 @@ class Runner {
         if (property == "text") {
             c.text = value;
             if (c.kind == ControlKind::Combo)
-                c.itemIndex = c.items.indexOf(value);
+                c.itemIndex = static_cast<int>(c.items.indexOf(value));
         } else if (property == "index") {
             program().mainForm.setItemIndex(name, parseInt(value));
         } else if (property == "checked") {
