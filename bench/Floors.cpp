@@ -66,7 +66,7 @@ bool copyWithOneFsync(const char* source, const char* target, std::vector<char>&
 
 // The floor of the save: the template copied as it stands, once synced.
 void floorTemplateCopyFsync(benchmark::State& state) {
-    std::vector<char> buffer(16 * 1024 * 1024);
+    std::vector<char> buffer(std::size_t{16} * 1024 * 1024);
     for (auto _ : state) {
         if (!copyWithOneFsync("NOCALL_kovex.mdb", "floor_copy.mdb", buffer)) {
             state.SkipWithError("the template NOCALL_kovex.mdb could not be copied");

@@ -10,7 +10,7 @@ packages=(
     locales fonts-dejavu-core fonts-liberation2 sqlite3 poppler-utils
     nec2c
     mdbtools nodejs
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     desktop-file-utils appstream dpkg-dev file universal-ctags
 )
 if [ "${1:-}" = "--display" ]; then

@@ -72,7 +72,7 @@ QString keptText(const KeptControls& kept, const QString& name) {
 
 // "Input power = 20.00 dBW" shows "20.00 dBW" beside a label of its own.
 QString afterEquals(const QString& label) {
-    const int at = label.indexOf(QLatin1String("= "));
+    const qsizetype at = label.indexOf(QLatin1String("= "));
     return (at < 0 ? label : label.mid(at + 2)).trimmed();
 }
 

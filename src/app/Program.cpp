@@ -33,7 +33,7 @@ std::vector<std::pair<QString, Event>> EventTable::bound() const {
     return all;
 }
 
-Program::Program(Platform platform) : Session(platform) {
+Program::Program(Platform given) : Session(given) {
     bindAllHandlers(events);
 }
 
@@ -132,7 +132,7 @@ void Program::type(const QString& name, const QString& text) {
         fire(name, Event::Change);
         return;
     }
-    const int item = control.items.indexOf(text);
+    const int item = static_cast<int>(control.items.indexOf(text));
     if (item >= 0) {
         select(name, item);
     } else if (control.freeText) {
@@ -153,7 +153,7 @@ void Program::focus(const QString& name) {
 void Program::showPage(const QString& pageName) {
     static const QStringList pages{ui::TabSheet1, ui::TabSheet2, ui::TabSheet3,
                                    ui::TabSheet4, ui::TabSheet5, ui::TabSheet6};
-    const int index = pages.indexOf(pageName);
+    const int index = static_cast<int>(pages.indexOf(pageName));
     if (index < 0)
         return;
     mainForm.setActivePage(index);

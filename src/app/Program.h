@@ -40,7 +40,7 @@ class EventTable {
 // failure's text and lets the program go on.
 class Program : public Session {
   public:
-    explicit Program(Platform platform);
+    explicit Program(Platform given);
 
     // The program entry up to the message loop: the main window's creation,
     // the drawing window, the data module. `firstShow` follows. The reference

@@ -90,7 +90,7 @@ WorkingFolder chooseWorkingFolder(const FolderCandidates& candidates) {
 }
 
 WorkingFolder enterWorkingFolder(Dialogs& dialogs, const FolderCandidates& candidates) {
-    const WorkingFolder chosen = chooseWorkingFolder(candidates);
+    WorkingFolder chosen = chooseWorkingFolder(candidates);
     QDir::setCurrent(chosen.path);
     if (!chosen.problem.isEmpty())
         dialogs.warning(chosen.problem);

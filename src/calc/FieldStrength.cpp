@@ -151,7 +151,7 @@ double VerticalPatternGaindBi(const VerticalPattern& pattern, double angleDeg) {
         return pattern.backdBi;
     const int k = static_cast<int>(angleDeg / 10);
     const double low = pattern.gaindBi[static_cast<std::size_t>(k)];
-    const double high = pattern.gaindBi[static_cast<std::size_t>(k + 1)];
+    const double high = pattern.gaindBi[static_cast<std::size_t>(k) + 1];
     return low - ((low - high) / 10) * (angleDeg - 10 * k);
 }
 

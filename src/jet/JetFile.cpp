@@ -281,7 +281,7 @@ JetFile JetFile::create(const std::vector<TableDef>& schema, double now) {
         f.m_tables.push_back(format::userTable(schema[i], FirstUserTdef + quint32(i)));
         names.emplace_back(schema[i].name, FirstUserTdef + quint32(i));
     }
-    f.m_bytes = headerPage(now) + QByteArray(PageSize * int(1 + f.m_tables.size()), '\0');
+    f.m_bytes = headerPage(now) + QByteArray(PageSize * qsizetype(1 + f.m_tables.size()), '\0');
     PageAllocator pages(f.m_bytes, {});
     for (TableLayout& t : f.m_tables)
         placeMaps(t, pages);
@@ -346,7 +346,7 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
 // own when the replacement succeeds (they may be its own already).
 void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows) {
     if (!file.isDetached()) // the one copy, with room for new pages
-        file.reserve(file.size() + 16 * PageSize);
+        file.reserve(file.size() + 16 * qsizetype{PageSize});
     const std::set<quint32> freed = pagesToFree(file, t, structure());
     std::set<quint32> globalFree = takeGlobalFree();
     std::set<quint32> reusable = freed;
@@ -364,7 +364,7 @@ void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::v
         free.erase(p);
     for (quint32 p : pages.unused())
         if (freed.count(p))
-            std::memset(file.data() + int(p) * PageSize, 0, PageSize);
+            std::memset(file.data() + qsizetype(p) * PageSize, 0, PageSize);
     writeGlobalMap(file, free);
     if (&file != &m_bytes)
         m_bytes = file;
@@ -432,11 +432,11 @@ void JetFile::keepClaims(size_t table, const std::set<quint32>& freed, const std
 namespace {
 
 void checkHeader(const QByteArray& bytes) {
-    if (bytes.size() < 3 * PageSize || bytes.size() % PageSize != 0)
+    if (bytes.size() < 3 * qsizetype{PageSize} || bytes.size() % PageSize != 0)
         refuse(QStringLiteral("The file is no Jet database: its size is no whole number of pages"));
     if (bytes.left(4) != QByteArray("\x00\x01\x00\x00", 4) || bytes.mid(4, 16) != QByteArray("Standard Jet DB\0", 16))
         refuse(QStringLiteral("The file is no Jet database (an Access 2007 or later file, or another kind of file)"));
-    const quint8 version = u8(bytes, 0x14);
+    const quint32 version = u8(bytes, 0x14);
     if (version != 0x01)
         refuse(QStringLiteral("The database is in the format of Jet %1, not Jet 4.0 (Access 2000 to 2003)")
                    .arg(version == 0 ? QStringLiteral("3") : QStringLiteral("version %1").arg(version)));

@@ -149,7 +149,7 @@ QByteArray longValue(const QByteArray& file, const QByteArray& field, const QStr
     if (field.size() < 12)
         broken(what, QStringLiteral("a long-value field of %1 bytes").arg(field.size()));
     const int length = int(u24(field, 0));
-    const quint8 kind = u8(field, 3);
+    const quint32 kind = u8(field, 3);
     if (kind & 0x80) {
         if (12 + length > field.size())
             broken(what, QStringLiteral("an inline long value longer than its field"));
@@ -258,7 +258,7 @@ std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table
                 if (bytes.size() < 4)
                     broken(what, QStringLiteral("a broken overflow row on page %1").arg(page));
                 const quint32 target = u24(bytes, 1);
-                bytes = rowBytes(file, target, rowSpan(file, target, u8(bytes, 0), what));
+                bytes = rowBytes(file, target, rowSpan(file, target, int(u8(bytes, 0)), what));
             }
             StoredRow r{page, s.row, {}};
             r.cells.reserve(table.columns.size());
@@ -277,13 +277,13 @@ quint32 PageAllocator::allocate() {
     if (!m_reusable.empty()) {
         page = *m_reusable.begin();
         m_reusable.erase(m_reusable.begin());
-        std::memset(m_file.data() + int(page) * PageSize, 0, PageSize);
+        std::memset(m_file.data() + qsizetype(page) * PageSize, 0, PageSize);
     } else {
         page = quint32(pageCount(m_file));
         // Room for more pages at once: appending one at a time would copy
         // the whole file for every page.
         if (m_file.capacity() < m_file.size() + PageSize)
-            m_file.reserve(m_file.size() + std::max<qsizetype>(m_file.size() / 2, 16 * PageSize));
+            m_file.reserve(m_file.size() + std::max<qsizetype>(m_file.size() / 2, 16 * qsizetype{PageSize}));
         m_file.append(QByteArray(PageSize, '\0'));
     }
     m_taken.push_back(page);
@@ -449,7 +449,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
             vars[size_t(c.varSlot)] = bytes;
     }
     QByteArray row;
-    row.reserve(2 + fixed.size() + 2 * table.varCount() + 4 + mask.size() + 64);
+    row.reserve(2 + fixed.size() + 2 * qsizetype{table.varCount()} + 4 + mask.size() + 64);
     append16(row, quint32(columns));
     row += fixed;
     std::vector<int> offsets;

@@ -143,17 +143,19 @@ QByteArray longKey(qint32 value) {
 
 void rc4(QByteArray& bytes, int from, int length, const QByteArray& key) {
     std::array<quint8, 256> s{};
-    for (int i = 0; i < 256; ++i)
+    for (std::size_t i = 0; i < s.size(); ++i)
         s[i] = quint8(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + quint8(key[i % key.size()])) & 0xFF;
+    const auto keySize = static_cast<std::size_t>(key.size());
+    for (std::size_t i = 0, j = 0; i < s.size(); ++i) {
+        j = (j + s[i] + quint8(key[qsizetype(i % keySize)])) & 0xFF;
         std::swap(s[i], s[j]);
     }
-    for (int n = 0, i = 0, j = 0; n < length; ++n) {
+    std::size_t i = 0, j = 0;
+    for (int n = 0; n < length; ++n) {
         i = (i + 1) & 0xFF;
         j = (j + s[i]) & 0xFF;
         std::swap(s[i], s[j]);
-        bytes[from + n] = char(quint8(bytes[from + n]) ^ s[(s[i] + s[j]) & 0xFF]);
+        bytes[from + n] = char(quint8(bytes[from + n]) ^ s[(s[i] + s[j]) & 0xFFu]);
     }
 }
 

@@ -5,7 +5,7 @@ namespace kovex {
 void StringGrid::resize(int columns, int rows) {
     m_columns = columns;
     m_rows = rows;
-    m_cells.assign(static_cast<std::size_t>(columns * rows), QString());
+    m_cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), QString());
     m_columnWidths.assign(static_cast<std::size_t>(columns), 64);
     m_rowHeights.assign(static_cast<std::size_t>(rows), 18);
 }

@@ -22,7 +22,7 @@ namespace {
 
 // A case of twelve antennas is some 500 kB; anything far larger is no case,
 // and is refused before it fills the memory.
-constexpr qint64 kMaxCaseFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxCaseFileBytes = qint64{16} * 1024 * 1024;
 
 } // namespace
 

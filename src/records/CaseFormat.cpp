@@ -287,7 +287,7 @@ std::map<int, QStringList> readSummary(const QJsonValue& value) {
         if (!rows.isArray() || rows.toArray().size() != kSummaryRows)
             damaged(what + QStringLiteral(" is not a list of %1 texts").arg(kSummaryRows));
         QStringList texts;
-        for (const QJsonValue& cell : rows.toArray())
+        for (const QJsonValue cell : rows.toArray())
             texts << textOf(cell, "a cell of " + what);
         columns.emplace(column, texts);
     }

@@ -12,7 +12,7 @@ struct RefTable {
     QStringList columns;
     std::vector<std::vector<QVariant>> rows;
 
-    int columnIndex(const QString& column) const { return columns.indexOf(column); }
+    int columnIndex(const QString& column) const { return static_cast<int>(columns.indexOf(column)); }
     int rowCount() const { return static_cast<int>(rows.size()); }
     // The row whose key column holds the key, or -1.
     int findKey(const QString& keyColumn, const QString& key) const;

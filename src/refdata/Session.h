@@ -14,7 +14,7 @@ namespace kovex {
 // reaches the case without knowing the program that binds it to a control.
 class Session {
   public:
-    explicit Session(Platform platform) : platform(platform) {}
+    explicit Session(Platform given) : platform(given) {}
     virtual ~Session() = default;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -17,9 +17,9 @@
 #include "jet/JetDatabase.h"
 #include "support/KovexError.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -43,6 +43,7 @@ QByteArray recipe(const uint8_t* data, size_t size) {
     return file;
 }
 
+// Doubles compare by their bits: a NaN read back must be the same NaN.
 bool sameRows(const std::vector<Row>& a, const std::vector<Row>& b) {
     if (a.size() != b.size())
         return false;
@@ -52,7 +53,7 @@ bool sameRows(const std::vector<Row>& a, const std::vector<Row>& b) {
         for (size_t c = 0; c < a[r].size(); ++c) {
             const auto* x = std::get_if<double>(&a[r][c]);
             const auto* y = std::get_if<double>(&b[r][c]);
-            if (x && y ? std::memcmp(x, y, sizeof(double)) != 0 : a[r][c] != b[r][c])
+            if (x && y ? std::bit_cast<std::uint64_t>(*x) != std::bit_cast<std::uint64_t>(*y) : a[r][c] != b[r][c])
                 return false;
         }
     }

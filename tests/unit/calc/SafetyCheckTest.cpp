@@ -209,8 +209,8 @@ TEST(ComplianceDistance, SameAsAScanOfEveryPoint) {
         ASSERT_LT(reachM, 1000);
         double expected = 0;
         for (long i = static_cast<long>(std::ceil(reachM / 0.01)); i >= 1; --i)
-            if (checkAt(antenna, {i * 0.01, pointHeightM, 0}).fieldVm >= thresholdVm) {
-                expected = std::ceil(std::round((i * 0.01 + 0.01) * 1000) / 100) / 10;
+            if (checkAt(antenna, {static_cast<double>(i) * 0.01, pointHeightM, 0}).fieldVm >= thresholdVm) {
+                expected = std::ceil(std::round((static_cast<double>(i) * 0.01 + 0.01) * 1000) / 100) / 10;
                 break;
             }
         ASSERT_EQ(complianceDistanceM(antenna, pointHeightM, thresholdVm), expected) << run;
