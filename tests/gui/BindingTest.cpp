@@ -195,7 +195,7 @@ TEST_F(ViewTest, EditsShowAndTakeTextsOfAnyLength) {
     EXPECT_EQ(widget<QComboBox>("cmbSA2")->currentText(), note);
     widget<QTabWidget>("PageControl1")->setCurrentIndex(5);
     auto* name = widget<QLineEdit>("edtName");
-    name->setCursorPosition(note.size());
+    name->setCursorPosition(static_cast<int>(note.size()));
     QTest::keyClicks(name, "x");
     EXPECT_EQ(program.mainForm.text("edtName"), note + "x");
 }

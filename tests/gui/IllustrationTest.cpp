@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, IllustrationTest,
                          testing::Values(Picture{"Start", illustration::paintStart},
                                          Picture{"Power", illustration::paintPower},
                                          Picture{"Antenna", illustration::paintAntenna}),
-                         [](const testing::TestParamInfo<Picture>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<Picture>& picture) { return picture.param.name; });
 
 } // namespace
 } // namespace kovex::test

@@ -151,7 +151,7 @@ void selectItem(Program& p, const QString& name, const QString& item) {
         p.select(name, parseInt(item.mid(1)));
         return;
     }
-    const int index = control(p, name).items.indexOf(item);
+    const int index = static_cast<int>(control(p, name).items.indexOf(item));
     if (index < 0)
         fail("an item " + quoted(item) + " in " + name);
     p.select(name, index);
@@ -164,7 +164,7 @@ void setProperty(Program& p, const QString& target, const QString& value) {
     if (property == "text") {
         c.text = value;
         if (c.kind == ControlKind::Combo)
-            c.itemIndex = c.items.indexOf(value);
+            c.itemIndex = static_cast<int>(c.items.indexOf(value));
     } else if (property == "index") {
         p.mainForm.setItemIndex(name, parseInt(value));
     } else if (property == "checked") {

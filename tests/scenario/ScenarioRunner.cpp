@@ -304,8 +304,8 @@ const std::map<QString, Command>& Runner::commands() {
          {kSetUpOrCheck,
           [](R& r, const Words& w) {
               const QString name = arg(w, 1);
-              const QString table = arg(w, 2);
-              expectMdbExport(name, table, r.m_script.block());
+              const QString tableName = arg(w, 2);
+              expectMdbExport(name, tableName, r.m_script.block());
           }}},
         // Checks of what was printed and drawn.
         {"expect-pixel", {kSetUpOrCheck, [](R& r, const Words& w) { expectPixel(r.program(), w); }}},

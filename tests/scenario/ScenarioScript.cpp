@@ -10,8 +10,8 @@ namespace {
 
 // "\u{FEFF}": a character that would be invisible or unsafe in the file
 // itself, by its code point; `i` stands on the "{" and ends behind the "}".
-QString codePointEscape(const QString& line, int& i) {
-    const int close = line.indexOf('}', i);
+QString codePointEscape(const QString& line, qsizetype& i) {
+    const qsizetype close = line.indexOf('}', i);
     bool ok = false;
     const uint code = close < 0 ? 0 : line.mid(i + 1, close - i - 1).toUInt(&ok, 16);
     if (!ok || code > 0x10FFFF)
@@ -22,7 +22,7 @@ QString codePointEscape(const QString& line, int& i) {
 
 // The character an escape behind a backslash stands for; `i` stands on the
 // character after the backslash and ends behind the escape.
-QString escapedCharacter(const QString& line, int& i) {
+QString escapedCharacter(const QString& line, qsizetype& i) {
     const QChar escaped = line[i++];
     if (escaped == 'u' && i < line.size() && line[i] == '{')
         return codePointEscape(line, i);
@@ -33,7 +33,7 @@ QString escapedCharacter(const QString& line, int& i) {
 }
 
 // `i` stands behind the opening quote and ends behind the closing one.
-QString quotedWord(const QString& line, int& i) {
+QString quotedWord(const QString& line, qsizetype& i) {
     QString word;
     while (i < line.size()) {
         const QChar c = line[i++];
@@ -47,7 +47,7 @@ QString quotedWord(const QString& line, int& i) {
     throw std::runtime_error("a closing quote");
 }
 
-QString plainWord(const QString& line, int& i) {
+QString plainWord(const QString& line, qsizetype& i) {
     QString word;
     while (i < line.size() && !line[i].isSpace())
         word += line[i++];
@@ -58,7 +58,7 @@ QString plainWord(const QString& line, int& i) {
 
 QStringList splitWords(const QString& line) {
     QStringList words;
-    int i = 0;
+    qsizetype i = 0;
     while (true) {
         while (i < line.size() && line[i].isSpace())
             ++i;
