@@ -21,7 +21,8 @@ bool bound(benchmark::State& state, const Program& p, const QString& control) {
 // A case that left a summary column empty timed less than the user's work.
 void checkSummaryFilled(benchmark::State& state, const Program& p, int antennas) {
     for (int a = 1; a <= antennas; ++a)
-        if (p.mainForm.sgdTP.cell(a, 1) != "ANT" + QString::number(a) || p.mainForm.sgdTP.cell(a, 15).isEmpty())
+        if (p.mainForm.sgdTP.cell(a, 1) != "ANT" + QString::number(a) ||
+            p.mainForm.sgdTP.cell(a, 15).isEmpty())
             state.SkipWithError(qPrintable("the summary has no fields of antenna " + QString::number(a)));
 }
 
@@ -120,7 +121,8 @@ void actionShowDiagram(benchmark::State& state) {
         p.click("btnShowDiagram");
         if (!onlyInformationShown(state, running.fake.dialogs))
             break;
-        if (!p.drawingForm.visible || p.drawingForm.imgPH.isNull() || p.drawingForm.imgPH.pixel(0, 0) == kUnpainted) {
+        if (!p.drawingForm.visible || p.drawingForm.imgPH.isNull() ||
+            p.drawingForm.imgPH.pixel(0, 0) == kUnpainted) {
             state.SkipWithError("no picture was painted");
             break;
         }

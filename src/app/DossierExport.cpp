@@ -50,7 +50,8 @@ class QuietDialogs : public Dialogs {
 // never see it.
 class ScratchCase : public Session {
   public:
-    ScratchCase(const Session& p, Dialogs& quiet) : Session(Platform{quiet, p.platform.clock, p.platform.locale}) {
+    ScratchCase(const Session& p, Dialogs& quiet)
+        : Session(Platform{quiet, p.platform.clock, p.platform.locale}) {
         mainForm = p.mainForm;
         for (const char* table : {"feederCable1", "feederCable2", "feederCable3", "antennaPattern"})
             data.cursor(QString::fromLatin1(table)) = p.data.cursor(QString::fromLatin1(table));
@@ -275,7 +276,8 @@ std::vector<int> filledRows(const StringGrid& grid, const std::vector<int>& colu
     return rows;
 }
 
-dossier::Table gridPart(const StringGrid& grid, const std::vector<int>& columns, const std::vector<int>& rows) {
+dossier::Table gridPart(const StringGrid& grid, const std::vector<int>& columns,
+                        const std::vector<int>& rows) {
     dossier::Table table;
     for (int c : columns)
         table.headings << grid.cell(c, 0);
@@ -313,7 +315,8 @@ std::vector<dossier::Table> summaryTables(const Session& p) {
     const std::vector<int> rows = filledRows(grid, all);
 
     constexpr std::size_t kAntennasPerTable = 6;
-    const std::size_t half = antennas.size() > kAntennasPerTable ? (antennas.size() + 1) / 2 : antennas.size();
+    const std::size_t half =
+        antennas.size() > kAntennasPerTable ? (antennas.size() + 1) / 2 : antennas.size();
     std::vector<int> first{0};
     first.insert(first.end(), antennas.begin(), antennas.begin() + static_cast<std::ptrdiff_t>(half));
     first.push_back(kUnitColumn);
@@ -350,7 +353,7 @@ dossier::Row limitsRow(int number, const KeptControls& kept, const Recomputed& r
 
 dossier::Table limitsTable(const DossierWords& w) {
     dossier::Table table;
-    table.headings = {w.antenna, w.band,         w.limit,      w.field5,    w.field80,
+    table.headings = {w.antenna,      w.band,    w.limit,      w.field5,    w.field80,
                       w.highestField, w.atPoint, w.fieldShare, w.powerShare};
     return table;
 }
@@ -374,7 +377,8 @@ void addLossItems(const KeptControls& kept, const DossierWords& w, std::vector<d
     inputs.push_back({w.otherLosses, keptText(kept, ui::edtAddLoss)});
 }
 
-std::vector<dossier::Pair> antennaInputs(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
+std::vector<dossier::Pair> antennaInputs(const KeptControls& kept, const Recomputed& r,
+                                         const DossierWords& w) {
     const KeptControl& type = keptOf(kept, ui::dblAntennaType);
     const bool tilted = keptOf(kept, ui::chkTilt).checked;
     std::vector<dossier::Pair> inputs{
@@ -393,7 +397,8 @@ std::vector<dossier::Pair> antennaInputs(const KeptControls& kept, const Recompu
     return inputs;
 }
 
-std::vector<dossier::Pair> antennaResults(const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
+std::vector<dossier::Pair> antennaResults(const KeptControls& kept, const Recomputed& r,
+                                          const DossierWords& w) {
     std::vector<dossier::Pair> results{
         {w.inputPower, afterEquals(keptText(kept, ui::lblInputPower_calc))},
         {w.gain, afterEquals(keptText(kept, ui::lblAntGain))},
@@ -425,7 +430,8 @@ dossier::Table pointsTable(const KeptControls& kept, const DossierWords& w) {
     return table;
 }
 
-dossier::Antenna antennaPart(int number, const KeptControls& kept, const Recomputed& r, const DossierWords& w) {
+dossier::Antenna antennaPart(int number, const KeptControls& kept, const Recomputed& r,
+                             const DossierWords& w) {
     dossier::Antenna a;
     a.heading = w.antennaHeading.arg(number) + QStringLiteral(": ") + keptText(kept, ui::dblAntennaType);
     a.inputsHeading = w.inputs;

@@ -48,7 +48,6 @@ VerticalPattern currentPattern(const Session& p) {
     return pattern;
 }
 
-
 void widenExtent(MainForm& f, const TestPointInput& point) {
     f.values.MaxTestPointDistanceM = std::max(f.values.MaxTestPointDistanceM, point.distanceM);
     if (point.heightM > 0)

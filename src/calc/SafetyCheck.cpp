@@ -64,9 +64,8 @@ bool mayReach(const AntennaInput& antenna, double heightM, double nearM, double 
     const double lowDeg = std::min(nearPoint.elevationDeg, farPoint.elevationDeg);
     const double highDeg = std::max(nearPoint.elevationDeg, farPoint.elevationDeg);
     const double sign = antenna.heightM - heightM < 0 ? 1 : -1;
-    const auto [offLow, offHigh] =
-        offBeamRange(std::min(sign * lowDeg, sign * highDeg), std::max(sign * lowDeg, sign * highDeg),
-                     antenna.tiltDeg);
+    const auto [offLow, offHigh] = offBeamRange(std::min(sign * lowDeg, sign * highDeg),
+                                                std::max(sign * lowDeg, sign * highDeg), antenna.tiltDeg);
     const double gaindBi =
         std::max(largestGaindBiBetween(antenna.pattern, lowDeg + antenna.tiltDeg, highDeg + antenna.tiltDeg),
                  largestGaindBiBetween(antenna.pattern, offLow, offHigh));

@@ -22,7 +22,8 @@ struct CheckedPoint {
 // The elevation of the point seen from the antenna: the estimate's angle
 // (the same rounded antenna height, the same degrees per radian), positive
 // for a point above the antenna.
-double signedElevationDeg(const PointField& estimate, const AntennaInput& antenna, const TestPointInput& point);
+double signedElevationDeg(const PointField& estimate, const AntennaInput& antenna,
+                          const TestPointInput& point);
 
 // |e - tilt|: how far the point lies from the tilted main direction.
 double offBeamAngleDeg(double elevationDeg, double tiltDeg);

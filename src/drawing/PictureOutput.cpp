@@ -66,8 +66,8 @@ bool pdfChosenWithoutPrinter(Session& p, QString& pdf) {
     Printer& printer = p.platform.printer;
     if (printer.installed())
         return true;
-    const QString suggested = p.mainForm.text(ui::edtCallsign) + QLatin1Char('_') + p.mainForm.text(ui::edtAntNr) +
-                              QStringLiteral(".pdf");
+    const QString suggested = p.mainForm.text(ui::edtCallsign) + QLatin1Char('_') +
+                              p.mainForm.text(ui::edtAntNr) + QStringLiteral(".pdf");
     const std::optional<QString> chosen = p.platform.dialogs.saveFile(
         QStringLiteral("PDF file"), QStringLiteral("*.pdf"), QDir::current().filePath(suggested));
     if (!chosen)
@@ -110,9 +110,9 @@ void btnPrintDrawingClick(Session& p) {
     if (!printer.pageSetupDialog())
         return;
     const QSize page = printer.pageSize();
-    printer.printPicture(
-        p.drawingForm.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
-                             QPoint(page.width() - kPrintMarginPx - 1, page.height() - kPrintMarginPx - 1)));
+    printer.printPicture(p.drawingForm.imgPH, QRect(QPoint(kPrintMarginPx, kPrintTopPx),
+                                                    QPoint(page.width() - kPrintMarginPx - 1,
+                                                           page.height() - kPrintMarginPx - 1)));
     if (!pdf.isEmpty())
         p.mainForm.noteWrittenFiles({pdf});
 }

@@ -32,7 +32,8 @@ DossierWords english() {
     w.held = "[in this dossier]";
     w.notHeld = "[to be added]";
     w.accessFile = "the access file %1";
-    w.scalePlan = "a scale plan of the site (house, antennas, neighbouring houses, places open to the public)";
+    w.scalePlan =
+        "a scale plan of the site (house, antennas, neighbouring houses, places open to the public)";
     w.pictures = "pictures of the critical test points";
     w.drawings = "the zone drawing (PH02) of every antenna and frequency: %1 antenna(s)";
     w.letter = "a covering letter";
@@ -130,7 +131,8 @@ DossierWords french() {
     w.overview = "un aperçu de toutes les données et de tous les résultats";
     w.fieldStudyNeeded = "Une étude de terrain est nécessaire : un champ dépasse 5 % de sa limite pour "
                          "l'antenne ou les antennes %1.";
-    w.fieldStudyNotNeeded = "Aucun champ ne dépasse 5 % de sa limite : aucune étude de terrain n'est nécessaire.";
+    w.fieldStudyNotNeeded =
+        "Aucun champ ne dépasse 5 % de sa limite : aucune étude de terrain n'est nécessaire.";
     w.validation = "Validation des données";
     w.nothingMissing = "Rien ne manque : tous les éléments semblent valables.";
     w.validationStopped = "La validation s'arrête : %1";

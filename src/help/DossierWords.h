@@ -82,7 +82,7 @@ struct DossierWords {
     QString gain;
     QString eirp;
     QString verticalOpening;
-    QString drawing; // %1 is the antenna's number
+    QString drawing;       // %1 is the antenna's number
     QString drawingFailed; // %1 is the reason
     QString nothingToDraw; // the reason when power or limit is 0
     QString points;
@@ -92,8 +92,8 @@ struct DossierWords {
     QString description;
     QString wall;
     QString field;
-    QString recordsMissing;   // %1 lists the lists
-    QString fieldsDiffer;     // the kept fields and the drawing's disagree
+    QString recordsMissing; // %1 lists the lists
+    QString fieldsDiffer;   // the kept fields and the drawing's disagree
 };
 
 // 0 French, 1 Dutch, 2 German, anything else English.

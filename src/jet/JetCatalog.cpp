@@ -16,14 +16,21 @@ struct ColumnSpec {
 
 int lengthOf(quint8 type) {
     switch (type) {
-    case LongCode: return 4;
-    case Int16Code: return 2;
-    case ByteCode: return 1;
+    case LongCode:
+        return 4;
+    case Int16Code:
+        return 2;
+    case ByteCode:
+        return 1;
     case DoubleCode:
-    case DateCode: return 8;
-    case BinaryCode: return 255;
-    case TextCode: return 510;
-    default: return 0; // yes/no, memo and OLE keep nothing of fixed size
+    case DateCode:
+        return 8;
+    case BinaryCode:
+        return 255;
+    case TextCode:
+        return 510;
+    default:
+        return 0; // yes/no, memo and OLE keep nothing of fixed size
     }
 }
 
@@ -67,7 +74,8 @@ TableLayout systemTable(const char* name, quint32 page, std::initializer_list<Co
     t.system = true;
     int n = 0;
     for (const ColumnSpec& s : columns) {
-        t.columns.push_back(column(QString::fromLatin1(s.name), s.type, s.length ? s.length : lengthOf(s.type), n));
+        t.columns.push_back(
+            column(QString::fromLatin1(s.name), s.type, s.length ? s.length : lengthOf(s.type), n));
         ++n;
     }
     placeColumns(t);
@@ -92,12 +100,13 @@ QByteArray bytes(std::initializer_list<int> values) {
 // The properties Jet keeps for the database: the Access version and build.
 QByteArray databaseProperties() {
     return QByteArray::fromHex(
-        "4d5232002e00000080001a00410063006300650073007300560065007200730069006f006e000a004200750069006c0064002a0000"
+        "4d5232002e00000080001a00410063006300650073007300560065007200730069006f006e000a004200750069006c006400"
+        "2a0000"
         "0000000600000000001200000a00000a00300038002e00350030000c00000401000400dc190000");
 }
 
-CellRow catalogRow(qint32 id, qint32 parent, const QString& name, qint16 type, double now, const QByteArray& owner,
-    qint32 flags) {
+CellRow catalogRow(qint32 id, qint32 parent, const QString& name, qint16 type, double now,
+                   const QByteArray& owner, qint32 flags) {
     CellRow row(17);
     row[0] = id;
     row[1] = parent;
@@ -117,11 +126,14 @@ void checkName(const QString& what, const QString& name, bool catalog) {
         throw KovexError(what + QStringLiteral(": a name must have 1 to %1 characters").arg(MaxNameChars));
     for (QChar ch : name) {
         const bool plain = ch.unicode() < 0x80 && (ch.isLetterOrNumber() || ch == u'_');
-        const bool allowed = catalog ? plain
-                                     : ch.unicode() >= 0x20 && !QStringLiteral(".!`[]").contains(ch) && ch != QChar(0x7F);
+        const bool allowed =
+            catalog ? plain
+                    : ch.unicode() >= 0x20 && !QStringLiteral(".!`[]").contains(ch) && ch != QChar(0x7F);
         if (!allowed)
-            throw KovexError(what + (catalog ? QStringLiteral(": a table name may hold only the letters A to Z, the digits and _")
-                                             : QStringLiteral(": a column name may not hold . ! ` [ ] or control characters")));
+            throw KovexError(
+                what +
+                (catalog ? QStringLiteral(": a table name may hold only the letters A to Z, the digits and _")
+                         : QStringLiteral(": a column name may not hold . ! ` [ ] or control characters")));
     }
     if (name.startsWith(u' '))
         throw KovexError(what + QStringLiteral(": a name may not begin with a blank"));
@@ -138,10 +150,11 @@ void checkColumns(const TableDef& t, const QString& what) {
             throw KovexError(where + QStringLiteral(": the table has two columns of this name"));
         names.insert(c.name.toLower());
         if (c.type == ColumnType::Text && (c.maxChars < 1 || c.maxChars > 255))
-            throw KovexError(where + QStringLiteral(": a text column holds 1 to 255 characters, not %1").arg(c.maxChars));
+            throw KovexError(
+                where + QStringLiteral(": a text column holds 1 to 255 characters, not %1").arg(c.maxChars));
     }
-    if (t.primaryKey != -1
-        && (t.primaryKey < 0 || t.primaryKey >= int(t.columns.size()) || t.columns[size_t(t.primaryKey)].type != ColumnType::Long))
+    if (t.primaryKey != -1 && (t.primaryKey < 0 || t.primaryKey >= int(t.columns.size()) ||
+                               t.columns[size_t(t.primaryKey)].type != ColumnType::Long))
         throw KovexError(what + QStringLiteral(": the primary key must be one of its long-integer columns"));
 }
 
@@ -150,24 +163,50 @@ void checkColumns(const TableDef& t, const QString& what) {
 std::vector<TableLayout> systemTables() {
     std::vector<TableLayout> t;
     t.push_back(systemTable("MSysObjects", 2,
-        {{"Id", LongCode, 0}, {"ParentId", LongCode, 0}, {"Name", TextCode, 0}, {"Type", Int16Code, 0},
-            {"DateCreate", DateCode, 0}, {"DateUpdate", DateCode, 0}, {"Owner", BinaryCode, 0}, {"Flags", LongCode, 0},
-            {"Database", MemoCode, 0}, {"Connect", MemoCode, 0}, {"ForeignName", TextCode, 0},
-            {"RmtInfoShort", BinaryCode, 0}, {"RmtInfoLong", OleCode, 0}, {"Lv", OleCode, 0}, {"LvProp", OleCode, 0},
-            {"LvModule", OleCode, 0}, {"LvExtra", OleCode, 0}}));
+                            {{"Id", LongCode, 0},
+                             {"ParentId", LongCode, 0},
+                             {"Name", TextCode, 0},
+                             {"Type", Int16Code, 0},
+                             {"DateCreate", DateCode, 0},
+                             {"DateUpdate", DateCode, 0},
+                             {"Owner", BinaryCode, 0},
+                             {"Flags", LongCode, 0},
+                             {"Database", MemoCode, 0},
+                             {"Connect", MemoCode, 0},
+                             {"ForeignName", TextCode, 0},
+                             {"RmtInfoShort", BinaryCode, 0},
+                             {"RmtInfoLong", OleCode, 0},
+                             {"Lv", OleCode, 0},
+                             {"LvProp", OleCode, 0},
+                             {"LvModule", OleCode, 0},
+                             {"LvExtra", OleCode, 0}}));
     addIndex(t.back(), "Id", {0}, IndexAlways | IndexUnique | IndexRequired, true);
     addIndex(t.back(), "ParentIdName", {1, 2}, IndexAlways | IndexUnique, false);
     t.push_back(systemTable("MSysACEs", 3,
-        {{"ObjectId", LongCode, 0}, {"SID", BinaryCode, 0}, {"ACM", LongCode, 0}, {"FInheritable", BoolCode, 0}}));
+                            {{"ObjectId", LongCode, 0},
+                             {"SID", BinaryCode, 0},
+                             {"ACM", LongCode, 0},
+                             {"FInheritable", BoolCode, 0}}));
     addIndex(t.back(), "ObjectId", {0}, IndexAlways | IndexRequired, false);
     t.push_back(systemTable("MSysQueries", 4,
-        {{"ObjectId", LongCode, 0}, {"Attribute", ByteCode, 0}, {"Order", BinaryCode, 0}, {"Name1", TextCode, 0},
-            {"Name2", TextCode, 0}, {"Expression", MemoCode, 0}, {"Flag", Int16Code, 0}, {"LvExtra", LongCode, 0}}));
+                            {{"ObjectId", LongCode, 0},
+                             {"Attribute", ByteCode, 0},
+                             {"Order", BinaryCode, 0},
+                             {"Name1", TextCode, 0},
+                             {"Name2", TextCode, 0},
+                             {"Expression", MemoCode, 0},
+                             {"Flag", Int16Code, 0},
+                             {"LvExtra", LongCode, 0}}));
     addIndex(t.back(), "ObjectIdAttribute", {0, 1, 2}, IndexAlways | IndexUnique | IndexRequired, true);
     t.push_back(systemTable("MSysRelationships", 5,
-        {{"szRelationship", TextCode, 0}, {"grbit", LongCode, 0}, {"ccolumn", LongCode, 0}, {"icolumn", LongCode, 0},
-            {"szObject", TextCode, 0}, {"szColumn", TextCode, 0}, {"szReferencedObject", TextCode, 0},
-            {"szReferencedColumn", TextCode, 0}}));
+                            {{"szRelationship", TextCode, 0},
+                             {"grbit", LongCode, 0},
+                             {"ccolumn", LongCode, 0},
+                             {"icolumn", LongCode, 0},
+                             {"szObject", TextCode, 0},
+                             {"szColumn", TextCode, 0},
+                             {"szReferencedObject", TextCode, 0},
+                             {"szReferencedColumn", TextCode, 0}}));
     addIndex(t.back(), "szRelationship", {0}, IndexAlways | IndexIgnoreNulls, false);
     addIndex(t.back(), "szObject", {4}, IndexAlways | IndexIgnoreNulls, false);
     addIndex(t.back(), "szReferencedObject", {6}, IndexAlways | IndexIgnoreNulls, false);
@@ -193,15 +232,19 @@ TableLayout userTable(const TableDef& def, quint32 tdefPage) {
 std::vector<CellRow> catalogRows(const std::vector<std::pair<QString, quint32>>& userTables, double now) {
     const QByteArray jetOwner = bytes({0xA7, 0x31}), userOwner = bytes({0xA6, 0x33});
     std::vector<CellRow> rows;
-    rows.push_back(catalogRow(TablesContainer, ContainersParent, QStringLiteral("Tables"), 3, now, jetOwner, SystemFlag));
-    rows.push_back(catalogRow(DatabasesContainer, ContainersParent, QStringLiteral("Databases"), 3, now, jetOwner, SystemFlag));
-    rows.push_back(catalogRow(RelationshipsContainer, ContainersParent, QStringLiteral("Relationships"), 3, now, jetOwner,
-        SystemFlag));
-    rows.push_back(catalogRow(DatabaseObject, DatabasesContainer, QStringLiteral("MSysDb"), 2, now, userOwner, SystemFlag));
+    rows.push_back(catalogRow(TablesContainer, ContainersParent, QStringLiteral("Tables"), 3, now, jetOwner,
+                              SystemFlag));
+    rows.push_back(catalogRow(DatabasesContainer, ContainersParent, QStringLiteral("Databases"), 3, now,
+                              jetOwner, SystemFlag));
+    rows.push_back(catalogRow(RelationshipsContainer, ContainersParent, QStringLiteral("Relationships"), 3,
+                              now, jetOwner, SystemFlag));
+    rows.push_back(catalogRow(DatabaseObject, DatabasesContainer, QStringLiteral("MSysDb"), 2, now, userOwner,
+                              SystemFlag));
     rows.back()[14] = databaseProperties();
     const char* system[] = {"MSysObjects", "MSysACEs", "MSysQueries", "MSysRelationships"};
     for (int i = 0; i < 4; ++i)
-        rows.push_back(catalogRow(2 + i, TablesContainer, QString::fromLatin1(system[i]), 1, now, jetOwner, SystemFlag));
+        rows.push_back(
+            catalogRow(2 + i, TablesContainer, QString::fromLatin1(system[i]), 1, now, jetOwner, SystemFlag));
     for (const auto& [name, page] : userTables)
         rows.push_back(catalogRow(qint32(page), TablesContainer, name, 1, now, userOwner, 0));
     return rows;

@@ -33,7 +33,9 @@ class Checker {
             if (it == m_owners.end())
                 fault(QStringLiteral("page %1 belongs to nobody").arg(p));
             else if (it->second.size() > 1)
-                fault(QStringLiteral("page %1 belongs to %2").arg(p).arg(QStringList(it->second.begin(), it->second.end()).join(", ")));
+                fault(QStringLiteral("page %1 belongs to %2")
+                          .arg(p)
+                          .arg(QStringList(it->second.begin(), it->second.end()).join(", ")));
         }
         return m_faults;
     }
@@ -44,7 +46,8 @@ class Checker {
 
     void checkDataPage(const TableLayout& t, quint32 page, const QByteArray& owner, const QString& what) {
         const int at = int(page) * PageSize;
-        if (page >= quint32(pageCount(m_file)) || u8(m_file, at) != DataPage || m_file.mid(at + 4, 4) != owner) {
+        if (page >= quint32(pageCount(m_file)) || u8(m_file, at) != DataPage ||
+            m_file.mid(at + 4, 4) != owner) {
             fault(QStringLiteral("%1: page %2 is not one of its pages").arg(what).arg(page));
             return;
         }
@@ -53,8 +56,11 @@ class Checker {
         for (const RowSpan& s : spans)
             used += s.end - s.start + 2;
         if (int(u16(m_file, at + 2)) != PageSize - DataHeaderBytes - used)
-            fault(QStringLiteral("%1: page %2 gives %3 bytes free where %4 are").arg(what).arg(page)
-                      .arg(u16(m_file, at + 2)).arg(PageSize - DataHeaderBytes - used));
+            fault(QStringLiteral("%1: page %2 gives %3 bytes free where %4 are")
+                      .arg(what)
+                      .arg(page)
+                      .arg(u16(m_file, at + 2))
+                      .arg(PageSize - DataHeaderBytes - used));
         (void)t;
     }
 
@@ -78,7 +84,9 @@ class Checker {
         }
         for (quint32 p : readMap(m_file, t.free, what))
             if (!owned.count(p))
-                fault(QStringLiteral("%1: its free-space map holds page %2, which it does not own").arg(what).arg(p));
+                fault(QStringLiteral("%1: its free-space map holds page %2, which it does not own")
+                          .arg(what)
+                          .arg(p));
         for (const LongColumnMaps& m : t.longMaps) {
             const std::set<quint32> pages = readMap(m_file, m.owned, what);
             for (quint32 p : pages) {
@@ -87,7 +95,10 @@ class Checker {
             }
             for (quint32 p : readMap(m_file, m.free, what))
                 if (!pages.count(p))
-                    fault(QStringLiteral("%1: a long-value free-space map holds page %2, which it does not own").arg(what).arg(p));
+                    fault(
+                        QStringLiteral("%1: a long-value free-space map holds page %2, which it does not own")
+                            .arg(what)
+                            .arg(p));
         }
     }
 
@@ -112,19 +123,25 @@ class Checker {
         for (const StoredRow& r : rows)
             if (const auto key = indexKey(t, index, r.cells, fail))
                 expected.insert(indexEntry(*key, r.page, r.row));
-        if (std::set<QByteArray>(entries.begin(), entries.end()) != expected || entries.size() != expected.size())
-            fault(what + QStringLiteral(": its %1 entries are not one a row, each with the key of its row").arg(entries.size()));
+        if (std::set<QByteArray>(entries.begin(), entries.end()) != expected ||
+            entries.size() != expected.size())
+            fault(what + QStringLiteral(": its %1 entries are not one a row, each with the key of its row")
+                             .arg(entries.size()));
         std::set<QByteArray> keys;
         for (const QByteArray& e : entries)
             keys.insert(e.left(e.size() - 4));
         if (index.rowCount != keys.size())
-            fault(what + QStringLiteral(": its definition counts %1 distinct keys where it holds %2").arg(index.rowCount).arg(keys.size()));
+            fault(what + QStringLiteral(": its definition counts %1 distinct keys where it holds %2")
+                             .arg(index.rowCount)
+                             .arg(keys.size()));
         const int free = int(u16(m_file, int(index.root) * PageSize + 2));
         int used = 0;
         for (const QByteArray& e : entries)
             used += int(e.size());
         if (free != PageSize - IndexEntriesStart - used)
-            fault(what + QStringLiteral(": its page gives %1 bytes free where %2 are").arg(free).arg(PageSize - IndexEntriesStart - used));
+            fault(what + QStringLiteral(": its page gives %1 bytes free where %2 are")
+                             .arg(free)
+                             .arg(PageSize - IndexEntriesStart - used));
     }
 
     void checkTable(const TableLayout& t) {
@@ -132,7 +149,10 @@ class Checker {
             checkMaps(t);
             const std::vector<StoredRow> rows = readRows(m_file, t);
             if (rows.size() != t.rowCount)
-                fault(QStringLiteral("Table \"%1\": its definition counts %2 rows where it holds %3").arg(t.name).arg(t.rowCount).arg(rows.size()));
+                fault(QStringLiteral("Table \"%1\": its definition counts %2 rows where it holds %3")
+                          .arg(t.name)
+                          .arg(t.rowCount)
+                          .arg(rows.size()));
             for (size_t n = 0; n < t.indexes.size(); ++n)
                 checkIndex(t, n, rows);
         } catch (const KovexError& e) {

@@ -20,8 +20,8 @@ using namespace format;
 
 struct DatabaseData {
     JetFile file;
-    bool changing = false;               // within change(): the file is a copy, changed in place
-    std::optional<KovexError> refusal;   // the first replacement refused within change()
+    bool changing = false;             // within change(): the file is a copy, changed in place
+    std::optional<KovexError> refusal; // the first replacement refused within change()
 };
 
 namespace {
@@ -33,20 +33,29 @@ Cell toCell(const ColumnLayout& c, const Value& v) {
 }
 
 Value toValue(const Cell& c) {
-    if (const auto* v = std::get_if<qint32>(&c)) return *v;
-    if (const auto* v = std::get_if<double>(&c)) return *v;
-    if (const auto* v = std::get_if<bool>(&c)) return *v;
-    if (const auto* v = std::get_if<QString>(&c)) return *v;
+    if (const auto* v = std::get_if<qint32>(&c))
+        return *v;
+    if (const auto* v = std::get_if<double>(&c))
+        return *v;
+    if (const auto* v = std::get_if<bool>(&c))
+        return *v;
+    if (const auto* v = std::get_if<QString>(&c))
+        return *v;
     return std::monostate{};
 }
 
 ColumnType publicType(quint8 code) {
     switch (code) {
-    case LongCode: return ColumnType::Long;
-    case DoubleCode: return ColumnType::Double;
-    case BoolCode: return ColumnType::Boolean;
-    case TextCode: return ColumnType::Text;
-    default: return ColumnType::Memo;
+    case LongCode:
+        return ColumnType::Long;
+    case DoubleCode:
+        return ColumnType::Double;
+    case BoolCode:
+        return ColumnType::Boolean;
+    case TextCode:
+        return ColumnType::Text;
+    default:
+        return ColumnType::Memo;
     }
 }
 
@@ -66,7 +75,9 @@ TableDef publicTable(const TableLayout& t) {
     return def;
 }
 
-double daysNow() { return double(QDateTime::currentMSecsSinceEpoch()) / 86400000.0 + 25569.0; }
+double daysNow() {
+    return double(QDateTime::currentMSecsSinceEpoch()) / 86400000.0 + 25569.0;
+}
 
 } // namespace
 
@@ -85,11 +96,13 @@ Database::~Database() = default;
 
 Database Database::create(const std::vector<TableDef>& schema) {
     checkSchema(schema);
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::create(schema, daysNow()), false, std::nullopt}));
+    return Database(std::make_unique<DatabaseData>(
+        DatabaseData{JetFile::create(schema, daysNow()), false, std::nullopt}));
 }
 
 Database Database::read(const QByteArray& fileBytes) {
-    return Database(std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes), false, std::nullopt}));
+    return Database(
+        std::make_unique<DatabaseData>(DatabaseData{JetFile::read(fileBytes), false, std::nullopt}));
 }
 
 std::vector<TableDef> Database::tables() const {
@@ -124,7 +137,10 @@ void Database::replaceRows(const QString& table, const std::vector<Row>& rows) {
     for (size_t r = 0; r < rows.size(); ++r) {
         if (rows[r].size() != t.columns.size())
             throw KovexError(QStringLiteral("Table \"%1\", row %2: %3 values for the table's %4 columns")
-                                 .arg(t.name).arg(r + 1).arg(rows[r].size()).arg(t.columns.size()));
+                                 .arg(t.name)
+                                 .arg(r + 1)
+                                 .arg(rows[r].size())
+                                 .arg(t.columns.size()));
         CellRow row;
         row.reserve(t.columns.size());
         for (size_t i = 0; i < t.columns.size(); ++i)
@@ -158,7 +174,9 @@ void Database::change(const std::function<void(Database&)>& edit) {
     *this = std::move(work);
 }
 
-QByteArray Database::bytes() const { return m_data->file.bytes(); }
+QByteArray Database::bytes() const {
+    return m_data->file.bytes();
+}
 
 void saveFile(const Database& db, const QString& path) {
     wholefile::saveOrFail(path, db.bytes());

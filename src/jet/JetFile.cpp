@@ -19,7 +19,9 @@ constexpr int MaskedStart = 0x18, MaskedBytes = 128;
 const MapRef GlobalMap{0, 1};
 constexpr qint32 CatalogSystemFlag = qint32(0x80000000u);
 
-[[noreturn]] void refuse(const QString& text) { throw KovexError(text); }
+[[noreturn]] void refuse(const QString& text) {
+    throw KovexError(text);
+}
 
 QByteArray headerPage(double now) {
     QByteArray p(PageSize, '\0');
@@ -115,7 +117,8 @@ const ColumnLayout& firstColumn(const TableLayout& t, const IndexLayout& i) {
     return c ? *c : none;
 }
 
-void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vector<std::pair<QByteArray, QByteArray>>>& keyed) {
+void writeIndexes(TableLayout& t, QByteArray& file,
+                  const std::vector<std::vector<std::pair<QByteArray, QByteArray>>>& keyed) {
     for (size_t n = 0; n < t.indexes.size(); ++n) {
         IndexLayout& index = t.indexes[n];
         std::vector<QByteArray> keys, entries;
@@ -125,10 +128,11 @@ void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vecto
         }
         std::sort(keys.begin(), keys.end());
         if ((index.flags & IndexUnique) && std::adjacent_find(keys.begin(), keys.end()) != keys.end())
-            refuseColumn(t, firstColumn(t, index), QStringLiteral("two rows hold the same key of a unique index"));
+            refuseColumn(t, firstColumn(t, index),
+                         QStringLiteral("two rows hold the same key of a unique index"));
         writeLeaf(file, index.root, t.tdefPage, entries, [&] {
             refuseColumn(t, firstColumn(t, index),
-                QStringLiteral("%1 rows are more than one index page holds").arg(entries.size()));
+                         QStringLiteral("%1 rows are more than one index page holds").arg(entries.size()));
         });
         // Jet counts the distinct keys of an index in its definition.
         index.rowCount = quint32(std::unique(keys.begin(), keys.end()) - keys.begin());
@@ -151,8 +155,12 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
     for (size_t r = 0; r < rows.size(); ++r) {
         const QByteArray row = encodeRow(t, rows[r], longFiller, fail);
         if (row.size() > MaxRowBytes)
-            refuse(QStringLiteral("Table \"%1\", row %2: a row of %3 bytes is longer than the %4 bytes Jet allows")
-                       .arg(t.name).arg(r + 1).arg(row.size()).arg(MaxRowBytes));
+            refuse(QStringLiteral(
+                       "Table \"%1\", row %2: a row of %3 bytes is longer than the %4 bytes Jet allows")
+                       .arg(t.name)
+                       .arg(r + 1)
+                       .arg(row.size())
+                       .arg(MaxRowBytes));
         const auto [page, slot] = data.add(row);
         for (size_t n = 0; n < t.indexes.size(); ++n)
             if (const auto key = indexKey(t, t.indexes[n], rows[r], fail))
@@ -178,8 +186,10 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
 void writeGlobalMap(QByteArray& file, const std::set<quint32>& free) {
     const RowSpan span = rowSpan(file, GlobalMap.page, GlobalMap.row, QStringLiteral("The global usage map"));
     const int at = int(GlobalMap.page) * PageSize + span.start;
-    if (u8(file, at) == 0 && quint64(pageCount(file)) > u32(file, at + 1) + quint64(span.end - span.start - 5) * 8)
-        refuse(QStringLiteral("The database would have %1 pages, more than its usage map describes").arg(pageCount(file)));
+    if (u8(file, at) == 0 &&
+        quint64(pageCount(file)) > u32(file, at + 1) + quint64(span.end - span.start - 5) * 8)
+        refuse(QStringLiteral("The database would have %1 pages, more than its usage map describes")
+                   .arg(pageCount(file)));
     writeMap(file, GlobalMap, free, QStringLiteral("The global usage map"));
 }
 
@@ -248,15 +258,18 @@ bool inlineMaps(const QByteArray& file, const TableLayout& t) {
 }
 
 // The data and long-value pages of the table, each checked to be one.
-std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t, const std::set<quint32>& structure) {
+std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t,
+                              const std::set<quint32>& structure) {
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
     std::set<quint32> pages;
     const auto take = [&](quint32 p, bool longValuesOnly) {
         const int at = pageAt(file, p, what);
         const QByteArray owner = file.mid(at + 4, 4);
-        const bool ours = u8(file, at) == DataPage && (owner == "LVAL" || (!longValuesOnly && owner == ownerBytes(t.tdefPage)));
+        const bool ours = u8(file, at) == DataPage &&
+                          (owner == "LVAL" || (!longValuesOnly && owner == ownerBytes(t.tdefPage)));
         if (!ours || structure.count(p))
-            refuse(what + QStringLiteral(": its usage map claims page %1, which holds something else").arg(p));
+            refuse(what +
+                   QStringLiteral(": its usage map claims page %1, which holds something else").arg(p));
         pages.insert(p);
     };
     for (quint32 p : readMap(file, t.owned, what))
@@ -270,7 +283,8 @@ std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t, cons
 } // namespace
 
 bool isUserTable(const TableLayout& t, qint32 catalogFlags) {
-    return !t.system && !(catalogFlags & CatalogSystemFlag) && !t.name.startsWith(QStringLiteral("MSys"), Qt::CaseInsensitive);
+    return !t.system && !(catalogFlags & CatalogSystemFlag) &&
+           !t.name.startsWith(QStringLiteral("MSys"), Qt::CaseInsensitive);
 }
 
 JetFile JetFile::create(const std::vector<TableDef>& schema, double now) {
@@ -287,10 +301,11 @@ JetFile JetFile::create(const std::vector<TableDef>& schema, double now) {
         placeMaps(t, pages);
     const std::vector<CellRow> catalog = catalogRows(names, now);
     for (TableLayout& t : f.m_tables)
-        fillTable(t, t.name == QLatin1String("MSysObjects") ? catalog
-                     : t.name == QLatin1String("MSysACEs")  ? accessRows(catalog)
-                                                            : std::vector<CellRow>{},
-            pages);
+        fillTable(t,
+                  t.name == QLatin1String("MSysObjects") ? catalog
+                  : t.name == QLatin1String("MSysACEs")  ? accessRows(catalog)
+                                                         : std::vector<CellRow>{},
+                  pages);
     for (TableLayout& t : f.m_tables)
         writeTableDefinition(t, pages);
     writeNewGlobalMap(f.m_bytes);
@@ -418,7 +433,8 @@ std::set<quint32> JetFile::claimed() const {
 // After the rows of one table were replaced, only its own claims changed,
 // unless a page came from the global map's free pages rather than from the
 // table itself: then all are read again when next needed.
-void JetFile::keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore) {
+void JetFile::keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken,
+                         int pagesBefore) {
     if (!m_claimsKnown)
         return;
     for (quint32 p : taken)
@@ -434,8 +450,10 @@ namespace {
 void checkHeader(const QByteArray& bytes) {
     if (bytes.size() < 3 * qsizetype{PageSize} || bytes.size() % PageSize != 0)
         refuse(QStringLiteral("The file is no Jet database: its size is no whole number of pages"));
-    if (bytes.left(4) != QByteArray("\x00\x01\x00\x00", 4) || bytes.mid(4, 16) != QByteArray("Standard Jet DB\0", 16))
-        refuse(QStringLiteral("The file is no Jet database (an Access 2007 or later file, or another kind of file)"));
+    if (bytes.left(4) != QByteArray("\x00\x01\x00\x00", 4) ||
+        bytes.mid(4, 16) != QByteArray("Standard Jet DB\0", 16))
+        refuse(QStringLiteral(
+            "The file is no Jet database (an Access 2007 or later file, or another kind of file)"));
     const quint32 version = u8(bytes, 0x14);
     if (version != 0x01)
         refuse(QStringLiteral("The database is in the format of Jet %1, not Jet 4.0 (Access 2000 to 2003)")
@@ -450,19 +468,28 @@ int catalogColumn(const TableLayout& catalog, const char* name, quint8 type) {
     for (size_t i = 0; i < catalog.columns.size(); ++i)
         if (catalog.columns[i].name == QLatin1String(name) && catalog.columns[i].type == type)
             return int(i);
-    refuse(QStringLiteral("The catalog has no column \"%1\" of the kind Jet gives it").arg(QLatin1String(name)));
+    refuse(
+        QStringLiteral("The catalog has no column \"%1\" of the kind Jet gives it").arg(QLatin1String(name)));
 }
 
 QString typeName(quint8 type) {
     switch (type) {
-    case ByteCode: return QStringLiteral("byte");
-    case Int16Code: return QStringLiteral("integer");
-    case MoneyCode: return QStringLiteral("currency");
-    case FloatCode: return QStringLiteral("single");
-    case DateCode: return QStringLiteral("date/time");
-    case BinaryCode: return QStringLiteral("binary");
-    case OleCode: return QStringLiteral("OLE object");
-    default: return QStringLiteral("code %1").arg(type);
+    case ByteCode:
+        return QStringLiteral("byte");
+    case Int16Code:
+        return QStringLiteral("integer");
+    case MoneyCode:
+        return QStringLiteral("currency");
+    case FloatCode:
+        return QStringLiteral("single");
+    case DateCode:
+        return QStringLiteral("date/time");
+    case BinaryCode:
+        return QStringLiteral("binary");
+    case OleCode:
+        return QStringLiteral("OLE object");
+    default:
+        return QStringLiteral("code %1").arg(type);
     }
 }
 
@@ -488,12 +515,14 @@ void checkColumnPlaces(const TableLayout& t) {
 void checkUserTable(const QByteArray& bytes, const TableLayout& t) {
     checkColumnPlaces(t);
     for (const ColumnLayout& c : t.columns) {
-        const bool known = c.type == BoolCode || c.type == LongCode || c.type == DoubleCode || c.type == TextCode
-            || c.type == MemoCode;
+        const bool known = c.type == BoolCode || c.type == LongCode || c.type == DoubleCode ||
+                           c.type == TextCode || c.type == MemoCode;
         if (!known)
-            refuseColumn(t, c, QStringLiteral("a column of type %1, which this library does not read").arg(typeName(c.type)));
-        if (c.fixed() != (c.type != TextCode && c.type != MemoCode)
-            || (c.type == LongCode && c.length != 4) || (c.type == DoubleCode && c.length != 8))
+            refuseColumn(t, c,
+                         QStringLiteral("a column of type %1, which this library does not read")
+                             .arg(typeName(c.type)));
+        if (c.fixed() != (c.type != TextCode && c.type != MemoCode) ||
+            (c.type == LongCode && c.length != 4) || (c.type == DoubleCode && c.length != 8))
             refuseColumn(t, c, QStringLiteral("a column whose definition does not match its type"));
     }
     for (const IndexLayout& i : t.indexes) {
@@ -513,7 +542,8 @@ JetFile JetFile::read(const QByteArray& bytes) {
     f.m_bytes = bytes;
     const TableLayout catalog = readTableLayout(bytes, 2, QStringLiteral("MSysObjects"));
     const int id = catalogColumn(catalog, "Id", LongCode), name = catalogColumn(catalog, "Name", TextCode),
-              type = catalogColumn(catalog, "Type", Int16Code), flags = catalogColumn(catalog, "Flags", LongCode);
+              type = catalogColumn(catalog, "Type", Int16Code),
+              flags = catalogColumn(catalog, "Flags", LongCode);
     readMap(bytes, GlobalMap, QStringLiteral("The global usage map"));
     std::set<quint32> pages;
     for (const StoredRow& row : readRows(bytes, catalog)) {
@@ -525,7 +555,9 @@ JetFile JetFile::read(const QByteArray& bytes) {
         const quint32 page = quint32(*object) & 0x00FFFFFF;
         const auto* objectFlags = std::get_if<qint32>(&row.cells[size_t(flags)]);
         if (!pages.insert(page).second)
-            refuse(QStringLiteral("Table \"%1\": the catalog names its definition page %2 twice").arg(*title).arg(page));
+            refuse(QStringLiteral("Table \"%1\": the catalog names its definition page %2 twice")
+                       .arg(*title)
+                       .arg(page));
         TableLayout t = page == 2 ? catalog : readTableLayout(bytes, page, *title);
         t.name = *title;
         const bool user = isUserTable(t, objectFlags ? *objectFlags : 0);

@@ -37,7 +37,8 @@ class JetFile {
     void keepGlobalFree(std::set<quint32> free);
     const std::set<quint32>& structure() const;
     std::set<quint32> claimed() const;
-    void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken, int pagesBefore);
+    void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken,
+                    int pagesBefore);
 
     QByteArray m_bytes;
     std::vector<TableLayout> m_tables;

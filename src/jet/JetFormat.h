@@ -17,7 +17,7 @@
 namespace kovex::jet::format {
 
 constexpr int PageSize = 4096;
-constexpr int MaxRowBytes = 4060;     // one row on a data page
+constexpr int MaxRowBytes = 4060; // one row on a data page
 constexpr int MaxRowsPerPage = 255;
 constexpr int DataHeaderBytes = 14;   // data page header before the row offsets
 constexpr int MaxLongValueRow = 4076; // one long-value row
@@ -28,11 +28,28 @@ constexpr int IndexMaskStart = 27;
 constexpr int IndexMaskBytes = 453;
 constexpr int MaxNameChars = 64;
 
-enum PageType : quint8 { HeaderPage = 0x00, DataPage = 0x01, TdefPage = 0x02, IndexNode = 0x03, IndexLeaf = 0x04, BitmapPage = 0x05 };
+enum PageType : quint8 {
+    HeaderPage = 0x00,
+    DataPage = 0x01,
+    TdefPage = 0x02,
+    IndexNode = 0x03,
+    IndexLeaf = 0x04,
+    BitmapPage = 0x05
+};
 
 enum ColumnCode : quint8 {
-    BoolCode = 0x01, ByteCode = 0x02, Int16Code = 0x03, LongCode = 0x04, MoneyCode = 0x05, FloatCode = 0x06,
-    DoubleCode = 0x07, DateCode = 0x08, BinaryCode = 0x09, TextCode = 0x0A, OleCode = 0x0B, MemoCode = 0x0C,
+    BoolCode = 0x01,
+    ByteCode = 0x02,
+    Int16Code = 0x03,
+    LongCode = 0x04,
+    MoneyCode = 0x05,
+    FloatCode = 0x06,
+    DoubleCode = 0x07,
+    DateCode = 0x08,
+    BinaryCode = 0x09,
+    TextCode = 0x0A,
+    OleCode = 0x0B,
+    MemoCode = 0x0C,
 };
 
 constexpr quint8 FixedFlag = 0x01;
@@ -42,8 +59,11 @@ constexpr quint32 MagicTable = 1625, MagicIndex = 1923;
 
 // A cell as stored: the five kinds of the public API plus what the system
 // tables hold (16-bit and 8-bit integers, dates, binary and OLE bytes).
-struct DateCell { double days = 0; };
-using Cell = std::variant<std::monostate, qint32, double, bool, QString, QByteArray, qint16, quint8, DateCell>;
+struct DateCell {
+    double days = 0;
+};
+using Cell =
+    std::variant<std::monostate, qint32, double, bool, QString, QByteArray, qint16, quint8, DateCell>;
 using CellRow = std::vector<Cell>;
 
 struct ColumnLayout {
@@ -100,17 +120,43 @@ struct TableLayout {
 };
 
 // Little-endian access to a byte array; readers check bounds with fits().
-inline bool fits(const QByteArray& b, qint64 at, qint64 n) { return at >= 0 && n >= 0 && at + n <= b.size(); }
-inline quint32 u8(const QByteArray& b, int at) { return quint8(b[at]); }
-inline quint32 u16(const QByteArray& b, int at) { return u8(b, at) | (u8(b, at + 1) << 8); }
-inline quint32 u24(const QByteArray& b, int at) { return u16(b, at) | (u8(b, at + 2) << 16); }
-inline quint32 u32(const QByteArray& b, int at) { return u16(b, at) | (u16(b, at + 2) << 16); }
-inline void put8(QByteArray& b, int at, quint32 v) { b[at] = char(v & 0xFF); }
-inline void put16(QByteArray& b, int at, quint32 v) { put8(b, at, v); put8(b, at + 1, v >> 8); }
-inline void put24(QByteArray& b, int at, quint32 v) { put16(b, at, v); put8(b, at + 2, v >> 16); }
-inline void put32(QByteArray& b, int at, quint32 v) { put16(b, at, v); put16(b, at + 2, v >> 16); }
-inline void append16(QByteArray& b, quint32 v) { b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); }
-inline void append32(QByteArray& b, quint32 v) { append16(b, v); append16(b, v >> 16); }
+inline bool fits(const QByteArray& b, qint64 at, qint64 n) {
+    return at >= 0 && n >= 0 && at + n <= b.size();
+}
+inline quint32 u8(const QByteArray& b, int at) {
+    return quint8(b[at]);
+}
+inline quint32 u16(const QByteArray& b, int at) {
+    return u8(b, at) | (u8(b, at + 1) << 8);
+}
+inline quint32 u24(const QByteArray& b, int at) {
+    return u16(b, at) | (u8(b, at + 2) << 16);
+}
+inline quint32 u32(const QByteArray& b, int at) {
+    return u16(b, at) | (u16(b, at + 2) << 16);
+}
+inline void put8(QByteArray& b, int at, quint32 v) {
+    b[at] = char(v & 0xFF);
+}
+inline void put16(QByteArray& b, int at, quint32 v) {
+    put8(b, at, v);
+    put8(b, at + 1, v >> 8);
+}
+inline void put24(QByteArray& b, int at, quint32 v) {
+    put16(b, at, v);
+    put8(b, at + 2, v >> 16);
+}
+inline void put32(QByteArray& b, int at, quint32 v) {
+    put16(b, at, v);
+    put16(b, at + 2, v >> 16);
+}
+inline void append16(QByteArray& b, quint32 v) {
+    b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+}
+inline void append32(QByteArray& b, quint32 v) {
+    append16(b, v);
+    append16(b, v >> 16);
+}
 
 // The stored form of a text: UCS-2 little-endian, or the compressed form
 // (FF FE, one byte a character, 0x00 toggling to two-byte units).

@@ -14,7 +14,9 @@ constexpr int BitmapPageBits = (PageSize - 4) * 8;
 constexpr int LongValueInline = 64;
 constexpr int ChainChunk = MaxLongValueRow - 4;
 
-[[noreturn]] void broken(const QString& what, const QString& fault) { throw KovexError(what + ": " + fault); }
+[[noreturn]] void broken(const QString& what, const QString& fault) {
+    throw KovexError(what + ": " + fault);
+}
 
 QByteArray rowBytes(const QByteArray& file, quint32 page, const RowSpan& span) {
     return file.mid(int(page) * PageSize + span.start, span.end - span.start);
@@ -22,7 +24,9 @@ QByteArray rowBytes(const QByteArray& file, quint32 page, const RowSpan& span) {
 
 } // namespace
 
-int pageCount(const QByteArray& file) { return int(file.size() / PageSize); }
+int pageCount(const QByteArray& file) {
+    return int(file.size() / PageSize);
+}
 
 int pageAt(const QByteArray& file, quint32 page, const QString& what) {
     if (page >= quint32(pageCount(file)))
@@ -98,21 +102,26 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
 
 namespace {
 
-void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32>& pages, const QString& what) {
+void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
+                    const QString& what) {
     const quint32 span = quint32(length - 5) * 8;
     quint32 start = u32(file, at + 1);
     if (!pages.empty() && (*pages.begin() < start || *pages.rbegin() - start >= span))
         start = *pages.begin() & ~7u;
     if (!pages.empty() && *pages.rbegin() - start >= span)
-        broken(what, QStringLiteral("pages %1 to %2 lie too far apart for this library to write their usage map")
-                         .arg(*pages.begin()).arg(*pages.rbegin()));
+        broken(what,
+               QStringLiteral("pages %1 to %2 lie too far apart for this library to write their usage map")
+                   .arg(*pages.begin())
+                   .arg(*pages.rbegin()));
     put32(file, at + 1, start);
     std::memset(file.data() + at + 5, 0, size_t(length - 5));
     for (quint32 p : pages)
-        file[at + 5 + int((p - start) / 8)] = char(u8(file, at + 5 + int((p - start) / 8)) | (1u << ((p - start) % 8)));
+        file[at + 5 + int((p - start) / 8)] =
+            char(u8(file, at + 5 + int((p - start) / 8)) | (1u << ((p - start) % 8)));
 }
 
-void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages, const QString& what) {
+void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
+                       const QString& what) {
     const int pointers = (length - 1) / 4;
     for (int k = 0; k < pointers; ++k)
         if (const quint32 bitmap = u32(file, at + 1 + 4 * k); bitmap != 0)
@@ -185,9 +194,15 @@ Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const Naming& what
             broken(what(), QStringLiteral("a value of %1 bytes where %2 are needed").arg(data.size()).arg(n));
     };
     switch (c.type) {
-    case LongCode: need(4); return qint32(u32(data, 0));
-    case Int16Code: need(2); return qint16(u16(data, 0));
-    case ByteCode: need(1); return quint8(data[0]);
+    case LongCode:
+        need(4);
+        return qint32(u32(data, 0));
+    case Int16Code:
+        need(2);
+        return qint16(u16(data, 0));
+    case ByteCode:
+        need(1);
+        return quint8(data[0]);
     case DoubleCode:
     case DateCode: {
         need(8);
@@ -198,13 +213,15 @@ Cell fixedCell(const QByteArray& data, const ColumnLayout& c, const Naming& what
             return DateCell{d};
         return d;
     }
-    default: return data; // kept as bytes: the library neither shows nor writes them
+    default:
+        return data; // kept as bytes: the library neither shows nor writes them
     }
 }
 
 } // namespace
 
-Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table, const ColumnLayout& c) {
+Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table,
+              const ColumnLayout& c) {
     // Named only when something is wrong: a save reads thousands of cells.
     const Naming what = [&] { return QStringLiteral("Table \"%1\", column \"%2\"").arg(table.name, c.name); };
     const int n = int(row.size());
@@ -230,7 +247,9 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
         broken(what(), QStringLiteral("a row whose variable columns do not fit it"));
     if (c.varSlot >= vars)
         return std::monostate{};
-    const auto offset = [&](int slot) { return int(slot == vars ? u16(row, table0) : u16(row, n - mask - 2 - 2 * (slot + 1))); };
+    const auto offset = [&](int slot) {
+        return int(slot == vars ? u16(row, table0) : u16(row, n - mask - 2 - 2 * (slot + 1)));
+    };
     const int start = offset(c.varSlot), end = offset(c.varSlot + 1);
     if (start < 2 || start > end || end > table0)
         broken(what(), QStringLiteral("a variable value outside its row"));
@@ -365,31 +384,40 @@ QByteArray storeLongValue(const QByteArray& data, PageFiller& pages) {
 }
 
 // The bytes of a value of a column, checked against its kind.
-QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::function<PageFiller&(int)>& longValues,
-    const Refusal& fail) {
+QByteArray cellBytes(const ColumnLayout& c, const Cell& cell,
+                     const std::function<PageFiller&(int)>& longValues, const Refusal& fail) {
     switch (c.type) {
     case LongCode: {
         QByteArray b(4, Qt::Uninitialized);
         put32(b, 0, quint32(std::get<qint32>(cell)));
         return b;
     }
-    case Int16Code: { QByteArray b; append16(b, quint16(std::get<qint16>(cell))); return b; }
-    case ByteCode: return QByteArray(1, char(std::get<quint8>(cell)));
+    case Int16Code: {
+        QByteArray b;
+        append16(b, quint16(std::get<qint16>(cell)));
+        return b;
+    }
+    case ByteCode:
+        return QByteArray(1, char(std::get<quint8>(cell)));
     case DoubleCode: {
         const double d = std::get<double>(cell);
         if (!std::isfinite(d))
             fail(c, QStringLiteral("a number that is infinite or undefined cannot be stored"));
         return doubleBytes(d);
     }
-    case DateCode: return doubleBytes(std::get<DateCell>(cell).days);
+    case DateCode:
+        return doubleBytes(std::get<DateCell>(cell).days);
     case TextCode:
     case MemoCode: {
         const QString& text = std::get<QString>(cell);
         if (c.type == TextCode && text.size() > c.length / 2)
-            fail(c, QStringLiteral("a text of %1 characters is longer than the column's %2").arg(text.size()).arg(c.length / 2));
+            fail(c, QStringLiteral("a text of %1 characters is longer than the column's %2")
+                        .arg(text.size())
+                        .arg(c.length / 2));
         const std::optional<QByteArray> bytes = encodeText(text);
         if (!bytes)
-            fail(c, QStringLiteral("a text that begins with U+FEFF and holds a character whose code ends in 00 cannot be stored"));
+            fail(c, QStringLiteral("a text that begins with U+FEFF and holds a character whose code ends in "
+                                   "00 cannot be stored"));
         if (c.type == MemoCode && bytes->size() > 0xFFFFFF)
             fail(c, QStringLiteral("a text of %1 characters is too long for a memo").arg(text.size()));
         return c.type == MemoCode ? storeLongValue(*bytes, longValues(c.number)) : *bytes;
@@ -399,7 +427,9 @@ QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::functio
         if (c.type == OleCode)
             return storeLongValue(b, longValues(c.number));
         if (c.type == BinaryCode && b.size() > c.length)
-            fail(c, QStringLiteral("binary data of %1 bytes is longer than the column's %2").arg(b.size()).arg(c.length));
+            fail(c, QStringLiteral("binary data of %1 bytes is longer than the column's %2")
+                        .arg(b.size())
+                        .arg(c.length));
         return b;
     }
     }
@@ -407,24 +437,33 @@ QByteArray cellBytes(const ColumnLayout& c, const Cell& cell, const std::functio
 
 bool kindFits(const ColumnLayout& c, const Cell& cell) {
     switch (c.type) {
-    case LongCode: return std::holds_alternative<qint32>(cell);
-    case Int16Code: return std::holds_alternative<qint16>(cell);
-    case ByteCode: return std::holds_alternative<quint8>(cell);
-    case DoubleCode: return std::holds_alternative<double>(cell);
-    case DateCode: return std::holds_alternative<DateCell>(cell);
-    case BoolCode: return std::holds_alternative<bool>(cell);
+    case LongCode:
+        return std::holds_alternative<qint32>(cell);
+    case Int16Code:
+        return std::holds_alternative<qint16>(cell);
+    case ByteCode:
+        return std::holds_alternative<quint8>(cell);
+    case DoubleCode:
+        return std::holds_alternative<double>(cell);
+    case DateCode:
+        return std::holds_alternative<DateCell>(cell);
+    case BoolCode:
+        return std::holds_alternative<bool>(cell);
     case TextCode:
-    case MemoCode: return std::holds_alternative<QString>(cell);
+    case MemoCode:
+        return std::holds_alternative<QString>(cell);
     case BinaryCode:
-    case OleCode: return std::holds_alternative<QByteArray>(cell);
-    default: return false;
+    case OleCode:
+        return std::holds_alternative<QByteArray>(cell);
+    default:
+        return false;
     }
 }
 
 } // namespace
 
 QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
-    const std::function<PageFiller&(int column)>& longValues, const Refusal& fail) {
+                     const std::function<PageFiller&(int column)>& longValues, const Refusal& fail) {
     int columns = 0;
     for (const ColumnLayout& c : table.columns)
         columns = std::max(columns, c.number + 1);
@@ -470,7 +509,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
 // ---- index leaves
 
 std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& index, const CellRow& cells,
-    const Refusal& fail) {
+                                   const Refusal& fail) {
     QByteArray key;
     bool allNull = true;
     for (int number : index.columns) {
@@ -478,7 +517,8 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
         while (i < table.columns.size() && table.columns[i].number != number)
             ++i;
         if (i == table.columns.size() || i >= cells.size()) {
-            fail(ColumnLayout{QStringLiteral("#%1").arg(number)}, QStringLiteral("an index on a column that does not exist"));
+            fail(ColumnLayout{QStringLiteral("#%1").arg(number)},
+                 QStringLiteral("an index on a column that does not exist"));
             return std::nullopt;
         }
         const ColumnLayout& c = table.columns[i];
@@ -499,12 +539,15 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
         } else if (c.type == TextCode && text) {
             const std::optional<QByteArray> k = generalLegacyKey(*text);
             if (!k) {
-                fail(c, QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index").arg(*text));
+                fail(c,
+                     QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index")
+                         .arg(*text));
                 return std::nullopt;
             }
             key += *k;
         } else {
-            fail(c, QStringLiteral("an index on a column of type %1, which this library does not write").arg(c.type));
+            fail(c, QStringLiteral("an index on a column of type %1, which this library does not write")
+                        .arg(c.type));
             return std::nullopt;
         }
     }
@@ -515,12 +558,15 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
 
 QByteArray indexEntry(const QByteArray& key, quint32 page, int row) {
     QByteArray e = key;
-    e.append(char((page >> 16) & 0xFF)).append(char((page >> 8) & 0xFF)).append(char(page & 0xFF)).append(char(row));
+    e.append(char((page >> 16) & 0xFF))
+        .append(char((page >> 8) & 0xFF))
+        .append(char(page & 0xFF))
+        .append(char(row));
     return e;
 }
 
 void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
-    const std::function<void()>& overflow) {
+               const std::function<void()>& overflow) {
     std::sort(entries.begin(), entries.end());
     const int at = int(page) * PageSize;
     std::memset(file.data() + at, 0, PageSize);
@@ -544,7 +590,8 @@ void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QBy
 std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QString& what) {
     const int at = pageAt(file, page, what);
     if (u8(file, at) != IndexLeaf)
-        broken(what, QStringLiteral("index page %1 is no leaf (an index of several pages is not supported)").arg(page));
+        broken(what, QStringLiteral("index page %1 is no leaf (an index of several pages is not supported)")
+                         .arg(page));
     if (u32(file, at + 12) != 0 || u32(file, at + 16) != 0 || u32(file, at + 20) != 0)
         broken(what, QStringLiteral("an index of several pages, which this library does not support"));
     const int prefix = int(u16(file, at + 24));
@@ -563,7 +610,8 @@ std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QSt
         QByteArray e = file.mid(at + IndexEntriesStart + start, bit - start);
         if (entries.empty()) {
             if (prefix > e.size())
-                broken(what, QStringLiteral("index page %1 has a prefix longer than its first entry").arg(page));
+                broken(what,
+                       QStringLiteral("index page %1 has a prefix longer than its first entry").arg(page));
             shared = e.left(prefix);
         } else {
             e = shared + e;

@@ -42,13 +42,15 @@ struct StoredRow {
 };
 // Every live row of a table, in page and row order; long values resolved.
 std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table);
-Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table, const ColumnLayout& column);
+Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& table,
+              const ColumnLayout& column);
 
 // Hands out page numbers: first those given back, then new pages at the
 // end of the file.
 class PageAllocator {
   public:
-    PageAllocator(QByteArray& file, std::set<quint32> reusable) : m_file(file), m_reusable(std::move(reusable)) {}
+    PageAllocator(QByteArray& file, std::set<quint32> reusable)
+        : m_file(file), m_reusable(std::move(reusable)) {}
     quint32 allocate();
     const std::set<quint32>& unused() const { return m_reusable; }
     const std::vector<quint32>& taken() const { return m_taken; }
@@ -83,15 +85,15 @@ QByteArray ownerBytes(quint32 tdefPage);
 // does not fit. `fail` words a refusal for the column.
 using Refusal = std::function<void(const ColumnLayout&, const QString&)>;
 QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
-    const std::function<PageFiller&(int column)>& longValues, const Refusal& fail);
+                     const std::function<PageFiller&(int column)>& longValues, const Refusal& fail);
 
 // The key bytes of one index for a row, or nothing when it is left out of
 // the index (all nulls in an index that ignores them).
 std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& index, const CellRow& cells,
-    const Refusal& fail);
+                                   const Refusal& fail);
 // The entries of a single-leaf index, sorted, written into its root page.
 void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
-    const std::function<void()>& overflow);
+               const std::function<void()>& overflow);
 QByteArray indexEntry(const QByteArray& key, quint32 page, int row);
 // The entries of a leaf page, in stored order; throws on a broken leaf.
 std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QString& what);

@@ -24,10 +24,25 @@ struct Cursor {
         if (!fits(b, at, n))
             throw KovexError(what + ": its definition ends too early");
     }
-    quint32 take8() { need(1); return u8(b, at++); }
-    quint32 take16() { need(2); at += 2; return u16(b, at - 2); }
-    quint32 take24() { need(3); at += 3; return u24(b, at - 3); }
-    quint32 take32() { need(4); at += 4; return u32(b, at - 4); }
+    quint32 take8() {
+        need(1);
+        return u8(b, at++);
+    }
+    quint32 take16() {
+        need(2);
+        at += 2;
+        return u16(b, at - 2);
+    }
+    quint32 take24() {
+        need(3);
+        at += 3;
+        return u24(b, at - 3);
+    }
+    quint32 take32() {
+        need(4);
+        at += 4;
+        return u32(b, at - 4);
+    }
     QString name() {
         const int n = int(take16());
         need(n);
@@ -42,12 +57,13 @@ struct Cursor {
     }
 };
 
-QByteArray definitionBytes(const QByteArray& file, quint32 page, const QString& what, std::vector<quint32>& pages) {
+QByteArray definitionBytes(const QByteArray& file, quint32 page, const QString& what,
+                           std::vector<quint32>& pages) {
     QByteArray def;
     while (true) {
         const int at = pageAt(file, page, what);
-        if (u8(file, at) != TdefPage || std::find(pages.begin(), pages.end(), page) != pages.end()
-            || pages.size() >= MaxDefinitionPages)
+        if (u8(file, at) != TdefPage || std::find(pages.begin(), pages.end(), page) != pages.end() ||
+            pages.size() >= MaxDefinitionPages)
             throw KovexError(what + QStringLiteral(": page %1 is no table definition").arg(page));
         pages.push_back(page);
         def += pages.size() == 1 ? file.mid(at, PageSize) : file.mid(at + 8, PageSize - 8);
@@ -150,7 +166,8 @@ TableLayout readTableLayout(const QByteArray& file, quint32 page, const QString&
         m.free = c.map();
         t.longMaps.push_back(m);
     }
-    std::stable_sort(t.columns.begin(), t.columns.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    std::stable_sort(t.columns.begin(), t.columns.end(),
+                     [](const auto& a, const auto& b) { return a.number < b.number; });
     return t;
 }
 

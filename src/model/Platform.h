@@ -98,9 +98,7 @@ class NoPrinter : public Printer {
     void setOrientation(PageOrientation) override {}
     bool pageSetupDialog() override { throw noPrinterInstalled(); }
     QSize pageSize() const override { return {}; }
-    void printPicture(const QImage&, const QRect&) override {
-        throw noPrinterInstalled();
-    }
+    void printPicture(const QImage&, const QRect&) override { throw noPrinterInstalled(); }
 };
 
 // The hourglass for as long as the object lives, errors included.

@@ -26,8 +26,8 @@ const std::array<Binding, 5> kLookups{{
 }};
 
 const std::array<Binding, 31> kFields{{
-    {ui::dbeAs[1], "feederCable1", "As"},    {ui::dbeAs[2], "feederCable2", "As"},
-    {ui::dbeAs[3], "feederCable3", "As"},    {ui::dbeAntNr, "antennaPattern", "Numéro"},
+    {ui::dbeAs[1], "feederCable1", "As"},      {ui::dbeAs[2], "feederCable2", "As"},
+    {ui::dbeAs[3], "feederCable3", "As"},      {ui::dbeAntNr, "antennaPattern", "Numéro"},
     {ui::dbeV00, "antennaPattern", "V00"},     {ui::dbeV10, "antennaPattern", "V10"},
     {ui::dbeV20, "antennaPattern", "V20"},     {ui::dbeV30, "antennaPattern", "V30"},
     {ui::dbeV40, "antennaPattern", "V40"},     {ui::dbeV50, "antennaPattern", "V50"},

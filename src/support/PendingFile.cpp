@@ -8,10 +8,10 @@
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <optional>
 #include <cstring>
 #include <fcntl.h>
 #include <locale.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>

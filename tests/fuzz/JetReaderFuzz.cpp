@@ -29,7 +29,8 @@ using kovex::KovexError;
 QByteArray recipe(const uint8_t* data, size_t size) {
     if (size < 5)
         return {};
-    std::mt19937 random(uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16 | uint32_t(data[4]) << 24);
+    std::mt19937 random(uint32_t(data[1]) | uint32_t(data[2]) << 8 | uint32_t(data[3]) << 16 |
+                        uint32_t(data[4]) << 24);
     QByteArray file;
     try {
         file = samples::build(samples::randomSample(random, 12)).bytes();
@@ -37,7 +38,8 @@ QByteArray recipe(const uint8_t* data, size_t size) {
         return {}; // a random schema the library refuses
     }
     for (size_t at = 5; at + 4 <= size; at += 4) {
-        const size_t offset = (size_t(data[at]) | size_t(data[at + 1]) << 8 | size_t(data[at + 2]) << 16) % size_t(file.size());
+        const size_t offset =
+            (size_t(data[at]) | size_t(data[at + 1]) << 8 | size_t(data[at + 2]) << 16) % size_t(file.size());
         file[qsizetype(offset)] = char(data[at + 3]);
     }
     return file;
@@ -53,7 +55,8 @@ bool sameRows(const std::vector<Row>& a, const std::vector<Row>& b) {
         for (size_t c = 0; c < a[r].size(); ++c) {
             const auto* x = std::get_if<double>(&a[r][c]);
             const auto* y = std::get_if<double>(&b[r][c]);
-            if (x && y ? std::bit_cast<std::uint64_t>(*x) != std::bit_cast<std::uint64_t>(*y) : a[r][c] != b[r][c])
+            if (x && y ? std::bit_cast<std::uint64_t>(*x) != std::bit_cast<std::uint64_t>(*y)
+                       : a[r][c] != b[r][c])
                 return false;
         }
     }
@@ -78,8 +81,9 @@ void checkRewrite(const Database& db, const TableDef& table) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = size > 0 && (data[0] & 1) ? recipe(data, size)
-                                                        : QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes = size > 0 && (data[0] & 1)
+                                 ? recipe(data, size)
+                                 : QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     structuralFaults(bytes);
     std::optional<Database> db;
     try {
@@ -89,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     require(db->bytes() == bytes, "the bytes read are given back unchanged");
     for (const TableDef& table : db->tables()) {
-        require(db->table(table.name.toLower()).has_value(), "a table is found by its name in any case", table.name);
+        require(db->table(table.name.toLower()).has_value(), "a table is found by its name in any case",
+                table.name);
         try {
             checkRewrite(*db, table);
         } catch (const KovexError& error) {

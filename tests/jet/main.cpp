@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
         ok = write(folder, "wide", samples::build(samples::wideSample())) && ok;
         std::mt19937 random(20);
         for (int i = 0; i < 4; ++i)
-            ok = write(folder, QStringLiteral("random%1").arg(i), samples::build(samples::randomSample(random))) && ok;
+            ok = write(folder, QStringLiteral("random%1").arg(i),
+                       samples::build(samples::randomSample(random))) &&
+                 ok;
         return ok ? 0 : 1;
     } catch (const kovex::KovexError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));

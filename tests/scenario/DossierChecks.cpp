@@ -69,7 +69,8 @@ QString number(double value) {
 
 int pdfPageCount(const QString& file) {
     const QString info = run("pdfinfo", {file});
-    const QRegularExpressionMatch pages = QRegularExpression("^Pages:\\s+(\\d+)", QRegularExpression::MultilineOption).match(info);
+    const QRegularExpressionMatch pages =
+        QRegularExpression("^Pages:\\s+(\\d+)", QRegularExpression::MultilineOption).match(info);
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
@@ -91,7 +92,8 @@ QImage pdfPage(const QString& file, int page, int dpi) {
 }
 
 QString pdfWordColour(const QString& file, int page, const QString& word) {
-    const QString boxes = run("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), file, "-"});
+    const QString boxes =
+        run("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), file, "-"});
     const QRegularExpression wordBox(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">" +
         QRegularExpression::escape(word.toHtmlEscaped()) + "</word>");
@@ -181,9 +183,11 @@ QStringList windowState(const Session& p) {
         state << QString("%1 row %2").arg(table).arg(p.data.cursor(table).row);
     const QImage& picture = p.drawingForm.imgPH;
     state << QString("drawing %1 %2 ").arg(p.drawingForm.visible).arg(p.drawingForm.BracketNoteFlag) +
-                 QString::fromLatin1(QCryptographicHash::hash(
-                     QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()),
-                     QCryptographicHash::Sha256).toHex());
+                 QString::fromLatin1(
+                     QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(picture.constBits()),
+                                                         picture.sizeInBytes()),
+                                              QCryptographicHash::Sha256)
+                         .toHex());
     return state;
 }
 

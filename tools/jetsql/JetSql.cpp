@@ -104,7 +104,8 @@ void copyRows(const jet::Database& jet, const jet::TableDef& table, const QSqlDa
     const std::vector<jet::Row> rows = jet.rows(table.name);
     if (rows.empty())
         return;
-    const QString marks = QStringList(static_cast<qsizetype>(table.columns.size()), QStringLiteral("?")).join(", ");
+    const QString marks =
+        QStringList(static_cast<qsizetype>(table.columns.size()), QStringLiteral("?")).join(", ");
     QSqlQuery insert(db);
     if (!insert.prepare("INSERT INTO " + quotedName(table.name) + " VALUES (" + marks + ")"))
         fail("INSERT INTO " + table.name + ": " + insert.lastError().text());

@@ -128,8 +128,8 @@ double wireSpanM(const QString& deckText, const QString& name) {
     // The farthest two points of straight wires are two of their ends.
     for (std::size_t i = 0; i < ends.size(); ++i)
         for (std::size_t j = i + 1; j < ends.size(); ++j)
-            span = std::max(span, std::hypot(ends[i][0] - ends[j][0], ends[i][1] - ends[j][1],
-                                             ends[i][2] - ends[j][2]));
+            span = std::max(
+                span, std::hypot(ends[i][0] - ends[j][0], ends[i][1] - ends[j][1], ends[i][2] - ends[j][2]));
     return span;
 }
 

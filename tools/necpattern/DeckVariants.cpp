@@ -102,7 +102,8 @@ Variation parseVariation(const QString& rest, const QString& where) {
     QStringList fields = fieldsOf(rest);
     const QString kind = fields.value(0).toUpper();
     if (kind == "CARD")
-        return cardVariation(rest.mid(rest.indexOf(QStringLiteral("CARD"), 0, Qt::CaseInsensitive) + 4), where);
+        return cardVariation(rest.mid(rest.indexOf(QStringLiteral("CARD"), 0, Qt::CaseInsensitive) + 4),
+                             where);
     Variation v;
     takeTags(fields, v, where);
     fields.removeFirst();
@@ -133,7 +134,8 @@ std::vector<Dimension> dimensionsOf(const QStringList& lines, const QString& nam
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString card = lines[i].trimmed();
         const QStringList fields = fieldsOf(card);
-        if (fields.size() < 2 || fields[0].left(2).toUpper() != "CM" || !fields[1].toUpper().startsWith("VARY"))
+        if (fields.size() < 2 || fields[0].left(2).toUpper() != "CM" ||
+            !fields[1].toUpper().startsWith("VARY"))
             continue;
         const QString where = name + ":" + QString::number(i + 1) + ": ";
         const bool joined = fields[1].toUpper() == "VARY+";

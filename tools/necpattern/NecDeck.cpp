@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <thread>
 #include <optional>
+#include <thread>
 
 namespace necpattern {
 
@@ -217,7 +217,8 @@ QByteArray serialised(const SphericalPattern& pattern) {
 
 std::optional<SphericalPattern> deserialised(const QByteArray& compressed) {
     const QByteArray bytes = qUncompress(compressed);
-    constexpr auto count = SphericalPattern::thetaCount * SphericalPattern::phiCount + SphericalPattern::cutCount;
+    constexpr auto count =
+        SphericalPattern::thetaCount * SphericalPattern::phiCount + SphericalPattern::cutCount;
     if (bytes.size() != static_cast<qsizetype>(count * sizeof(double)))
         return std::nullopt;
     QDataStream in(bytes);
@@ -283,7 +284,8 @@ void runJob(NecJob& job, const NecProgram& program) {
 
 QString cachePath(const QString& cacheFolder, const QString& completedDeckText) {
     const QByteArray hash =
-        QCryptographicHash::hash(cacheFormat + computedCards(completedDeckText), QCryptographicHash::Sha256).toHex();
+        QCryptographicHash::hash(cacheFormat + computedCards(completedDeckText), QCryptographicHash::Sha256)
+            .toHex();
     return QDir(cacheFolder).filePath(QString::fromLatin1(hash) + ".pattern");
 }
 

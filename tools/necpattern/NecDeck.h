@@ -25,9 +25,9 @@ struct NecProgram {
 
 // One run of nec2c: a variant of a deck at every frequency of its band(s).
 struct NecJob {
-    QString name;     // deck and variant, for messages
-    QString deck;     // as nec2c gets it (completedDeck)
-    QString workBase; // path in the work folder, without extension
+    QString name;             // deck and variant, for messages
+    QString deck;             // as nec2c gets it (completedDeck)
+    QString workBase;         // path in the work folder, without extension
     SphericalPattern pattern; // the largest gain over its FR cards, once run
     bool cached = false;
 };

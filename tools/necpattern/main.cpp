@@ -28,9 +28,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QSet>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cmath>
 #include <cstdio>

@@ -58,7 +58,9 @@ TEST_F(GeneralHandlerTest, ACaseRefusalShowsTheCaseMessage) {
 
 TEST_F(GeneralHandlerTest, AJetRefusalShowsTheJetMessage) {
     const jet::ColumnDef text{QStringLiteral("A"), jet::ColumnType::Text, 10};
-    EXPECT_EQ(shownFor([&] { jet::Database::create({{QStringLiteral("MSysMine"), {text}, -1}}); }),
+    EXPECT_EQ(shownFor([&] {
+                  jet::Database::create({{QStringLiteral("MSysMine"), {text}, -1}});
+              }),
               "Table \"MSysMine\": names beginning with MSys belong to Jet's own tables");
     EXPECT_EQ(shownFor([] { jet::Database::read("no Jet file"); }),
               "The file is no Jet database: its size is no whole number of pages");

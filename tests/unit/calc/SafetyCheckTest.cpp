@@ -93,8 +93,8 @@ TEST(SafetyCheck, FromNinetyDegreesOffTheBeamTheBackValueCounts) {
 // without a tilt it is the estimate itself.
 TEST(SafetyCheck, NeverBelowTheEstimateAndEqualWithoutTilt) {
     std::mt19937 random(24);
-    std::uniform_real_distribution<double> gain(-10, 25), tilt(-35, 35), distance(0.5, 200),
-        height(-20, 60), wall(-12, 0), power(-10, 35);
+    std::uniform_real_distribution<double> gain(-10, 25), tilt(-35, 35), distance(0.5, 200), height(-20, 60),
+        wall(-12, 0), power(-10, 35);
     for (int run = 0; run < 20000; ++run) {
         AntennaInput antenna;
         antenna.inputPowerdBW = power(random);

@@ -38,7 +38,8 @@ class DossierDocument : public testing::Test {
         return QString::fromUtf8(process.readAllStandardOutput());
     }
     static QString text(const QString& path, int page) {
-        return tool("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"})
+        return tool("pdftotext",
+                    {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"})
             .replace(QRegularExpression("[ \\t]+"), " ");
     }
     static dossier::Content content() {
@@ -66,7 +67,8 @@ TEST_F(DossierDocument, LongTableRunsOverPagesWithItsHeadings) {
     const QString path = written(c);
 
     const QString info = tool("pdfinfo", {path});
-    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595.* x 842.* pts \\(A4\\)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595.* x 842.* pts \\(A4\\)")))
+        << info.toStdString();
     const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
     ASSERT_GE(pages, 4);
     QString all;

@@ -70,7 +70,8 @@ const Figure kFigures[]{
     // The safety check states the figures its marks and distances use.
     {Topic::SafetyCheck, "4.77 m à 10 MHz", "4.77 m bij 10 MHz", "4.77 m bei 10 MHz", "4.77 m at 10 MHz"},
     {Topic::SafetyCheck, "1.5 m et à 4 m", "1.5 m en 4 m", "1.5 m und 4 m", "1.5 m and 4 m"},
-    {Topic::SafetyCheck, "100 %, 80 % et 5 %", "100 %, 80 % en 5 %", "100 %, 80 % und 5 %", "100 %, 80 % and 5 %"},
+    {Topic::SafetyCheck, "100 %, 80 % et 5 %", "100 %, 80 % en 5 %", "100 %, 80 % und 5 %",
+     "100 %, 80 % and 5 %"},
     {Topic::SafetyCheck, "\"near field\"", "\"near field\"", "\"near field\"", "\"near field\""},
     {Topic::SafetyCheck, "Au-delà de 1", "Boven 1", "Über 1", "Above 1"},
 };

@@ -138,7 +138,7 @@ TEST(JetDatabase, ANewDatabaseHoldsJetsCatalogAndItsIndexes) {
     const format::JetFile f = format::JetFile::read(db.bytes());
     ASSERT_EQ(f.tables().size(), 4u);
     EXPECT_EQ(f.tables()[0].name, QStringLiteral("MSysObjects"));
-    EXPECT_EQ(f.tables()[0].rowCount, 8u); // three containers, MSysDb, four tables
+    EXPECT_EQ(f.tables()[0].rowCount, 8u);  // three containers, MSysDb, four tables
     EXPECT_EQ(f.tables()[1].rowCount, 24u); // three access rows each
     EXPECT_EQ(db.bytes().mid(4, 15), QByteArray("Standard Jet DB"));
 }
@@ -150,16 +150,19 @@ TEST(JetDatabase, ReplacingRowsLeavesOtherTablesAsTheyWere) {
     const QByteArray before = db.bytes();
     db.replaceRows(QStringLiteral("APPLICANT"), {});
     expectSound(db.bytes());
-    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")), pagesBesides(db.bytes(), QStringLiteral("Applicant")));
+    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")),
+              pagesBesides(db.bytes(), QStringLiteral("Applicant")));
     EXPECT_TRUE(db.rows(QStringLiteral("Applicant")).empty());
     const std::vector<Row> rows = samples::edgeSample().rows[0];
     db.replaceRows(QStringLiteral("Applicant"), rows);
     expectSound(db.bytes());
     EXPECT_EQ(db.bytes().size(), before.size()); // freed pages were taken again
     EXPECT_EQ(Database::read(db.bytes()).rows(QStringLiteral("Applicant")).size(), rows.size());
-    db.replaceRows(QStringLiteral("Applicant"), {{qint32(1), QStringLiteral("a"), QString(9000, u'z'), 1.0, true, QStringLiteral("x")}});
+    db.replaceRows(QStringLiteral("Applicant"),
+                   {{qint32(1), QStringLiteral("a"), QString(9000, u'z'), 1.0, true, QStringLiteral("x")}});
     expectSound(db.bytes());
-    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")), pagesBesides(db.bytes(), QStringLiteral("Applicant")));
+    EXPECT_EQ(pagesBesides(before, QStringLiteral("Applicant")),
+              pagesBesides(db.bytes(), QStringLiteral("Applicant")));
 }
 
 TEST(JetDatabase, AMissingYesNoIsWrittenAsNo) {
@@ -171,27 +174,40 @@ TEST(JetDatabase, AMissingYesNoIsWrittenAsNo) {
 // Each refusal names the table and the column and leaves the database as
 // it was.
 TEST(JetDatabase, RefusesWhatTheColumnCannotHold) {
-    Database db = oneTable({{QStringLiteral("AA09InfoApplicant"), ColumnType::Text, 255}, {QStringLiteral("N"), ColumnType::Double},
-        {QStringLiteral("K"), ColumnType::Long}});
+    Database db = oneTable({{QStringLiteral("AA09InfoApplicant"), ColumnType::Text, 255},
+                            {QStringLiteral("N"), ColumnType::Double},
+                            {QStringLiteral("K"), ColumnType::Long}});
     db.replaceRows(QStringLiteral("File1Table"), {{QStringLiteral("kept"), 1.0, qint32(1)}});
     const QByteArray before = db.bytes();
-    const auto refusal = [&](Row row) { return refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), {row}); }); };
+    const auto refusal = [&](Row row) {
+        return refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), {row}); });
+    };
     EXPECT_EQ(refusal({QString(300, u'x'), 1.0, qint32(1)}),
-        std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a text of 300 characters is longer than the column's 255"));
-    EXPECT_EQ(refusal({QString(), std::numeric_limits<double>::quiet_NaN(), qint32(1)}),
-        std::string("Table \"File1Table\", column \"N\": a number that is infinite or undefined cannot be stored"));
-    EXPECT_EQ(refusal({QString(), -std::numeric_limits<double>::infinity(), qint32(1)}),
-        std::string("Table \"File1Table\", column \"N\": a number that is infinite or undefined cannot be stored"));
+              std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a text of 300 characters is "
+                          "longer than the column's 255"));
+    EXPECT_EQ(
+        refusal({QString(), std::numeric_limits<double>::quiet_NaN(), qint32(1)}),
+        std::string(
+            "Table \"File1Table\", column \"N\": a number that is infinite or undefined cannot be stored"));
+    EXPECT_EQ(
+        refusal({QString(), -std::numeric_limits<double>::infinity(), qint32(1)}),
+        std::string(
+            "Table \"File1Table\", column \"N\": a number that is infinite or undefined cannot be stored"));
     EXPECT_EQ(refusal({QString(), 1.0, QStringLiteral("1")}),
-        std::string("Table \"File1Table\", column \"K\": a value of the wrong kind for the column"));
-    EXPECT_EQ(refusal({qint32(4), 1.0, qint32(1)}),
-        std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a value of the wrong kind for the column"));
-    EXPECT_EQ(refusal({QString(QChar(0xFEFF)) + QChar(0x4E00), 1.0, qint32(1)}),
-        std::string("Table \"File1Table\", column \"AA09InfoApplicant\": a text that begins with U+FEFF and holds a "
-                    "character whose code ends in 00 cannot be stored"));
-    EXPECT_EQ(refusal({QString(), 1.0}), std::string("Table \"File1Table\", row 1: 2 values for the table's 3 columns"));
+              std::string("Table \"File1Table\", column \"K\": a value of the wrong kind for the column"));
+    EXPECT_EQ(
+        refusal({qint32(4), 1.0, qint32(1)}),
+        std::string(
+            "Table \"File1Table\", column \"AA09InfoApplicant\": a value of the wrong kind for the column"));
+    EXPECT_EQ(
+        refusal({QString(QChar(0xFEFF)) + QChar(0x4E00), 1.0, qint32(1)}),
+        std::string(
+            "Table \"File1Table\", column \"AA09InfoApplicant\": a text that begins with U+FEFF and holds a "
+            "character whose code ends in 00 cannot be stored"));
+    EXPECT_EQ(refusal({QString(), 1.0}),
+              std::string("Table \"File1Table\", row 1: 2 values for the table's 3 columns"));
     EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("Nothing"), {}); }),
-        std::string("Table \"Nothing\": the database has no table of this name"));
+              std::string("Table \"Nothing\": the database has no table of this name"));
     EXPECT_EQ(db.bytes(), before);
 }
 
@@ -203,8 +219,12 @@ TEST(JetDatabase, RefusesARowOverTheRowLimit) {
         row.push_back(QString(255, QChar(0x4E00)));
     }
     Database db = oneTable(columns);
-    EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), {row, row}); }),
-        std::string("Table \"File1Table\", row 1: a row of 4616 bytes is longer than the 4060 bytes Jet allows"));
+    EXPECT_EQ(
+        refusalOf([&] {
+            db.replaceRows(QStringLiteral("File1Table"), {row, row});
+        }),
+        std::string(
+            "Table \"File1Table\", row 1: a row of 4616 bytes is longer than the 4060 bytes Jet allows"));
     row.resize(7);
     columns.resize(7);
     Database fits = oneTable(columns);
@@ -220,30 +240,37 @@ TEST(JetDatabase, RefusesMoreKeysThanOneIndexPageHoldsAndBrokenKeys) {
     db.replaceRows(QStringLiteral("File1Table"), rows);
     expectSound(db.bytes());
     rows.push_back({qint32(1000)});
-    EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), rows); }),
+    EXPECT_EQ(
+        refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), rows); }),
         std::string("Table \"File1Table\", column \"File1PK\": 402 rows are more than one index page holds"));
-    EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), {{qint32(5)}, {qint32(5)}}); }),
-        std::string("Table \"File1Table\", column \"File1PK\": two rows hold the same key of a unique index"));
+    EXPECT_EQ(refusalOf([&] {
+                  db.replaceRows(QStringLiteral("File1Table"), {{qint32(5)}, {qint32(5)}});
+              }),
+              std::string(
+                  "Table \"File1Table\", column \"File1PK\": two rows hold the same key of a unique index"));
     EXPECT_EQ(refusalOf([&] { db.replaceRows(QStringLiteral("File1Table"), {{std::monostate{}}}); }),
-        std::string("Table \"File1Table\", column \"File1PK\": a key that is missing"));
+              std::string("Table \"File1Table\", column \"File1PK\": a key that is missing"));
     EXPECT_EQ(db.rows(QStringLiteral("File1Table")).size(), 401u);
 }
 
 TEST(JetDatabase, RefusesSchemasJetCannotHold) {
     const auto refusal = [](TableDef t) { return refusalOf([&] { Database::create({t}); }); };
     const ColumnDef text{QStringLiteral("A"), ColumnType::Text, 10};
-    EXPECT_EQ(refusal({QStringLiteral("Caf\u00e9"), {text}, -1}),
+    EXPECT_EQ(
+        refusal({QStringLiteral("Caf\u00e9"), {text}, -1}),
         std::string("Table \"Caf\u00e9\": a table name may hold only the letters A to Z, the digits and _"));
     EXPECT_EQ(refusal({QStringLiteral("MSysMine"), {text}, -1}),
-        std::string("Table \"MSysMine\": names beginning with MSys belong to Jet's own tables"));
+              std::string("Table \"MSysMine\": names beginning with MSys belong to Jet's own tables"));
     EXPECT_EQ(refusal({QStringLiteral("T"), {text}, 0}),
-        std::string("Table \"T\": the primary key must be one of its long-integer columns"));
+              std::string("Table \"T\": the primary key must be one of its long-integer columns"));
     EXPECT_EQ(refusal({QStringLiteral("T"), {text, text}, -1}),
-        std::string("Table \"T\", column \"A\": the table has two columns of this name"));
+              std::string("Table \"T\", column \"A\": the table has two columns of this name"));
     EXPECT_EQ(refusal({QStringLiteral("T"), {{QStringLiteral("A"), ColumnType::Text, 256}}, -1}),
-        std::string("Table \"T\", column \"A\": a text column holds 1 to 255 characters, not 256"));
-    EXPECT_EQ(refusalOf([&] { Database::create({{QStringLiteral("t"), {text}, -1}, {QStringLiteral("T"), {text}, -1}}); }),
-        std::string("Table \"T\": the schema has two tables of this name"));
+              std::string("Table \"T\", column \"A\": a text column holds 1 to 255 characters, not 256"));
+    EXPECT_EQ(refusalOf([&] {
+                  Database::create({{QStringLiteral("t"), {text}, -1}, {QStringLiteral("T"), {text}, -1}});
+              }),
+              std::string("Table \"T\": the schema has two tables of this name"));
 }
 
 // What the reader does not support is refused by name, never misread.
@@ -253,21 +280,24 @@ TEST(JetDatabase, ReaderRefusesWhatItDoesNotSupport) {
     QByteArray jet3 = bytes;
     jet3[0x14] = 0;
     EXPECT_EQ(refusalOf([&] { Database::read(jet3); }),
-        std::string("The database is in the format of Jet 3, not Jet 4.0 (Access 2000 to 2003)"));
+              std::string("The database is in the format of Jet 3, not Jet 4.0 (Access 2000 to 2003)"));
     QByteArray encrypted = bytes;
     encrypted[0x3E] = char(encrypted[0x3E] ^ 0x01); // a database key under the mask
-    EXPECT_EQ(refusalOf([&] { Database::read(encrypted); }), std::string("The database is encrypted, which this library does not read"));
+    EXPECT_EQ(refusalOf([&] { Database::read(encrypted); }),
+              std::string("The database is encrypted, which this library does not read"));
     EXPECT_EQ(refusalOf([&] { Database::read(QByteArray("not a database")); }),
-        std::string("The file is no Jet database: its size is no whole number of pages"));
+              std::string("The file is no Jet database: its size is no whole number of pages"));
     const format::JetFile f = format::JetFile::read(bytes);
     QByteArray twoPages = bytes;
     format::put32(twoPages, int(f.tables().back().indexes[0].root) * PageSize + 16, 3); // a next leaf
-    EXPECT_EQ(refusalOf([&] { Database::read(twoPages); }),
+    EXPECT_EQ(
+        refusalOf([&] { Database::read(twoPages); }),
         std::string("Table \"File1Table\": an index of several pages, which this library does not support"));
     QByteArray date = bytes;
     date[int(f.tables().back().tdefPage) * PageSize + 63 + 12 + 0] = char(0x08); // a date/time column
     EXPECT_EQ(refusalOf([&] { Database::read(date); }),
-        std::string("Table \"File1Table\", column \"File1PK\": a column of type date/time, which this library does not read"));
+              std::string("Table \"File1Table\", column \"File1PK\": a column of type date/time, which this "
+                          "library does not read"));
 }
 
 TEST(JetDatabase, SavesTheWholeFile) {
@@ -279,19 +309,24 @@ TEST(JetDatabase, SavesTheWholeFile) {
     EXPECT_EQ(file.readAll(), db.bytes());
     // No folder to write into, or a folder where the file should be: refused.
     EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("missing/ZZ0ZZ_kovex.mdb"))); }),
-        std::string("File access denied"));
+              std::string("File access denied"));
     QDir(dir.path()).mkdir(QStringLiteral("folder.mdb"));
-    EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("folder.mdb"))); }), std::string("File access denied"));
+    EXPECT_EQ(refusalOf([&] { saveFile(db, dir.filePath(QStringLiteral("folder.mdb"))); }),
+              std::string("File access denied"));
 }
 
 // A batch of replacements is one change: kept whole when every replacement
 // holds, dropped whole when one is refused, even one the batch caught.
 TEST(JetDatabase, ABatchOfChangesIsAllOrNothing) {
-    Database db = Database::create({TableDef{QStringLiteral("Points"), {{QStringLiteral("PointPK"), ColumnType::Long},
-                                                                        {QStringLiteral("Name"), ColumnType::Text, 4}}, 0},
-                                    TableDef{QStringLiteral("Sites"), {{QStringLiteral("SitePK"), ColumnType::Long}}, 0}});
+    Database db = Database::create(
+        {TableDef{
+             QStringLiteral("Points"),
+             {{QStringLiteral("PointPK"), ColumnType::Long}, {QStringLiteral("Name"), ColumnType::Text, 4}},
+             0},
+         TableDef{QStringLiteral("Sites"), {{QStringLiteral("SitePK"), ColumnType::Long}}, 0}});
     db.change([](Database& d) {
-        d.replaceRows(QStringLiteral("Points"), {{qint32(1), QStringLiteral("one")}, {qint32(2), QStringLiteral("two")}});
+        d.replaceRows(QStringLiteral("Points"),
+                      {{qint32(1), QStringLiteral("one")}, {qint32(2), QStringLiteral("two")}});
         d.replaceRows(QStringLiteral("Sites"), {{qint32(7)}});
     });
     expectSound(db.bytes());

@@ -13,9 +13,9 @@ namespace {
 TEST(ControlNames, FamiliesSpanTheirControlsExactly) {
     const MainForm form;
     for (const ControlSlots& family :
-         {ui::dblFeeder, ui::edtLengthF, ui::lblLoss, ui::dbeAs, ui::edtD, ui::edtH, ui::edtLocation, ui::cmbSA,
-          ui::lblkAS, ui::edtE, ui::lblLevel, ui::edtCheckE, ui::lblNearField, ui::chkTogether, ui::edtRatio,
-          ui::mnuRecentCase}) {
+         {ui::dblFeeder, ui::edtLengthF, ui::lblLoss, ui::dbeAs, ui::edtD, ui::edtH, ui::edtLocation,
+          ui::cmbSA, ui::lblkAS, ui::edtE, ui::lblLevel, ui::edtCheckE, ui::lblNearField, ui::chkTogether,
+          ui::edtRatio, ui::mnuRecentCase}) {
         for (int k = 1; k <= family.count; ++k)
             EXPECT_TRUE(form.hasControl(family[k])) << family[k].toStdString();
         EXPECT_FALSE(form.hasControl(QString(family.stem()) + QString::number(family.count + 1)));

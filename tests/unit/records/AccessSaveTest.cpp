@@ -219,8 +219,8 @@ TEST_F(AccessSave, AValueOrATemplateTheDatabaseRefusesLeavesTheEarlierFiles) {
 
     writeBytes(QStringLiteral("NOCALL_kovex.mdb"), jetTemplate);
     save();
-    EXPECT_EQ(shownBoxes(), std::vector<std::string>{
-                                "warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
+    EXPECT_EQ(shownBoxes(),
+              std::vector<std::string>{"warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
 }
 
 // File permissions bind everyone but the superuser, so these tests run as an

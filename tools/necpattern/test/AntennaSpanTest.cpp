@@ -15,8 +15,9 @@ TEST(AntennaSpan, WireEndsAfterMovesAndCopies) {
     // Two copies 3 m apart along x, and a rotation of 90 degrees about z that
     // turns the wire onto x before it is moved.
     EXPECT_NEAR(wireSpanM("GW 1 5 0 -1 0 0 1 0 0.001\nGM 1 2 0 0 0 3 0 0 1\n", "d"), std::hypot(6, 2), 1e-9);
-    EXPECT_NEAR(wireSpanM("GW 1 5 0 -1 0 0 1 0 0.001\nGM 0 0 0 0 90 5 0 0 0\nGW 2 5 0 0 0 0 0 1 0.001\n", "d"),
-                std::hypot(6, 1), 1e-9);
+    EXPECT_NEAR(
+        wireSpanM("GW 1 5 0 -1 0 0 1 0 0.001\nGM 0 0 0 0 90 5 0 0 0\nGW 2 5 0 0 0 0 0 1 0.001\n", "d"),
+        std::hypot(6, 1), 1e-9);
     EXPECT_NEAR(wireSpanM("GW 1,5,0,-1,0,0,1,0,0.001\nGS 0 0 2.5\n", "d"), 5, 1e-9);
 }
 

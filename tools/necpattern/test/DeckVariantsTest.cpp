@@ -1,5 +1,5 @@
-#include "BuildError.h"
 #include "DeckVariants.h"
+#include "BuildError.h"
 
 #include <QStringList>
 
@@ -66,8 +66,8 @@ TEST(DeckVariants, StackingMovesOnlyTheTranslations) {
 
 TEST(DeckVariants, FaultyVariationsNameTheirLine) {
     for (const char* card : {"CM VARY TWIST 3\n", "CM VARY SCALE q 0.9\n", "CM VARY DROOP 45\n",
-                                "CM VARY CARD LD 0 1 3 3 0 1e-07 0\n", "CM VARY SCALE z\n",
-                                "CM VARY+ SCALE z 0.9\n", "CM VARY SCALE z x\n"}) {
+                             "CM VARY CARD LD 0 1 3 3 0 1e-07 0\n", "CM VARY SCALE z\n",
+                             "CM VARY+ SCALE z 0.9\n", "CM VARY SCALE z x\n"}) {
         try {
             deckVariants(withCards(QString::fromLatin1(card)), "d");
             ADD_FAILURE() << card << " accepted";
