@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 namespace kovex {
@@ -109,9 +110,8 @@ void writeControl(json::Writer& w, const Control& control, const KeptControl& ke
 // value of the i-th by `writeValue(i)`.
 template <class WriteValue>
 void writeInNameOrder(json::Writer& w, const QStringList& keys, WriteValue writeValue) {
-    std::vector<qsizetype> order(keys.size());
-    for (qsizetype i = 0; i < keys.size(); ++i)
-        order[i] = i;
+    std::vector<qsizetype> order(static_cast<std::size_t>(keys.size()));
+    std::iota(order.begin(), order.end(), qsizetype{0});
     std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
     w.beginObject();
     for (qsizetype i : order) {
