@@ -82,11 +82,11 @@ bool Program::fire(const QString& name, Event event) {
 
 void Program::click(const QString& name) {
     if (mainForm.hasControl(name)) {
-        Control& control = mainForm.ctl(name);
+        const Control& control = mainForm.ctl(name);
         if (control.kind == ControlKind::CheckBox)
-            control.checked = !control.checked;
+            mainForm.setChecked(name, !control.checked);
         else if (control.kind == ControlKind::Radio)
-            control.checked = true;
+            mainForm.setChecked(name, true);
     }
     mainForm.pagesPutBack = false;
     if (!fire(name, Event::Click))
@@ -126,9 +126,9 @@ void Program::selectKey(const QString& name, const QString& key) {
 // A list takes typed text that names one of its items as a pick of that
 // item; other text only a free-text list keeps, with no item selected.
 void Program::type(const QString& name, const QString& text) {
-    Control& control = mainForm.ctl(name);
+    const Control& control = mainForm.ctl(name);
     if (control.kind != ControlKind::Combo && control.kind != ControlKind::Lookup) {
-        control.text = text;
+        mainForm.setText(name, text);
         fire(name, Event::Change);
         return;
     }
@@ -136,8 +136,9 @@ void Program::type(const QString& name, const QString& text) {
     if (item >= 0) {
         select(name, item);
     } else if (control.freeText) {
-        control.itemIndex = -1;
-        control.text = text;
+        if (control.itemIndex >= 0)
+            mainForm.setItemIndex(name, -1);
+        mainForm.setText(name, text);
         fire(name, Event::Change);
     }
 }

@@ -50,13 +50,17 @@ std::vector<QString> namesOfAntennaPages() {
     return names;
 }
 
+// A list of a reference table is kept by the key of the record it shows,
+// not by its row, which the case file does not keep either: an antenna
+// computed again from inputs read from a file keeps what it kept before.
 KeptControl keptControl(const Session& p, const Control& control) {
     KeptControl kept;
     kept.text = control.text;
-    kept.itemIndex = control.itemIndex;
     kept.checked = control.checked;
     if (control.kind == ControlKind::Lookup)
         kept.key = lookupKey(p, control.name);
+    else
+        kept.itemIndex = control.itemIndex;
     kept.visible = control.visible;
     kept.color = control.color;
     kept.bold = control.bold;
@@ -112,8 +116,7 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
     MainForm& f = p.mainForm;
     QStringList missing;
     for (const auto& [name, state] : kept) {
-        Control& control = f.ctl(name);
-        switch (control.kind) {
+        switch (f.ctl(name).kind) {
         case ControlKind::Lookup:
             if (const auto line = putBackLookup(p, name, state))
                 missing << *line;
@@ -125,13 +128,13 @@ QStringList putBackControls(Session& p, const KeptControls& kept) {
             f.setItemIndex(name, state.itemIndex);
             break;
         default:
-            control.text = state.text;
-            control.checked = state.checked;
+            f.setText(name, state.text);
+            f.setChecked(name, state.checked);
             break;
         }
-        control.visible = state.visible;
-        control.color = state.color;
-        control.bold = state.bold;
+        f.setVisible(name, state.visible);
+        f.setColor(name, state.color);
+        f.setBold(name, state.bold);
     }
     return missing;
 }

@@ -359,7 +359,7 @@ void MainWindow::showCaseFileInTitle() {
         QStringLiteral("[*]");
     if (windowTitle() != m_shownTitle)
         setWindowTitle(m_shownTitle);
-    setWindowModified(caseHasUnsavedChanges(m_program));
+    setWindowModified(caseHasUnsavedChanges(m_program.mainForm));
 }
 
 // The summary grid: the model's cells and sizes; row 0 and column 0 are its

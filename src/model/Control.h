@@ -49,6 +49,9 @@ struct Control {
     // The page of the main window the control lies on, 0 for the first;
     // -1 for none.
     int page = -1;
+    // A control whose state the case file keeps as it stands; a change of it
+    // through the window model's setters is a change of the case.
+    bool keptInCase = false;
 };
 
 } // namespace kovex

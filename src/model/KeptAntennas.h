@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/ChangeCount.h"
 #include "model/Control.h"
 #include "model/Limits.h"
 
-#include <QByteArray>
 #include <QString>
-#include <any>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -42,8 +42,12 @@ class KeptAntennas {
     void keep(int antenna, KeptControls inputs) {
         if (!inRange(antenna))
             return;
-        m_antennas[static_cast<std::size_t>(antenna - 1)] = std::move(inputs);
+        auto& kept = m_antennas[static_cast<std::size_t>(antenna - 1)];
+        if (kept == inputs && m_last == antenna)
+            return;
+        kept = std::move(inputs);
         m_last = antenna;
+        m_changes.bump();
     }
     const KeptControls* find(int antenna) const {
         if (!inRange(antenna))
@@ -52,12 +56,22 @@ class KeptAntennas {
         return kept ? &*kept : nullptr;
     }
     void clear() {
+        if (*this == KeptAntennas())
+            return;
         m_antennas = {};
         m_last = 0;
+        m_changes.bump();
     }
     // The antenna computed last, 0 when none is kept.
     int last() const { return m_last; }
-    void setLast(int antenna) { m_last = find(antenna) ? antenna : 0; }
+    void setLast(int antenna) {
+        const int last = find(antenna) ? antenna : 0;
+        if (last != m_last)
+            m_changes.bump();
+        m_last = last;
+    }
+    // Counts the changes of what is kept and of the antenna computed last.
+    const ChangeCount& changes() const { return m_changes; }
 
     bool operator==(const KeptAntennas&) const = default;
 
@@ -66,17 +80,14 @@ class KeptAntennas {
 
     std::array<std::optional<KeptControls>, kMaxAntennas> m_antennas;
     int m_last = 0;
+    ChangeCount m_changes;
 };
 
-// The file the case was last saved in or opened from, and what the program
-// wrote or read there, to tell whether the case has changed since.
+// The file the case was last saved in or opened from, and the window's
+// revision then, to tell whether the case has changed since.
 struct CaseFileState {
     QString path; // empty for a case never saved
-    QByteArray savedBytes;
-    // The same case before it was written (a casefile::CaseContent): when it
-    // equals the window's, so do the bytes, and comparing it is a hundred
-    // times faster, which counts as the window asks after every action.
-    std::any savedContent;
+    std::uint64_t savedRevision = 0;
     // The antenna pages when the program started: what a case that keeps no
     // antenna shows when it is opened.
     KeptControls startPages;

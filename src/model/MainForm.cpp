@@ -377,11 +377,16 @@ const Control& MainForm::ctl(const QString& name) const {
 }
 
 void MainForm::setItemIndex(const QString& name, int index) {
-    Control& control = ctl(name);
+    const Control& control = ctl(name);
     const bool inRange = index >= 0 && index < control.items.size();
-    control.itemIndex = inRange ? index : -1;
     if (control.kind == ControlKind::Combo || control.kind == ControlKind::Lookup)
-        control.text = inRange ? control.items[index] : QString();
+        setText(name, inRange ? control.items[index] : QString());
+    set(name, &Control::itemIndex, inRange ? index : -1);
+}
+
+void MainForm::keepInCase(const std::vector<QString>& names) {
+    for (const QString& name : names)
+        ctl(name).keptInCase = true;
 }
 
 double MainForm::number(const QString& name) const {

@@ -8,6 +8,7 @@ void StringGrid::resize(int columns, int rows) {
     m_cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), QString());
     m_columnWidths.assign(static_cast<std::size_t>(columns), 64);
     m_rowHeights.assign(static_cast<std::size_t>(rows), 18);
+    m_changes.bump();
 }
 
 bool StringGrid::contains(int column, int row) const {
@@ -19,8 +20,13 @@ QString StringGrid::cell(int column, int row) const {
 }
 
 void StringGrid::setCell(int column, int row, const QString& text) {
-    if (contains(column, row))
-        m_cells[static_cast<std::size_t>(index(column, row))] = text;
+    if (!contains(column, row))
+        return;
+    QString& cell = m_cells[static_cast<std::size_t>(index(column, row))];
+    if (cell == text)
+        return;
+    cell = text;
+    m_changes.bump();
 }
 
 int StringGrid::columnWidth(int column) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ChangeCount.h"
+
 #include <QString>
 #include <vector>
 
@@ -14,6 +16,10 @@ class StringGrid {
     int columnCount() const { return m_columns; }
     int rowCount() const { return m_rows; }
     bool contains(int column, int row) const;
+
+    // Counts the changes of size and cells, not of column widths and row
+    // heights.
+    const ChangeCount& changes() const { return m_changes; }
 
     // Reading outside the grid gives an empty text; writing there is refused.
     QString cell(int column, int row) const;
@@ -31,6 +37,7 @@ class StringGrid {
     std::vector<QString> m_cells;
     std::vector<int> m_columnWidths;
     std::vector<int> m_rowHeights;
+    ChangeCount m_changes;
 };
 
 } // namespace kovex

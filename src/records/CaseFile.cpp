@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <any>
 #include <utility>
 
 namespace kovex {
@@ -25,6 +24,14 @@ namespace {
 constexpr qint64 kMaxCaseFileBytes = qint64{16} * 1024 * 1024;
 
 } // namespace
+
+// The controls whose state caseOf takes as it stands; the antenna pages
+// count only once computed, through the kept antennas.
+void markKeptControls(MainForm& f) {
+    f.keepInCase(administrativeNames());
+    f.keepInCase(togetherNames());
+    f.keepInCase({ui::edtAntNr});
+}
 
 CaseContent caseOf(const Session& p) {
     const MainForm& f = p.mainForm;
@@ -110,9 +117,7 @@ void updateRecentCases(Session& p, const QString& path, bool remember) {
 // The baseline against which unsaved changes are told.
 void markSaved(Session& p, const QString& path) {
     p.mainForm.caseFile.path = path;
-    casefile::CaseContent content = casefile::caseOf(p);
-    p.mainForm.caseFile.savedBytes = casefile::caseBytes(content);
-    p.mainForm.caseFile.savedContent = std::move(content);
+    p.mainForm.caseFile.savedRevision = p.mainForm.revision();
     if (!path.isEmpty())
         updateRecentCases(p, path, true);
 }
@@ -192,22 +197,21 @@ bool save(Session& p) {
 } // namespace
 
 void startNewCase(Session& p) {
+    casefile::markKeptControls(p.mainForm);
     p.mainForm.caseFile.startPages = keptControls(p, antennaPageNames());
     markSaved(p, QString());
     showRecentCases(p);
 }
 
-bool caseHasUnsavedChanges(const Session& p) {
-    const casefile::CaseContent now = casefile::caseOf(p);
-    const auto* saved = std::any_cast<casefile::CaseContent>(&p.mainForm.caseFile.savedContent);
-    if (saved && now == *saved)
-        return false;
-    // Parts of the window the file does not keep may differ.
-    return casefile::caseBytes(now) != p.mainForm.caseFile.savedBytes;
+// Asked after every action by the window's title, so told from a count,
+// not from the case written out. A value changed and changed back counts
+// as a change.
+bool caseHasUnsavedChanges(const MainForm& f) {
+    return f.revision() != f.caseFile.savedRevision;
 }
 
 bool mayLeaveCase(Session& p) {
-    if (!caseHasUnsavedChanges(p))
+    if (!caseHasUnsavedChanges(p.mainForm))
         return true;
     switch (p.platform.dialogs.saveDiscardOrCancel(kSaveFirstQuestion)) {
     case SaveChoice::Save:

@@ -9,6 +9,8 @@ class Session;
 
 namespace casefile {
 
+// Marks the controls of the window whose changes are changes of the case.
+void markKeptControls(MainForm& f);
 // The case as the window holds it.
 CaseContent caseOf(const Session& p);
 // Puts a read case into the window without computing anything: the pages
@@ -20,8 +22,8 @@ void putBackCase(Session& p, const CaseContent& content);
 
 // Remembers the case as the program starts it: a new case, unchanged.
 void startNewCase(Session& p);
-// True when the case differs from the one last saved or opened.
-bool caseHasUnsavedChanges(const Session& p);
+// True when the case has changed since it was last saved or opened.
+bool caseHasUnsavedChanges(const MainForm& f);
 // Before the case is left: when it has unsaved changes, asks whether to save
 // them, discard them or stay. False when the case should stay (the question
 // or the save was cancelled).

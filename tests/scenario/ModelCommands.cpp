@@ -3,6 +3,7 @@
 #include "ScenarioFailure.h"
 #include "ScenarioWords.h"
 #include "app/Program.h"
+#include "records/CaseFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +49,7 @@ const CaseValues& caseValues() {
         {"SummaryAntennaColumn", [](const MainForm& f) { return f.values.SummaryAntennaColumn; }},
         {"TpaiFileName", [](const MainForm& f) { return f.values.TpaiFileName; }},
         {"CaseFileName", [](const MainForm& f) { return QFileInfo(f.caseFile.path).fileName(); }},
+        {"CaseHasUnsavedChanges", [](const MainForm& f) { return caseHasUnsavedChanges(f); }},
         {"FailedControl", [](const MainForm& f) { return f.failedControl; }},
         // Paths in the working folder read as "./name".
         {"StatusMessage",
