@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace kovex::jet::format {
 
@@ -117,15 +118,20 @@ const ColumnLayout& firstColumn(const TableLayout& t, const IndexLayout& i) {
     return c ? *c : none;
 }
 
-void writeIndexes(TableLayout& t, QByteArray& file,
-                  const std::vector<std::vector<std::pair<QByteArray, QByteArray>>>& keyed) {
+// The key of an entry is all of it but the row's place, the last four bytes.
+std::vector<std::string_view> entryKeys(const std::vector<QByteArray>& entries) {
+    std::vector<std::string_view> keys;
+    keys.reserve(entries.size());
+    for (const QByteArray& e : entries)
+        keys.emplace_back(e.constData(), size_t(e.size() - 4));
+    return keys;
+}
+
+void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vector<QByteArray>>& entriesOf) {
     for (size_t n = 0; n < t.indexes.size(); ++n) {
         IndexLayout& index = t.indexes[n];
-        std::vector<QByteArray> keys, entries;
-        for (const auto& [key, entry] : keyed[n]) {
-            keys.push_back(key);
-            entries.push_back(entry);
-        }
+        const std::vector<QByteArray>& entries = entriesOf[n];
+        std::vector<std::string_view> keys = entryKeys(entries);
         std::sort(keys.begin(), keys.end());
         if ((index.flags & IndexUnique) && std::adjacent_find(keys.begin(), keys.end()) != keys.end())
             refuseColumn(t, firstColumn(t, index),
@@ -151,9 +157,12 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
         return longPages.try_emplace(key, pages, QByteArray("LVAL")).first->second;
     };
     PageFiller data(pages, ownerBytes(t.tdefPage));
-    std::vector<std::vector<std::pair<QByteArray, QByteArray>>> keyed(t.indexes.size());
+    std::vector<std::vector<QByteArray>> entries(t.indexes.size());
+    const RowShape shape(t);
+    QByteArray row;
+    row.reserve(MaxRowBytes);
     for (size_t r = 0; r < rows.size(); ++r) {
-        const QByteArray row = encodeRow(t, rows[r], longFiller, fail);
+        encodeRow(t, shape, rows[r], longFiller, fail, row);
         if (row.size() > MaxRowBytes)
             refuse(QStringLiteral(
                        "Table \"%1\", row %2: a row of %3 bytes is longer than the %4 bytes Jet allows")
@@ -163,10 +172,10 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
                        .arg(MaxRowBytes));
         const auto [page, slot] = data.add(row);
         for (size_t n = 0; n < t.indexes.size(); ++n)
-            if (const auto key = indexKey(t, t.indexes[n], rows[r], fail))
-                keyed[n].emplace_back(*key, indexEntry(*key, page, slot));
+            if (auto key = indexKey(t, t.indexes[n], rows[r], fail))
+                entries[n].push_back(indexEntry(std::move(*key), page, slot));
     }
-    writeIndexes(t, file, keyed);
+    writeIndexes(t, file, entries);
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
     std::set<quint32> owned(data.pages().begin(), data.pages().end());
     if (longPages.count(-1))

@@ -80,12 +80,24 @@ class PageFiller {
 
 QByteArray ownerBytes(quint32 tdefPage);
 
-// Encodes a row; long values go to `longValues` (one filler a long column,
-// by column number). Throws KovexError naming the column on a value that
-// does not fit. `fail` words a refusal for the column.
+// What the encoding of every row of a table needs, found once per table.
+struct RowShape {
+    explicit RowShape(const TableLayout& table);
+    int columns = 0; // the highest column number + 1
+    int fixedBytes = 0;
+    std::vector<int> columnsBySlot; // the column index of each variable slot, -1 for none
+};
+
+// Encodes a row into `row`, replacing what it held (its capacity is kept,
+// so one buffer serves every row of a table). Long values go to
+// `longValues` (one filler a long column, by column number). Every value
+// is checked, in column order, before anything is written: a value that
+// does not fit throws KovexError naming the column. `fail` words a
+// refusal for the column.
 using Refusal = std::function<void(const ColumnLayout&, const QString&)>;
-QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
-                     const std::function<PageFiller&(int column)>& longValues, const Refusal& fail);
+void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& cells,
+               const std::function<PageFiller&(int column)>& longValues, const Refusal& fail,
+               QByteArray& row);
 
 // The key bytes of one index for a row, or nothing when it is left out of
 // the index (all nulls in an index that ignores them).
@@ -94,7 +106,9 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
 // The entries of a single-leaf index, sorted, written into its root page.
 void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
                const std::function<void()>& overflow);
-QByteArray indexEntry(const QByteArray& key, quint32 page, int row);
+// A key followed by its row's place (taken by value: a key made for its
+// entry becomes the entry without a copy).
+QByteArray indexEntry(QByteArray key, quint32 page, int row);
 // The entries of a leaf page, in stored order; throws on a broken leaf.
 std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QString& what);
 
