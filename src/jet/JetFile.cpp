@@ -5,6 +5,7 @@
 
 #include "support/KovexError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -374,12 +375,14 @@ void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::v
     const std::set<quint32> freed = pagesToFree(file, t, structure());
     std::set<quint32> globalFree = takeGlobalFree();
     std::set<quint32> reusable = freed;
-    const std::set<quint32> claimed = this->claimed();
     const int pagesBefore = pageCount(file);
-    for (quint32 p : globalFree)
-        if (p < quint32(pageCount(file)) && !claimed.count(p))
-            reusable.insert(p);
-    PageAllocator pages(file, reusable);
+    readClaims();
+    // Most free pages lie past the end of the file: only those within it count.
+    const auto pastTheEnd = globalFree.lower_bound(quint32(pagesBefore));
+    for (auto p = globalFree.begin(); p != pastTheEnd; ++p)
+        if (!claimed(*p))
+            reusable.insert(*p);
+    PageAllocator pages(file, std::move(reusable));
     fillTable(t, rows, pages);
     writeRowCounts(file, t);
     std::set<quint32> free = std::move(globalFree);
@@ -421,22 +424,27 @@ const std::set<quint32>& JetFile::structure() const {
     return *m_structure;
 }
 
-// Every page something of the file holds, for pages the global map calls
-// free but are not.
-std::set<quint32> JetFile::claimed() const {
-    if (!m_claimsKnown) {
-        m_claims.clear();
-        bool allInline = true;
-        for (const TableLayout& t : m_tables) {
-            m_claims.push_back(tableClaims(m_bytes, t));
-            allInline = allInline && inlineMaps(m_bytes, t);
-        }
-        m_claimsKnown = allInline; // else read again each time, as they may change with the file
+// What the tables' usage maps claim, unless kept from before: read once a
+// replacement, for claimed().
+void JetFile::readClaims() const {
+    if (m_claimsKnown)
+        return;
+    m_claims.clear();
+    bool allInline = true;
+    for (const TableLayout& t : m_tables) {
+        m_claims.push_back(tableClaims(m_bytes, t));
+        allInline = allInline && inlineMaps(m_bytes, t);
     }
-    std::set<quint32> pages = structure();
-    for (const std::set<quint32>& c : m_claims)
-        pages.insert(c.begin(), c.end());
-    return pages;
+    m_claimsKnown = allInline; // else read again each time, as they may change with the file
+}
+
+// Whether something of the file holds the page, for pages the global map
+// calls free but are not.
+bool JetFile::claimed(quint32 page) const {
+    if (structure().count(page))
+        return true;
+    return std::any_of(m_claims.begin(), m_claims.end(),
+                       [page](const std::set<quint32>& c) { return c.count(page) != 0; });
 }
 
 // After the rows of one table were replaced, only its own claims changed,

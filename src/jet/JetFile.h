@@ -36,7 +36,8 @@ class JetFile {
     std::set<quint32> takeGlobalFree();
     void keepGlobalFree(std::set<quint32> free);
     const std::set<quint32>& structure() const;
-    std::set<quint32> claimed() const;
+    void readClaims() const;
+    bool claimed(quint32 page) const;
     void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken,
                     int pagesBefore);
 
