@@ -117,10 +117,12 @@ void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32
                    .arg(*pages.begin())
                    .arg(*pages.rbegin()));
     put32(file, at + 1, start);
-    std::memset(file.data() + at + 5, 0, size_t(length - 5));
+    // The global map marks hundreds of pages: its bits are set through one
+    // pointer rather than an indexed byte each, which checks for sharing.
+    auto* const bits = reinterpret_cast<unsigned char*>(file.data() + at + 5);
+    std::memset(bits, 0, size_t(length - 5));
     for (quint32 p : pages)
-        file[at + 5 + int((p - start) / 8)] =
-            char(u8(file, at + 5 + int((p - start) / 8)) | (1u << ((p - start) % 8)));
+        bits[(p - start) / 8] = static_cast<unsigned char>(bits[(p - start) / 8] | (1u << ((p - start) % 8)));
 }
 
 void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -53,28 +54,12 @@ class Output {
     }
 
     // Keys, units and fixed texts: ASCII.
-    Output& operator<<(const char* ascii) {
-        if (m_asLines)
-            m_line += QLatin1StringView(ascii);
-        else
-            m_bytes += ascii;
-        return *this;
-    }
-    Output& operator<<(char ascii) {
-        if (m_asLines)
-            m_line += QLatin1Char(ascii);
-        else
-            m_bytes += ascii;
-        return *this;
-    }
+    Output& operator<<(const char* ascii) { return ascii7(ascii, std::strlen(ascii)); }
+    Output& operator<<(char ascii) { return ascii7(&ascii, 1); }
     Output& operator<<(int number) {
         std::array<char, 12> digits{};
         const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-        if (m_asLines)
-            m_line += QLatin1StringView(digits.data(), end);
-        else
-            m_bytes.append(digits.data(), end - digits.data());
-        return *this;
+        return ascii7(digits.data(), size_t(end - digits.data()));
     }
     // A value as the user typed it or the summary shows it.
     Output& operator<<(const QString& text) {
@@ -106,7 +91,7 @@ class Output {
             m_lines.push_back({std::move(m_line), field()});
             m_line = QString();
         } else {
-            m_bytes += "\r\n";
+            ascii7("\r\n", 2);
             m_lineStart = m_bytes.size();
         }
     }
@@ -115,6 +100,19 @@ class Output {
     QByteArray takeBytes() { return std::move(m_bytes); }
 
   private:
+    // Copied as they stand: resizing within the reserved room is cheaper
+    // than QByteArray's general insertion, and the report is mostly these.
+    Output& ascii7(const char* text, size_t n) {
+        if (m_asLines) {
+            m_line += QLatin1StringView(text, qsizetype(n));
+        } else {
+            const qsizetype at = m_bytes.size();
+            m_bytes.resize(at + qsizetype(n));
+            std::memcpy(m_bytes.data() + at, text, n);
+        }
+        return *this;
+    }
+
     const bool m_asLines;
     QString m_line;
     std::vector<Line> m_lines;
