@@ -341,7 +341,7 @@ std::pair<quint32, int> PageFiller::add(const QByteArray& row) {
     const int at = int(page) * PageSize;
     const int end = m_rows == 0 ? PageSize : int(u16(f, at + DataHeaderBytes + 2 * (m_rows - 1)) & 0x1FFF);
     const int start = end - int(row.size());
-    f.replace(at + start, int(row.size()), row);
+    std::memcpy(f.data() + at + start, row.constData(), size_t(row.size()));
     put16(f, at + DataHeaderBytes + 2 * m_rows, quint32(start));
     m_free -= int(row.size()) + 2;
     put16(f, at + 2, quint32(m_free));
@@ -554,10 +554,16 @@ void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& c
                            longFields.empty() ? QByteArray() : longFields[size_t(i)]);
     }
     if (varCount > 0) { // a table of fixed columns only keeps no offsets
-        append16(row, quint32(row.size()));
+        // the end of the data, the slots' offsets from the last, their count
+        std::array<quint16, 2 + 256> trailer{};
+        size_t n = 0;
+        trailer[n++] = quint16(row.size());
         for (size_t slot = std::min(varCount, offsets.size()); slot-- > 0;)
-            append16(row, offsets[slot]);
-        append16(row, quint32(varCount));
+            trailer[n++] = offsets[slot];
+        trailer[n++] = quint16(varCount);
+        for (size_t k = 0; k < n; ++k)
+            trailer[k] = qToLittleEndian(trailer[k]);
+        row.append(reinterpret_cast<const char*>(trailer.data()), qsizetype(2 * n));
     }
     // offsets beyond 16 bits only come with rows far over the limit, which are refused
     const qsizetype mask = row.size();
@@ -621,10 +627,9 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
 
 QByteArray indexEntry(QByteArray key, quint32 page, int row) {
     QByteArray e = std::move(key);
-    e.append(char((page >> 16) & 0xFF))
-        .append(char((page >> 8) & 0xFF))
-        .append(char(page & 0xFF))
-        .append(char(row));
+    const std::array<char, 4> place{char((page >> 16) & 0xFF), char((page >> 8) & 0xFF), char(page & 0xFF),
+                                    char(row)};
+    e.append(place.data(), qsizetype(place.size()));
     return e;
 }
 

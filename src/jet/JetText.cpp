@@ -157,9 +157,9 @@ bool appendGeneralLegacyKey(QByteArray& key, const QString& text) {
 
 void appendLongKey(QByteArray& key, qint32 value) {
     const quint32 flipped = quint32(value) ^ 0x80000000u;
-    key.append(char(0x7F));
-    for (int shift = 24; shift >= 0; shift -= 8)
-        key.append(char((flipped >> shift) & 0xFF));
+    const std::array<char, 5> bytes{char(0x7F), char((flipped >> 24) & 0xFF), char((flipped >> 16) & 0xFF),
+                                    char((flipped >> 8) & 0xFF), char(flipped & 0xFF)};
+    key.append(bytes.data(), qsizetype(bytes.size()));
 }
 
 void rc4(QByteArray& bytes, int from, int length, const QByteArray& key) {
