@@ -13,7 +13,9 @@
 #include <QHash>
 #include <QStringList>
 
+#include <array>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -385,15 +387,27 @@ jet::Row jetRow(const jet::TableDef& table, ColumnFinder& columns, const TableRo
 
 } // namespace
 
+namespace {
+
+// The tables moved into the list: a vector made from braces would copy
+// every row. Braces still make them from the left, which decides which of
+// two numbers that do not convert is the one named.
+template <std::size_t N> std::vector<Table> movedIntoList(std::array<Table, N>&& tables) {
+    return std::vector<Table>(std::make_move_iterator(tables.begin()), std::make_move_iterator(tables.end()));
+}
+
+} // namespace
+
 std::vector<Table> fileTables(const MainForm& f) {
     const CaseReader sgd(f);
-    return {file1Table(f),    file2Table(f), file3Table(f),       file4Table(),
-            file4BTable(sgd), file5Table(),  file5BTable(f, sgd), fileTable(f)};
+    return movedIntoList(std::array{file1Table(f), file2Table(f), file3Table(f), file4Table(),
+                                    file4BTable(sgd), file5Table(), file5BTable(f, sgd), fileTable(f)});
 }
 
 std::vector<Table> defaultAntennaTables(const MainForm& f) {
     const CaseReader sgd(f);
-    return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
+    return movedIntoList(
+        std::array{defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)});
 }
 
 namespace {
