@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <set>
 
 namespace kovex::jet::format {
 
@@ -66,19 +67,19 @@ RowSpan rowSpan(const QByteArray& file, quint32 page, int row, const QString& wh
 
 // ---- usage maps
 
-std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& what) {
+PageSet readMap(const QByteArray& file, MapRef ref, const QString& what) {
     const RowSpan span = rowSpan(file, ref.page, ref.row, what);
     const int at = int(ref.page) * PageSize + span.start;
     const int length = span.end - span.start;
     if (length < 5)
         broken(what, QStringLiteral("a usage map of %1 bytes").arg(length));
-    std::set<quint32> pages;
+    PageSet pages;
     const quint8 type = quint8(file[at]);
     if (type == 0) {
         const quint32 start = u32(file, at + 1);
         for (int bit = 0; bit < (length - 5) * 8; ++bit)
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
-                pages.insert(pages.end(), start + quint32(bit)); // in rising order: no search
+                pages.insert(start + quint32(bit)); // in rising order: no search
     } else if (type == 1) {
         // Only pages of the file count: a bitmap page describes 32 736 pages.
         for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
@@ -93,7 +94,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
                 for (int bit = 0; bits && bit < 8; ++bit) {
                     const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
                     if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
-                        pages.insert(pages.end(), page);
+                        pages.insert(page);
                 }
             }
         }
@@ -105,17 +106,16 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
 
 namespace {
 
-void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
-                    const QString& what) {
+void writeInlineMap(QByteArray& file, int at, int length, const PageSet& pages, const QString& what) {
     const quint32 span = quint32(length - 5) * 8;
     quint32 start = u32(file, at + 1);
-    if (!pages.empty() && (*pages.begin() < start || *pages.rbegin() - start >= span))
-        start = *pages.begin() & ~7u;
-    if (!pages.empty() && *pages.rbegin() - start >= span)
+    if (!pages.empty() && (pages.first() < start || pages.last() - start >= span))
+        start = pages.first() & ~7u;
+    if (!pages.empty() && pages.last() - start >= span)
         broken(what,
                QStringLiteral("pages %1 to %2 lie too far apart for this library to write their usage map")
-                   .arg(*pages.begin())
-                   .arg(*pages.rbegin()));
+                   .arg(pages.first())
+                   .arg(pages.last()));
     put32(file, at + 1, start);
     // The global map marks hundreds of pages: its bits are set through one
     // pointer rather than an indexed byte each, which checks for sharing.
@@ -125,8 +125,7 @@ void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32
         bits[(p - start) / 8] = static_cast<unsigned char>(bits[(p - start) / 8] | (1u << ((p - start) % 8)));
 }
 
-void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
-                       const QString& what) {
+void writeReferenceMap(QByteArray& file, int at, int length, const PageSet& pages, const QString& what) {
     const int pointers = (length - 1) / 4;
     for (int k = 0; k < pointers; ++k)
         if (const quint32 bitmap = u32(file, at + 1 + 4 * k); bitmap != 0)
@@ -143,7 +142,7 @@ void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quin
 
 } // namespace
 
-void writeMap(QByteArray& file, MapRef ref, const std::set<quint32>& pages, const QString& what) {
+void writeMap(QByteArray& file, MapRef ref, const PageSet& pages, const QString& what) {
     const RowSpan span = rowSpan(file, ref.page, ref.row, what);
     const int at = int(ref.page) * PageSize + span.start;
     const int length = span.end - span.start;
@@ -299,8 +298,7 @@ std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table
 quint32 PageAllocator::allocate() {
     quint32 page;
     if (!m_reusable.empty()) {
-        page = *m_reusable.begin();
-        m_reusable.erase(m_reusable.begin());
+        page = m_reusable.takeFirst();
         std::memset(m_file.data() + qsizetype(page) * PageSize, 0, PageSize);
     } else {
         page = quint32(pageCount(m_file));

@@ -6,12 +6,12 @@
 // src/jet.
 
 #include "jet/JetFormat.h"
+#include "jet/JetPageSet.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
-#include <set>
 #include <vector>
 
 namespace kovex::jet::format {
@@ -30,10 +30,10 @@ std::vector<RowSpan> rowSpans(const QByteArray& file, quint32 page, const QStrin
 RowSpan rowSpan(const QByteArray& file, quint32 page, int row, const QString& what);
 
 // The pages a usage map marks (for the global map: the free pages).
-std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& what);
+PageSet readMap(const QByteArray& file, MapRef ref, const QString& what);
 // Marks exactly `pages` in the map, in the map's own form; throws when a
 // page lies outside what the map can describe.
-void writeMap(QByteArray& file, MapRef ref, const std::set<quint32>& pages, const QString& what);
+void writeMap(QByteArray& file, MapRef ref, const PageSet& pages, const QString& what);
 
 struct StoredRow {
     quint32 page = 0;
@@ -49,16 +49,15 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
 // end of the file.
 class PageAllocator {
   public:
-    PageAllocator(QByteArray& file, std::set<quint32> reusable)
-        : m_file(file), m_reusable(std::move(reusable)) {}
+    PageAllocator(QByteArray& file, PageSet reusable) : m_file(file), m_reusable(std::move(reusable)) {}
     quint32 allocate();
-    const std::set<quint32>& unused() const { return m_reusable; }
+    const PageSet& unused() const { return m_reusable; }
     const std::vector<quint32>& taken() const { return m_taken; }
     QByteArray& file() { return m_file; }
 
   private:
     QByteArray& m_file;
-    std::set<quint32> m_reusable;
+    PageSet m_reusable;
     std::vector<quint32> m_taken;
 };
 
