@@ -423,6 +423,11 @@ const PageSet& JetFile::structure() const {
     return *m_structure;
 }
 
+void JetFile::prepareReplacements() const {
+    structure();
+    readClaims();
+}
+
 // What the tables' usage maps claim, unless kept from before: read once a
 // replacement, for claimed().
 void JetFile::readClaims() const {

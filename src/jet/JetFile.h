@@ -29,6 +29,10 @@ class JetFile {
     // The same without a copy: on a refusal the file may be half changed
     // and must be dropped.
     void replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows);
+    // Reads now what replacements look up (the pages the tables' maps
+    // claim), so that copies of this file carry it instead of each reading
+    // it again.
+    void prepareReplacements() const;
 
   private:
     size_t tableIndex(const QString& name) const;
