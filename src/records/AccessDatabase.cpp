@@ -334,8 +334,13 @@ jet::Value columnValue(const jet::ColumnDef& column, const QVariant& value) {
 }
 
 // Jet finds names ignoring case, one character at a time: names of other
-// lengths never match.
+// lengths never match. The rows mostly spell a name as the file does, and
+// no two columns of a table differ only by case, so the same spelling is
+// looked for first, which is much cheaper than a comparison ignoring case.
 int columnIndex(const jet::TableDef& table, const QString& name) {
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].name == name)
+            return static_cast<int>(i);
     for (std::size_t i = 0; i < table.columns.size(); ++i)
         if (table.columns[i].name.size() == name.size() &&
             table.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
