@@ -122,6 +122,12 @@ int main(int argc, char** argv) {
     // the run command seeds one.
     QTemporaryDir work(QDir::temp().filePath("kovex-bench-XXXXXX"));
     kovex::bench::enterSeededWorkingFolder(QString::fromUtf8(KOVEX_DATA_DIR), work.path());
+    // Kept on request, so that the files a benchmark saved can be compared
+    // byte for byte before and after a change.
+    if (qEnvironmentVariableIsSet("KOVEX_BENCH_KEEP_FOLDER")) {
+        work.setAutoRemove(false);
+        std::fprintf(stderr, "working folder kept: %s\n", qPrintable(work.path()));
+    }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

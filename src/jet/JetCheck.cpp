@@ -77,24 +77,24 @@ class Checker {
         }
         for (const MapRef& r : refs)
             own(r.page, QStringLiteral("usage-map pages"));
-        const std::set<quint32> owned = readMap(m_file, t.owned, what);
+        const PageSet owned = readMap(m_file, t.owned, what);
         for (quint32 p : owned) {
             own(p, what + QStringLiteral(" data"));
             checkDataPage(t, p, ownerBytes(t.tdefPage), what);
         }
         for (quint32 p : readMap(m_file, t.free, what))
-            if (!owned.count(p))
+            if (!owned.contains(p))
                 fault(QStringLiteral("%1: its free-space map holds page %2, which it does not own")
                           .arg(what)
                           .arg(p));
         for (const LongColumnMaps& m : t.longMaps) {
-            const std::set<quint32> pages = readMap(m_file, m.owned, what);
+            const PageSet pages = readMap(m_file, m.owned, what);
             for (quint32 p : pages) {
                 own(p, what + QStringLiteral(" long values"));
                 checkDataPage(t, p, QByteArray("LVAL"), what);
             }
             for (quint32 p : readMap(m_file, m.free, what))
-                if (!pages.count(p))
+                if (!pages.contains(p))
                     fault(
                         QStringLiteral("%1: a long-value free-space map holds page %2, which it does not own")
                             .arg(what)
@@ -105,10 +105,10 @@ class Checker {
     void checkIndex(const TableLayout& t, size_t n, const std::vector<StoredRow>& rows) {
         const IndexLayout& index = t.indexes[n];
         const QString what = QStringLiteral("Table \"%1\", index %2").arg(t.name).arg(n);
-        const std::set<quint32> pages = readMap(m_file, index.map, what);
+        const PageSet pages = readMap(m_file, index.map, what);
         for (quint32 p : pages)
             own(p, what);
-        if (pages != std::set<quint32>{index.root})
+        if (pages != PageSet{index.root})
             fault(what + QStringLiteral(": its usage map does not hold exactly its root page"));
         const std::vector<QByteArray> entries = readLeaf(m_file, index.root, what);
         if (u32(m_file, int(index.root) * PageSize + 4) != t.tdefPage)

@@ -174,6 +174,13 @@ void Database::change(const std::function<void(Database&)>& edit) {
     *this = std::move(work);
 }
 
+Database Database::scratchCopy() const {
+    m_data->file.prepareReplacements(); // once for every scratch copy of this database
+    Database scratch(*this);
+    scratch.m_data->changing = true; // as within change(): every change goes in place
+    return scratch;
+}
+
 QByteArray Database::bytes() const {
     return m_data->file.bytes();
 }

@@ -62,6 +62,11 @@ class Database {
     // database is unchanged and the first refusal is thrown. Cheaper than
     // single replacements, which each copy the whole file.
     void change(const std::function<void(Database&)>& edit);
+    // A copy changed in place, without the copy of the whole file that
+    // makes each change all or nothing: after a refusal it is half changed
+    // and must be dropped. For a file written whole, and thrown away with
+    // its database when any step fails.
+    Database scratchCopy() const;
     QByteArray bytes() const; // the whole file
 
   private:

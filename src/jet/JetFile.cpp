@@ -5,10 +5,12 @@
 
 #include "support/KovexError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace kovex::jet::format {
 
@@ -93,8 +95,8 @@ void placeMaps(TableLayout& t, PageAllocator& pages) {
     }
 }
 
-std::set<quint32> withRoom(const QByteArray& file, const std::vector<quint32>& pages) {
-    std::set<quint32> result;
+PageSet withRoom(const QByteArray& file, const std::vector<quint32>& pages) {
+    PageSet result;
     if (!pages.empty() && u16(file, int(pages.back()) * PageSize + 2) > 0)
         result.insert(pages.back()); // new rows go to the last page
     return result;
@@ -117,15 +119,20 @@ const ColumnLayout& firstColumn(const TableLayout& t, const IndexLayout& i) {
     return c ? *c : none;
 }
 
-void writeIndexes(TableLayout& t, QByteArray& file,
-                  const std::vector<std::vector<std::pair<QByteArray, QByteArray>>>& keyed) {
+// The key of an entry is all of it but the row's place, the last four bytes.
+std::vector<std::string_view> entryKeys(const std::vector<QByteArray>& entries) {
+    std::vector<std::string_view> keys;
+    keys.reserve(entries.size());
+    for (const QByteArray& e : entries)
+        keys.emplace_back(e.constData(), size_t(e.size() - 4));
+    return keys;
+}
+
+void writeIndexes(TableLayout& t, QByteArray& file, const std::vector<std::vector<QByteArray>>& entriesOf) {
     for (size_t n = 0; n < t.indexes.size(); ++n) {
         IndexLayout& index = t.indexes[n];
-        std::vector<QByteArray> keys, entries;
-        for (const auto& [key, entry] : keyed[n]) {
-            keys.push_back(key);
-            entries.push_back(entry);
-        }
+        const std::vector<QByteArray>& entries = entriesOf[n];
+        std::vector<std::string_view> keys = entryKeys(entries);
         std::sort(keys.begin(), keys.end());
         if ((index.flags & IndexUnique) && std::adjacent_find(keys.begin(), keys.end()) != keys.end())
             refuseColumn(t, firstColumn(t, index),
@@ -151,9 +158,12 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
         return longPages.try_emplace(key, pages, QByteArray("LVAL")).first->second;
     };
     PageFiller data(pages, ownerBytes(t.tdefPage));
-    std::vector<std::vector<std::pair<QByteArray, QByteArray>>> keyed(t.indexes.size());
+    std::vector<std::vector<QByteArray>> entries(t.indexes.size());
+    const RowShape shape(t);
+    QByteArray row;
+    row.reserve(MaxRowBytes);
     for (size_t r = 0; r < rows.size(); ++r) {
-        const QByteArray row = encodeRow(t, rows[r], longFiller, fail);
+        encodeRow(t, shape, rows[r], longFiller, fail, row);
         if (row.size() > MaxRowBytes)
             refuse(QStringLiteral(
                        "Table \"%1\", row %2: a row of %3 bytes is longer than the %4 bytes Jet allows")
@@ -163,12 +173,12 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
                        .arg(MaxRowBytes));
         const auto [page, slot] = data.add(row);
         for (size_t n = 0; n < t.indexes.size(); ++n)
-            if (const auto key = indexKey(t, t.indexes[n], rows[r], fail))
-                keyed[n].emplace_back(*key, indexEntry(*key, page, slot));
+            if (auto key = indexKey(t, t.indexes[n], rows[r], fail))
+                entries[n].push_back(indexEntry(std::move(*key), page, slot));
     }
-    writeIndexes(t, file, keyed);
+    writeIndexes(t, file, entries);
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
-    std::set<quint32> owned(data.pages().begin(), data.pages().end());
+    PageSet owned(data.pages().begin(), data.pages().end());
     if (longPages.count(-1))
         owned.insert(longPages.at(-1).pages().begin(), longPages.at(-1).pages().end());
     writeMap(file, t.owned, owned, what);
@@ -177,13 +187,13 @@ void fillTable(TableLayout& t, const std::vector<CellRow>& rows, PageAllocator& 
         const auto it = longPages.find(m.column);
         const std::vector<quint32> none;
         const std::vector<quint32>& used = it == longPages.end() ? none : it->second.pages();
-        writeMap(file, m.owned, std::set<quint32>(used.begin(), used.end()), what);
+        writeMap(file, m.owned, PageSet(used.begin(), used.end()), what);
         writeMap(file, m.free, withRoom(file, used), what);
     }
     t.rowCount = quint32(rows.size());
 }
 
-void writeGlobalMap(QByteArray& file, const std::set<quint32>& free) {
+void writeGlobalMap(QByteArray& file, const PageSet& free) {
     const RowSpan span = rowSpan(file, GlobalMap.page, GlobalMap.row, QStringLiteral("The global usage map"));
     const int at = int(GlobalMap.page) * PageSize + span.start;
     if (u8(file, at) == 0 &&
@@ -200,13 +210,13 @@ void writeNewGlobalMap(QByteArray& file) {
     put16(file, at + 2, quint32(PageSize - DataHeaderBytes - UsageMapRowBytes - 2));
     put16(file, at + 12, 1);
     put16(file, at + DataHeaderBytes, quint32(PageSize - UsageMapRowBytes));
-    std::set<quint32> free; // pages past the end are free to take
+    PageSet free; // pages past the end are free to take
     for (int p = pageCount(file); p < InlineMapPages; ++p)
         free.insert(quint32(p));
     writeGlobalMap(file, free);
 }
 
-void addFixedPages(std::set<quint32>& pages, const TableLayout& t) {
+void addFixedPages(PageSet& pages, const TableLayout& t) {
     pages.insert(t.tdefPages.begin(), t.tdefPages.end());
     pages.insert({t.owned.page, t.free.page});
     for (const IndexLayout& i : t.indexes)
@@ -216,8 +226,8 @@ void addFixedPages(std::set<quint32>& pages, const TableLayout& t) {
 }
 
 // Pages that hold definitions, usage maps or indexes, which rows never take.
-std::set<quint32> structurePages(const std::vector<TableLayout>& tables) {
-    std::set<quint32> pages{0, GlobalMap.page};
+PageSet structurePages(const std::vector<TableLayout>& tables) {
+    PageSet pages{0, GlobalMap.page};
     for (const TableLayout& t : tables)
         addFixedPages(pages, t);
     return pages;
@@ -225,8 +235,8 @@ std::set<quint32> structurePages(const std::vector<TableLayout>& tables) {
 
 // The pages a table's usage maps claim; a table whose maps cannot be read
 // claims nothing more.
-std::set<quint32> tableClaims(const QByteArray& file, const TableLayout& t) {
-    std::set<quint32> pages;
+PageSet tableClaims(const QByteArray& file, const TableLayout& t) {
+    PageSet pages;
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
     try {
         for (quint32 p : readMap(file, t.owned, what))
@@ -258,16 +268,15 @@ bool inlineMaps(const QByteArray& file, const TableLayout& t) {
 }
 
 // The data and long-value pages of the table, each checked to be one.
-std::set<quint32> pagesToFree(const QByteArray& file, const TableLayout& t,
-                              const std::set<quint32>& structure) {
+PageSet pagesToFree(const QByteArray& file, const TableLayout& t, const PageSet& structure) {
     const QString what = QStringLiteral("Table \"%1\"").arg(t.name);
-    std::set<quint32> pages;
+    PageSet pages;
     const auto take = [&](quint32 p, bool longValuesOnly) {
         const int at = pageAt(file, p, what);
         const QByteArray owner = file.mid(at + 4, 4);
         const bool ours = u8(file, at) == DataPage &&
                           (owner == "LVAL" || (!longValuesOnly && owner == ownerBytes(t.tdefPage)));
-        if (!ours || structure.count(p))
+        if (!ours || structure.contains(p))
             refuse(what +
                    QStringLiteral(": its usage map claims page %1, which holds something else").arg(p));
         pages.insert(p);
@@ -362,23 +371,25 @@ void JetFile::replaceRows(const QString& name, const std::vector<CellRow>& rows)
 void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows) {
     if (!file.isDetached()) // the one copy, with room for new pages
         file.reserve(file.size() + 16 * qsizetype{PageSize});
-    const std::set<quint32> freed = pagesToFree(file, t, structure());
-    std::set<quint32> globalFree = takeGlobalFree();
-    std::set<quint32> reusable = freed;
-    const std::set<quint32> claimed = this->claimed();
+    const PageSet freed = pagesToFree(file, t, structure());
+    PageSet globalFree = takeGlobalFree();
+    PageSet reusable = freed;
     const int pagesBefore = pageCount(file);
-    for (quint32 p : globalFree)
-        if (p < quint32(pageCount(file)) && !claimed.count(p))
-            reusable.insert(p);
-    PageAllocator pages(file, reusable);
+    readClaims();
+    // Most free pages lie past the end of the file: only those within it count.
+    const auto pastTheEnd = globalFree.lowerBound(quint32(pagesBefore));
+    for (auto p = globalFree.begin(); p != pastTheEnd; ++p)
+        if (!claimed(*p))
+            reusable.insert(*p);
+    PageAllocator pages(file, std::move(reusable));
     fillTable(t, rows, pages);
     writeRowCounts(file, t);
-    std::set<quint32> free = std::move(globalFree);
+    PageSet free = std::move(globalFree);
     free.insert(freed.begin(), freed.end());
     for (quint32 p : pages.taken())
         free.erase(p);
     for (quint32 p : pages.unused())
-        if (freed.count(p))
+        if (freed.contains(p))
             std::memset(file.data() + qsizetype(p) * PageSize, 0, PageSize);
     writeGlobalMap(file, free);
     if (&file != &m_bytes)
@@ -392,53 +403,63 @@ void JetFile::replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::v
 // The free pages the global map marks, as last read or written; a map of
 // the inline kind reads back exactly as written. Taken out while a
 // replacement runs, so that a refused one leaves it to be read again.
-std::set<quint32> JetFile::takeGlobalFree() {
+PageSet JetFile::takeGlobalFree() {
     if (m_globalFree) {
-        std::set<quint32> free = std::move(*m_globalFree);
+        PageSet free = std::move(*m_globalFree);
         m_globalFree.reset();
         return free;
     }
     return readMap(m_bytes, GlobalMap, QStringLiteral("The global usage map"));
 }
 
-void JetFile::keepGlobalFree(std::set<quint32> free) {
+void JetFile::keepGlobalFree(PageSet free) {
     if (inlineMap(m_bytes, GlobalMap))
         m_globalFree = std::move(free);
 }
 
-const std::set<quint32>& JetFile::structure() const {
+const PageSet& JetFile::structure() const {
     if (!m_structure)
         m_structure = structurePages(m_tables); // the layouts' pages: no replacement moves them
     return *m_structure;
 }
 
-// Every page something of the file holds, for pages the global map calls
-// free but are not.
-std::set<quint32> JetFile::claimed() const {
-    if (!m_claimsKnown) {
-        m_claims.clear();
-        bool allInline = true;
-        for (const TableLayout& t : m_tables) {
-            m_claims.push_back(tableClaims(m_bytes, t));
-            allInline = allInline && inlineMaps(m_bytes, t);
-        }
-        m_claimsKnown = allInline; // else read again each time, as they may change with the file
+void JetFile::prepareReplacements() const {
+    structure();
+    readClaims();
+}
+
+// What the tables' usage maps claim, unless kept from before: read once a
+// replacement, for claimed().
+void JetFile::readClaims() const {
+    if (m_claimsKnown)
+        return;
+    m_claims.clear();
+    bool allInline = true;
+    for (const TableLayout& t : m_tables) {
+        m_claims.push_back(tableClaims(m_bytes, t));
+        allInline = allInline && inlineMaps(m_bytes, t);
     }
-    std::set<quint32> pages = structure();
-    for (const std::set<quint32>& c : m_claims)
-        pages.insert(c.begin(), c.end());
-    return pages;
+    m_claimsKnown = allInline; // else read again each time, as they may change with the file
+}
+
+// Whether something of the file holds the page, for pages the global map
+// calls free but are not.
+bool JetFile::claimed(quint32 page) const {
+    if (structure().contains(page))
+        return true;
+    return std::any_of(m_claims.begin(), m_claims.end(),
+                       [page](const PageSet& c) { return c.contains(page); });
 }
 
 // After the rows of one table were replaced, only its own claims changed,
 // unless a page came from the global map's free pages rather than from the
 // table itself: then all are read again when next needed.
-void JetFile::keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken,
+void JetFile::keepClaims(size_t table, const PageSet& freed, const std::vector<quint32>& taken,
                          int pagesBefore) {
     if (!m_claimsKnown)
         return;
     for (quint32 p : taken)
-        if (p < quint32(pagesBefore) && !freed.count(p)) {
+        if (p < quint32(pagesBefore) && !freed.contains(p)) {
             m_claimsKnown = false;
             return;
         }
@@ -545,7 +566,7 @@ JetFile JetFile::read(const QByteArray& bytes) {
               type = catalogColumn(catalog, "Type", Int16Code),
               flags = catalogColumn(catalog, "Flags", LongCode);
     readMap(bytes, GlobalMap, QStringLiteral("The global usage map"));
-    std::set<quint32> pages;
+    PageSet pages;
     for (const StoredRow& row : readRows(bytes, catalog)) {
         const auto* kind = std::get_if<qint16>(&row.cells[size_t(type)]);
         const auto* object = std::get_if<qint32>(&row.cells[size_t(id)]);
@@ -554,7 +575,7 @@ JetFile JetFile::read(const QByteArray& bytes) {
             continue; // not a table of this file
         const quint32 page = quint32(*object) & 0x00FFFFFF;
         const auto* objectFlags = std::get_if<qint32>(&row.cells[size_t(flags)]);
-        if (!pages.insert(page).second)
+        if (!pages.insert(page))
             refuse(QStringLiteral("Table \"%1\": the catalog names its definition page %2 twice")
                        .arg(*title)
                        .arg(page));

@@ -4,11 +4,11 @@
 // a table's rows replaced. Internal to src/jet.
 
 #include "jet/JetFormat.h"
+#include "jet/JetPageSet.h"
 
 #include <QByteArray>
 
 #include <optional>
-#include <set>
 #include <vector>
 
 namespace kovex::jet::format {
@@ -29,16 +29,20 @@ class JetFile {
     // The same without a copy: on a refusal the file may be half changed
     // and must be dropped.
     void replaceRowsInPlace(const QString& name, const std::vector<CellRow>& rows);
+    // Reads now what replacements look up (the pages the tables' maps
+    // claim), so that copies of this file carry it instead of each reading
+    // it again.
+    void prepareReplacements() const;
 
   private:
     size_t tableIndex(const QString& name) const;
     void replaceIn(size_t n, TableLayout& t, QByteArray& file, const std::vector<CellRow>& rows);
-    std::set<quint32> takeGlobalFree();
-    void keepGlobalFree(std::set<quint32> free);
-    const std::set<quint32>& structure() const;
-    std::set<quint32> claimed() const;
-    void keepClaims(size_t table, const std::set<quint32>& freed, const std::vector<quint32>& taken,
-                    int pagesBefore);
+    PageSet takeGlobalFree();
+    void keepGlobalFree(PageSet free);
+    const PageSet& structure() const;
+    void readClaims() const;
+    bool claimed(quint32 page) const;
+    void keepClaims(size_t table, const PageSet& freed, const std::vector<quint32>& taken, int pagesBefore);
 
     QByteArray m_bytes;
     std::vector<TableLayout> m_tables;
@@ -46,10 +50,10 @@ class JetFile {
     // What every table's usage maps claim, read once and kept up to date
     // while the maps are all of the inline kind (whose reading depends on
     // their own bytes alone); empty when not read yet.
-    mutable std::optional<std::set<quint32>> m_structure;
-    mutable std::vector<std::set<quint32>> m_claims;
+    mutable std::optional<PageSet> m_structure;
+    mutable std::vector<PageSet> m_claims;
     mutable bool m_claimsKnown = false;
-    std::optional<std::set<quint32>> m_globalFree;
+    std::optional<PageSet> m_globalFree;
 };
 
 bool isUserTable(const TableLayout& t, qint32 catalogFlags);

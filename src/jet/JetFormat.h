@@ -164,16 +164,21 @@ inline void append32(QByteArray& b, quint32 v) {
 // text beginning with U+FEFF, which must be compressed, holding a character
 // the compressed form cannot hold).
 std::optional<QByteArray> encodeText(const QString& text);
+// Whether encodeText has a stored form for the text.
+bool textStorable(const QString& text);
+// Appends the stored form of a storable text.
+void appendText(QByteArray& out, const QString& text);
 // Throws KovexError (with `what` naming the place) on bytes that are no text.
 QString decodeText(const QByteArray& bytes, const QString& what);
 // The same, the place named only when the bytes are no text.
 using Naming = std::function<QString()>;
 QString decodeText(const QByteArray& bytes, const Naming& what);
 
-// The sort key of a text in the General (legacy) order, or nothing when a
-// character has no simple code (only printable ASCII but ' and - has one).
-std::optional<QByteArray> generalLegacyKey(const QString& text);
-QByteArray longKey(qint32 value);
+// Appends the sort key of a text in the General (legacy) order; false
+// (and a part of it appended) when a character has no simple code (only
+// printable ASCII but ' and - has one).
+bool appendGeneralLegacyKey(QByteArray& key, const QString& text);
+void appendLongKey(QByteArray& key, qint32 value);
 
 // RC4 keystream applied in place.
 void rc4(QByteArray& bytes, int from, int length, const QByteArray& key);

@@ -2,9 +2,13 @@
 
 #include "support/KovexError.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <set>
 
 namespace kovex::jet::format {
 
@@ -63,19 +67,19 @@ RowSpan rowSpan(const QByteArray& file, quint32 page, int row, const QString& wh
 
 // ---- usage maps
 
-std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& what) {
+PageSet readMap(const QByteArray& file, MapRef ref, const QString& what) {
     const RowSpan span = rowSpan(file, ref.page, ref.row, what);
     const int at = int(ref.page) * PageSize + span.start;
     const int length = span.end - span.start;
     if (length < 5)
         broken(what, QStringLiteral("a usage map of %1 bytes").arg(length));
-    std::set<quint32> pages;
+    PageSet pages;
     const quint8 type = quint8(file[at]);
     if (type == 0) {
         const quint32 start = u32(file, at + 1);
         for (int bit = 0; bit < (length - 5) * 8; ++bit)
             if (u8(file, at + 5 + bit / 8) & (1u << (bit % 8)))
-                pages.insert(pages.end(), start + quint32(bit)); // in rising order: no search
+                pages.insert(start + quint32(bit)); // in rising order: no search
     } else if (type == 1) {
         // Only pages of the file count: a bitmap page describes 32 736 pages.
         for (int k = 0; k < (length - 1) / 4 && quint32(k) * BitmapPageBits < quint32(pageCount(file)); ++k) {
@@ -90,7 +94,7 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
                 for (int bit = 0; bits && bit < 8; ++bit) {
                     const quint32 page = quint32(k) * BitmapPageBits + quint32(byte * 8 + bit);
                     if ((bits & (1u << bit)) && page < quint32(pageCount(file)))
-                        pages.insert(pages.end(), page);
+                        pages.insert(page);
                 }
             }
         }
@@ -102,26 +106,26 @@ std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& wha
 
 namespace {
 
-void writeInlineMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
-                    const QString& what) {
+void writeInlineMap(QByteArray& file, int at, int length, const PageSet& pages, const QString& what) {
     const quint32 span = quint32(length - 5) * 8;
     quint32 start = u32(file, at + 1);
-    if (!pages.empty() && (*pages.begin() < start || *pages.rbegin() - start >= span))
-        start = *pages.begin() & ~7u;
-    if (!pages.empty() && *pages.rbegin() - start >= span)
+    if (!pages.empty() && (pages.first() < start || pages.last() - start >= span))
+        start = pages.first() & ~7u;
+    if (!pages.empty() && pages.last() - start >= span)
         broken(what,
                QStringLiteral("pages %1 to %2 lie too far apart for this library to write their usage map")
-                   .arg(*pages.begin())
-                   .arg(*pages.rbegin()));
+                   .arg(pages.first())
+                   .arg(pages.last()));
     put32(file, at + 1, start);
-    std::memset(file.data() + at + 5, 0, size_t(length - 5));
+    // The global map marks hundreds of pages: its bits are set through one
+    // pointer rather than an indexed byte each, which checks for sharing.
+    auto* const bits = reinterpret_cast<unsigned char*>(file.data() + at + 5);
+    std::memset(bits, 0, size_t(length - 5));
     for (quint32 p : pages)
-        file[at + 5 + int((p - start) / 8)] =
-            char(u8(file, at + 5 + int((p - start) / 8)) | (1u << ((p - start) % 8)));
+        bits[(p - start) / 8] = static_cast<unsigned char>(bits[(p - start) / 8] | (1u << ((p - start) % 8)));
 }
 
-void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quint32>& pages,
-                       const QString& what) {
+void writeReferenceMap(QByteArray& file, int at, int length, const PageSet& pages, const QString& what) {
     const int pointers = (length - 1) / 4;
     for (int k = 0; k < pointers; ++k)
         if (const quint32 bitmap = u32(file, at + 1 + 4 * k); bitmap != 0)
@@ -138,7 +142,7 @@ void writeReferenceMap(QByteArray& file, int at, int length, const std::set<quin
 
 } // namespace
 
-void writeMap(QByteArray& file, MapRef ref, const std::set<quint32>& pages, const QString& what) {
+void writeMap(QByteArray& file, MapRef ref, const PageSet& pages, const QString& what) {
     const RowSpan span = rowSpan(file, ref.page, ref.row, what);
     const int at = int(ref.page) * PageSize + span.start;
     const int length = span.end - span.start;
@@ -294,8 +298,7 @@ std::vector<StoredRow> readRows(const QByteArray& file, const TableLayout& table
 quint32 PageAllocator::allocate() {
     quint32 page;
     if (!m_reusable.empty()) {
-        page = *m_reusable.begin();
-        m_reusable.erase(m_reusable.begin());
+        page = m_reusable.takeFirst();
         std::memset(m_file.data() + qsizetype(page) * PageSize, 0, PageSize);
     } else {
         page = quint32(pageCount(m_file));
@@ -336,7 +339,7 @@ std::pair<quint32, int> PageFiller::add(const QByteArray& row) {
     const int at = int(page) * PageSize;
     const int end = m_rows == 0 ? PageSize : int(u16(f, at + DataHeaderBytes + 2 * (m_rows - 1)) & 0x1FFF);
     const int start = end - int(row.size());
-    f.replace(at + start, int(row.size()), row);
+    std::memcpy(f.data() + at + start, row.constData(), size_t(row.size()));
     put16(f, at + DataHeaderBytes + 2 * m_rows, quint32(start));
     m_free -= int(row.size()) + 2;
     put16(f, at + 2, quint32(m_free));
@@ -347,15 +350,6 @@ std::pair<quint32, int> PageFiller::add(const QByteArray& row) {
 // ---- encoding rows
 
 namespace {
-
-QByteArray doubleBytes(double d) {
-    quint64 bits;
-    std::memcpy(&bits, &d, 8);
-    QByteArray b(8, Qt::Uninitialized); // made at its size: byte by byte it grows eight times
-    put32(b, 0, quint32(bits));
-    put32(b, 4, quint32(bits >> 32));
-    return b;
-}
 
 QByteArray storeLongValue(const QByteArray& data, PageFiller& pages) {
     QByteArray field(12, '\0');
@@ -383,30 +377,14 @@ QByteArray storeLongValue(const QByteArray& data, PageFiller& pages) {
     return field;
 }
 
-// The bytes of a value of a column, checked against its kind.
-QByteArray cellBytes(const ColumnLayout& c, const Cell& cell,
-                     const std::function<PageFiller&(int)>& longValues, const Refusal& fail) {
+// A value of a column refused before anything of its row is written: the
+// first refused column, in column order, is the one named.
+void checkCell(const ColumnLayout& c, const Cell& cell, const Refusal& fail) {
     switch (c.type) {
-    case LongCode: {
-        QByteArray b(4, Qt::Uninitialized);
-        put32(b, 0, quint32(std::get<qint32>(cell)));
-        return b;
-    }
-    case Int16Code: {
-        QByteArray b;
-        append16(b, quint16(std::get<qint16>(cell)));
-        return b;
-    }
-    case ByteCode:
-        return QByteArray(1, char(std::get<quint8>(cell)));
-    case DoubleCode: {
-        const double d = std::get<double>(cell);
-        if (!std::isfinite(d))
+    case DoubleCode:
+        if (!std::isfinite(std::get<double>(cell)))
             fail(c, QStringLiteral("a number that is infinite or undefined cannot be stored"));
-        return doubleBytes(d);
-    }
-    case DateCode:
-        return doubleBytes(std::get<DateCell>(cell).days);
+        return;
     case TextCode:
     case MemoCode: {
         const QString& text = std::get<QString>(cell);
@@ -414,25 +392,72 @@ QByteArray cellBytes(const ColumnLayout& c, const Cell& cell,
             fail(c, QStringLiteral("a text of %1 characters is longer than the column's %2")
                         .arg(text.size())
                         .arg(c.length / 2));
-        const std::optional<QByteArray> bytes = encodeText(text);
-        if (!bytes)
+        if (!textStorable(text))
             fail(c, QStringLiteral("a text that begins with U+FEFF and holds a character whose code ends in "
                                    "00 cannot be stored"));
-        if (c.type == MemoCode && bytes->size() > 0xFFFFFF)
+        if (c.type == MemoCode && encodeText(text)->size() > 0xFFFFFF)
             fail(c, QStringLiteral("a text of %1 characters is too long for a memo").arg(text.size()));
-        return c.type == MemoCode ? storeLongValue(*bytes, longValues(c.number)) : *bytes;
+        return;
     }
-    default: {
+    case BinaryCode: {
         const QByteArray& b = std::get<QByteArray>(cell);
-        if (c.type == OleCode)
-            return storeLongValue(b, longValues(c.number));
-        if (c.type == BinaryCode && b.size() > c.length)
+        if (b.size() > c.length)
             fail(c, QStringLiteral("binary data of %1 bytes is longer than the column's %2")
                         .arg(b.size())
                         .arg(c.length));
-        return b;
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void putDouble(char* at, double d) {
+    quint64 bits;
+    std::memcpy(&bits, &d, 8);
+    bits = qToLittleEndian(bits);
+    std::memcpy(at, &bits, 8);
+}
+
+// A fixed value written in its place in the row's fixed area.
+void putFixed(char* at, const ColumnLayout& c, const Cell& cell) {
+    switch (c.type) {
+    case LongCode: {
+        const quint32 v = qToLittleEndian(quint32(std::get<qint32>(cell)));
+        std::memcpy(at, &v, 4);
+        return;
+    }
+    case Int16Code: {
+        const quint16 v = qToLittleEndian(quint16(std::get<qint16>(cell)));
+        std::memcpy(at, &v, 2);
+        return;
+    }
+    case ByteCode:
+        *at = char(std::get<quint8>(cell));
+        return;
+    case DoubleCode:
+        putDouble(at, std::get<double>(cell));
+        return;
+    case DateCode:
+        putDouble(at, std::get<DateCell>(cell).days);
+        return;
+    default: { // bytes of a fixed binary column, as long as the column at most
+        const QByteArray& b = std::get<QByteArray>(cell);
+        std::memcpy(at, b.constData(), size_t(std::min<qsizetype>(b.size(), c.length)));
+        return;
     }
     }
+}
+
+// A variable value appended to the row: a text as stored, a long value's
+// field (its data stored before), or binary bytes.
+void appendVariable(QByteArray& row, const ColumnLayout& c, const Cell& cell, const QByteArray& longField) {
+    if (c.longValue())
+        row += longField;
+    else if (c.type == TextCode)
+        appendText(row, std::get<QString>(cell));
+    else
+        row += std::get<QByteArray>(cell);
 }
 
 bool kindFits(const ColumnLayout& c, const Cell& cell) {
@@ -460,50 +485,93 @@ bool kindFits(const ColumnLayout& c, const Cell& cell) {
     }
 }
 
-} // namespace
+bool presenceBit(const ColumnLayout& c, const Cell& cell) {
+    const bool null = std::holds_alternative<std::monostate>(cell);
+    return c.type == BoolCode ? (!null && std::get<bool>(cell)) : !null;
+}
 
-QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
-                     const std::function<PageFiller&(int column)>& longValues, const Refusal& fail) {
-    int columns = 0;
-    for (const ColumnLayout& c : table.columns)
-        columns = std::max(columns, c.number + 1);
-    QByteArray mask((columns + 7) / 8, '\0');
-    QByteArray fixed(table.fixedBytes(), '\0');
-    std::vector<QByteArray> vars(size_t(table.varCount()));
+// Every value checked in column order, and the long values stored in that
+// order (their pages are taken before the row's own): the row is written
+// only when nothing in it is refused.
+std::vector<QByteArray> checkAndStoreLongValues(const TableLayout& table, const CellRow& cells,
+                                                const std::function<PageFiller&(int column)>& longValues,
+                                                const Refusal& fail) {
+    std::vector<QByteArray> longFields;
     for (size_t i = 0; i < table.columns.size(); ++i) {
         const ColumnLayout& c = table.columns[i];
         const Cell& cell = cells[i];
-        const bool null = std::holds_alternative<std::monostate>(cell);
-        if (!null && !kindFits(c, cell))
-            fail(c, QStringLiteral("a value of the wrong kind for the column"));
-        const bool bit = c.type == BoolCode ? (!null && std::get<bool>(cell)) : !null;
-        if (bit)
-            mask[c.number / 8] = char(u8(mask, c.number / 8) | (1u << (c.number % 8)));
-        if (null || c.type == BoolCode)
+        if (std::holds_alternative<std::monostate>(cell))
             continue;
-        const QByteArray bytes = cellBytes(c, cell, longValues, fail);
-        if (c.fixed())
-            fixed.replace(c.fixedOffset, int(bytes.size()), bytes);
-        else if (c.varSlot >= 0 && c.varSlot < int(vars.size()))
-            vars[size_t(c.varSlot)] = bytes;
+        if (!kindFits(c, cell))
+            fail(c, QStringLiteral("a value of the wrong kind for the column"));
+        if (c.type == BoolCode)
+            continue;
+        checkCell(c, cell, fail);
+        if (c.longValue()) {
+            if (longFields.empty())
+                longFields.resize(table.columns.size());
+            const QByteArray data =
+                c.type == MemoCode ? *encodeText(std::get<QString>(cell)) : std::get<QByteArray>(cell);
+            longFields[i] = storeLongValue(data, longValues(c.number));
+        }
     }
-    QByteArray row;
-    row.reserve(2 + fixed.size() + 2 * qsizetype{table.varCount()} + 4 + mask.size() + 64);
-    append16(row, quint32(columns));
-    row += fixed;
-    std::vector<int> offsets;
-    for (const QByteArray& v : vars) {
-        offsets.push_back(int(row.size()));
-        row += v;
+    return longFields;
+}
+
+} // namespace
+
+RowShape::RowShape(const TableLayout& table)
+    : fixedBytes(table.fixedBytes()), columnsBySlot(size_t(table.varCount()), -1) {
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const ColumnLayout& c = table.columns[i];
+        columns = std::max(columns, c.number + 1);
+        if (!c.fixed() && c.varSlot >= 0 && c.varSlot < int(columnsBySlot.size()))
+            columnsBySlot[size_t(c.varSlot)] = int(i);
     }
-    if (!vars.empty()) { // a table of fixed columns only keeps no offsets
-        append16(row, quint32(row.size()));
-        for (auto it = offsets.rbegin(); it != offsets.rend(); ++it)
-            append16(row, quint32(*it));
-        append16(row, quint32(vars.size()));
+}
+
+void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& cells,
+               const std::function<PageFiller&(int column)>& longValues, const Refusal& fail,
+               QByteArray& row) {
+    const std::vector<QByteArray> longFields = checkAndStoreLongValues(table, cells, longValues, fail);
+    row.resize(2 + shape.fixedBytes); // the capacity of the last row is kept
+    std::memset(row.data(), 0, size_t(row.size()));
+    put16(row, 0, quint32(shape.columns));
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const ColumnLayout& c = table.columns[i];
+        if (c.fixed() && c.type != BoolCode && !std::holds_alternative<std::monostate>(cells[i]))
+            putFixed(row.data() + 2 + c.fixedOffset, c, cells[i]);
     }
-    row += mask; // offsets beyond 16 bits only come with rows far over the limit, which are refused
-    return row;
+    const auto varCount = shape.columnsBySlot.size();
+    std::array<quint16, 256> offsets{}; // Jet holds at most 255 columns
+    for (size_t slot = 0; slot < varCount && slot < offsets.size(); ++slot) {
+        offsets[slot] = quint16(row.size());
+        const int i = shape.columnsBySlot[slot];
+        if (i >= 0 && !std::holds_alternative<std::monostate>(cells[size_t(i)]))
+            appendVariable(row, table.columns[size_t(i)], cells[size_t(i)],
+                           longFields.empty() ? QByteArray() : longFields[size_t(i)]);
+    }
+    if (varCount > 0) { // a table of fixed columns only keeps no offsets
+        // the end of the data, the slots' offsets from the last, their count
+        std::array<quint16, 2 + 256> trailer{};
+        size_t n = 0;
+        trailer[n++] = quint16(row.size());
+        for (size_t slot = std::min(varCount, offsets.size()); slot-- > 0;)
+            trailer[n++] = offsets[slot];
+        trailer[n++] = quint16(varCount);
+        for (size_t k = 0; k < n; ++k)
+            trailer[k] = qToLittleEndian(trailer[k]);
+        row.append(reinterpret_cast<const char*>(trailer.data()), qsizetype(2 * n));
+    }
+    // offsets beyond 16 bits only come with rows far over the limit, which are refused
+    const qsizetype mask = row.size();
+    row.resize(mask + (shape.columns + 7) / 8);
+    std::memset(row.data() + mask, 0, size_t(row.size() - mask));
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        const ColumnLayout& c = table.columns[i];
+        if (presenceBit(c, cells[i]))
+            row[mask + c.number / 8] = char(u8(row, int(mask) + c.number / 8) | (1u << (c.number % 8)));
+    }
 }
 
 // ---- index leaves
@@ -511,6 +579,7 @@ QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
 std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& index, const CellRow& cells,
                                    const Refusal& fail) {
     QByteArray key;
+    key.reserve(32); // room for the usual key and the four bytes of its entry
     bool allNull = true;
     for (int number : index.columns) {
         size_t i = 0;
@@ -535,16 +604,14 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
         const auto* whole = std::get_if<qint32>(&cell);
         const auto* text = std::get_if<QString>(&cell);
         if (c.type == LongCode && whole) {
-            key += longKey(*whole);
+            appendLongKey(key, *whole);
         } else if (c.type == TextCode && text) {
-            const std::optional<QByteArray> k = generalLegacyKey(*text);
-            if (!k) {
+            if (!appendGeneralLegacyKey(key, *text)) {
                 fail(c,
                      QStringLiteral("the text \"%1\" holds a character this library cannot sort in an index")
                          .arg(*text));
                 return std::nullopt;
             }
-            key += *k;
         } else {
             fail(c, QStringLiteral("an index on a column of type %1, which this library does not write")
                         .arg(c.type));
@@ -556,12 +623,11 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
     return key;
 }
 
-QByteArray indexEntry(const QByteArray& key, quint32 page, int row) {
-    QByteArray e = key;
-    e.append(char((page >> 16) & 0xFF))
-        .append(char((page >> 8) & 0xFF))
-        .append(char(page & 0xFF))
-        .append(char(row));
+QByteArray indexEntry(QByteArray key, quint32 page, int row) {
+    QByteArray e = std::move(key);
+    const std::array<char, 4> place{char((page >> 16) & 0xFF), char((page >> 8) & 0xFF), char(page & 0xFF),
+                                    char(row)};
+    e.append(place.data(), qsizetype(place.size()));
     return e;
 }
 

@@ -6,12 +6,12 @@
 // src/jet.
 
 #include "jet/JetFormat.h"
+#include "jet/JetPageSet.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
-#include <set>
 #include <vector>
 
 namespace kovex::jet::format {
@@ -30,10 +30,10 @@ std::vector<RowSpan> rowSpans(const QByteArray& file, quint32 page, const QStrin
 RowSpan rowSpan(const QByteArray& file, quint32 page, int row, const QString& what);
 
 // The pages a usage map marks (for the global map: the free pages).
-std::set<quint32> readMap(const QByteArray& file, MapRef ref, const QString& what);
+PageSet readMap(const QByteArray& file, MapRef ref, const QString& what);
 // Marks exactly `pages` in the map, in the map's own form; throws when a
 // page lies outside what the map can describe.
-void writeMap(QByteArray& file, MapRef ref, const std::set<quint32>& pages, const QString& what);
+void writeMap(QByteArray& file, MapRef ref, const PageSet& pages, const QString& what);
 
 struct StoredRow {
     quint32 page = 0;
@@ -49,16 +49,15 @@ Cell readCell(const QByteArray& file, const QByteArray& row, const TableLayout& 
 // end of the file.
 class PageAllocator {
   public:
-    PageAllocator(QByteArray& file, std::set<quint32> reusable)
-        : m_file(file), m_reusable(std::move(reusable)) {}
+    PageAllocator(QByteArray& file, PageSet reusable) : m_file(file), m_reusable(std::move(reusable)) {}
     quint32 allocate();
-    const std::set<quint32>& unused() const { return m_reusable; }
+    const PageSet& unused() const { return m_reusable; }
     const std::vector<quint32>& taken() const { return m_taken; }
     QByteArray& file() { return m_file; }
 
   private:
     QByteArray& m_file;
-    std::set<quint32> m_reusable;
+    PageSet m_reusable;
     std::vector<quint32> m_taken;
 };
 
@@ -80,12 +79,24 @@ class PageFiller {
 
 QByteArray ownerBytes(quint32 tdefPage);
 
-// Encodes a row; long values go to `longValues` (one filler a long column,
-// by column number). Throws KovexError naming the column on a value that
-// does not fit. `fail` words a refusal for the column.
+// What the encoding of every row of a table needs, found once per table.
+struct RowShape {
+    explicit RowShape(const TableLayout& table);
+    int columns = 0; // the highest column number + 1
+    int fixedBytes = 0;
+    std::vector<int> columnsBySlot; // the column index of each variable slot, -1 for none
+};
+
+// Encodes a row into `row`, replacing what it held (its capacity is kept,
+// so one buffer serves every row of a table). Long values go to
+// `longValues` (one filler a long column, by column number). Every value
+// is checked, in column order, before anything is written: a value that
+// does not fit throws KovexError naming the column. `fail` words a
+// refusal for the column.
 using Refusal = std::function<void(const ColumnLayout&, const QString&)>;
-QByteArray encodeRow(const TableLayout& table, const CellRow& cells,
-                     const std::function<PageFiller&(int column)>& longValues, const Refusal& fail);
+void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& cells,
+               const std::function<PageFiller&(int column)>& longValues, const Refusal& fail,
+               QByteArray& row);
 
 // The key bytes of one index for a row, or nothing when it is left out of
 // the index (all nulls in an index that ignores them).
@@ -94,7 +105,9 @@ std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& 
 // The entries of a single-leaf index, sorted, written into its root page.
 void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
                const std::function<void()>& overflow);
-QByteArray indexEntry(const QByteArray& key, quint32 page, int row);
+// A key followed by its row's place (taken by value: a key made for its
+// entry becomes the entry without a copy).
+QByteArray indexEntry(QByteArray key, quint32 page, int row);
 // The entries of a leaf page, in stored order; throws on a broken leaf.
 std::vector<QByteArray> readLeaf(const QByteArray& file, quint32 page, const QString& what);
 

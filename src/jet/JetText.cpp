@@ -2,6 +2,8 @@
 
 #include "support/KovexError.h"
 
+#include <QSysInfo>
+
 #include <array>
 #include <utility>
 
@@ -99,10 +101,27 @@ std::optional<QByteArray> encodeText(const QString& text) {
     if (!text.isEmpty() && text[0].unicode() == ByteOrderMark)
         return compressed(text);
     QByteArray out;
-    out.reserve(text.size() * 2);
-    for (QChar ch : text)
-        append16(out, ch.unicode());
+    appendText(out, text);
     return out;
+}
+
+bool textStorable(const QString& text) {
+    return text.isEmpty() || text[0].unicode() != ByteOrderMark || compressed(text).has_value();
+}
+
+void appendText(QByteArray& out, const QString& text) {
+    if (!text.isEmpty() && text[0].unicode() == ByteOrderMark) {
+        out += compressed(text).value();
+        return;
+    }
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        // UTF-16 in memory is already the stored form
+        out.append(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
+    } else {
+        out.reserve(out.size() + 2 * text.size());
+        for (QChar ch : text)
+            append16(out, ch.unicode());
+    }
 }
 
 QString decodeText(const QByteArray& bytes, const QString& what) {
@@ -121,27 +140,26 @@ QString decodeText(const QByteArray& bytes, const Naming& what) {
     return text;
 }
 
-std::optional<QByteArray> generalLegacyKey(const QString& text) {
-    QByteArray key(1, char(0x7F));
+bool appendGeneralLegacyKey(QByteArray& key, const QString& text) {
+    key.append(char(0x7F));
     for (QChar ch : text) {
         const quint16 unit = ch.unicode();
         const quint16 code = unit >= 0x20 && unit <= 0x7E ? AsciiCodes[unit - 0x20] : 0;
         if (code == 0)
-            return std::nullopt;
+            return false;
         if (code > 0xFF)
             key.append(char(code >> 8));
         key.append(char(code & 0xFF));
     }
     key.append('\x01').append('\0');
-    return key;
+    return true;
 }
 
-QByteArray longKey(qint32 value) {
+void appendLongKey(QByteArray& key, qint32 value) {
     const quint32 flipped = quint32(value) ^ 0x80000000u;
-    QByteArray key(1, char(0x7F));
-    for (int shift = 24; shift >= 0; shift -= 8)
-        key.append(char((flipped >> shift) & 0xFF));
-    return key;
+    const std::array<char, 5> bytes{char(0x7F), char((flipped >> 24) & 0xFF), char((flipped >> 16) & 0xFF),
+                                    char((flipped >> 8) & 0xFF), char(flipped & 0xFF)};
+    key.append(bytes.data(), qsizetype(bytes.size()));
 }
 
 void rc4(QByteArray& bytes, int from, int length, const QByteArray& key) {

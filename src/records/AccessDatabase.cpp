@@ -13,12 +13,18 @@
 #include <QHash>
 #include <QStringList>
 
+#include <array>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kovex::access {
+
+// Column names made from literals hold no copy of their characters.
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -108,7 +114,7 @@ void addColumns(TableRow& row, const MainForm& f, std::initializer_list<Column> 
 }
 
 Table file1Table(const MainForm& f) {
-    TableRow row{{"File1PK", kCaseKey}};
+    TableRow row{{u"File1PK"_s, kCaseKey}};
     addColumns(row, f,
                {{"AA01NameApplicant"},
                 {"AA02AddressApplicant"},
@@ -121,20 +127,20 @@ Table file1Table(const MainForm& f) {
                 {"AA08RefBIPTApplicant", " "},
                 {"AA09InfoApplicant"},
                 {"AA10ReceiptAttestAntennasDescription", " "}});
-    return {"File1Table", {row}};
+    return {u"File1Table"_s, {row}};
 }
 
 Table file2Table(const MainForm& f) {
-    TableRow row{{"File2PK", kCaseKey}};
+    TableRow row{{u"File2PK"_s, kCaseKey}};
     addColumns(row, f,
                {{"BI01SiteDescription", "RADIOAMATEUR"}, {"BS01SiteShareable"}, {"AO01OtherExploitant"}});
     for (int i = 2; i <= 8; ++i)
         row.push_back({QStringLiteral("AO0%1OtherExploitant").arg(i), text("")});
-    return {"File2Table", {row}};
+    return {u"File2Table"_s, {row}};
 }
 
 Table file3Table(const MainForm& f) {
-    TableRow row{{"File3PK", kCaseKey}};
+    TableRow row{{u"File3PK"_s, kCaseKey}};
     addColumns(row, f,
                {{"ES01NameOwnerSite", ""},
                 {"ES02AddressOwnerSite", ""},
@@ -157,53 +163,53 @@ Table file3Table(const MainForm& f) {
                 {"AS05InfoSituationSite"},
                 {"LS07XLambertCoordinates"},
                 {"LS07YLambertCoordinates"}});
-    return {"File3Table", {row}};
+    return {u"File3Table"_s, {row}};
 }
 
 // A radio amateur's site offers none of the listed services.
 Table file4Table() {
-    TableRow row{{"File4PK", kCaseKey}};
+    TableRow row{{u"File4PK"_s, kCaseKey}};
     for (const char* service : {"ST01GSM900", "ST01GSM1800", "ST01UMTS", "ST01PMR", "ST01WLL",
                                 "ST01FMBroadcast", "ST01TVBroadcast", "ST01FX", "ST01TETRA"})
         row.push_back({QString::fromLatin1(service), flag(false)});
-    row.push_back({"ST01Other10MHHz10GHz", text("RADIOAMATEUR")});
-    row.push_back({"ST01Outside10MHz10GHz", text(" ")});
-    row.push_back({"ST01ERMES", flag(false)});
-    return {"File4Table", {row}};
+    row.push_back({u"ST01Other10MHHz10GHz"_s, text("RADIOAMATEUR")});
+    row.push_back({u"ST01Outside10MHz10GHz"_s, text(" ")});
+    row.push_back({u"ST01ERMES"_s, flag(false)});
+    return {u"File4Table"_s, {row}};
 }
 
 TableRow antennaRow(const CaseReader& sgd, int c) {
-    return {{"AntennaPK", c},
-            {"FileFK", kCaseKey},
-            {"AntennaNr", c},
-            {"DefaultAntennaFK", c},
-            {"AntennaName", text(sgd.cell(c, 1))},
-            {"AntennaType", text(sgd.cell(c, 2))},
-            {"AntennaPositionHeight", sgd.number(c, 3)},
-            {"AntennaAzimut", num::toInt(sgd.cell(c, 4))},
-            {"AntennaTilt", sgd.number(c, 6)},
-            {"AntennaElectricalTilt", 0.0},
-            {"AntennaMechanicalTilt", sgd.number(c, 6)},
-            {"AntennaEntryPowerdBm", sgd.dBm(c, 10)},
-            {"AntennaFrequency", sgd.number(c, 8)},
-            {"AntennaHorizontalOpening", sgd.number(c, 5)},
-            {"AntennaVerticalOpening", sgd.number(c, 7)},
-            {"AntennaFromFrequency", sgd.number(c, 8)},
-            {"AntennaToFrequency", sgd.number(c, 9)},
-            {"AntennaGaindB", sgd.number(c, 11)},
-            {"AntennaGainRef", text("I")},
-            {"AntennaEIRPdBW", sgd.number(c, 12)},
-            {"AntennaPolarization", text(sgd.cell(c, 13))},
-            {"AntennaNumberOfTransmitters", 1},
-            {"AntennaDefaultTxPowerdBm", 0.0},
-            {"PagingAntenna", flag(false)},
-            {"AIRAntenna", flag(false)},
-            {"CeilingOrHorizonMounted", flag(false)},
-            {"InverseMounted", flag(false)}};
+    return {{u"AntennaPK"_s, c},
+            {u"FileFK"_s, kCaseKey},
+            {u"AntennaNr"_s, c},
+            {u"DefaultAntennaFK"_s, c},
+            {u"AntennaName"_s, text(sgd.cell(c, 1))},
+            {u"AntennaType"_s, text(sgd.cell(c, 2))},
+            {u"AntennaPositionHeight"_s, sgd.number(c, 3)},
+            {u"AntennaAzimut"_s, num::toInt(sgd.cell(c, 4))},
+            {u"AntennaTilt"_s, sgd.number(c, 6)},
+            {u"AntennaElectricalTilt"_s, 0.0},
+            {u"AntennaMechanicalTilt"_s, sgd.number(c, 6)},
+            {u"AntennaEntryPowerdBm"_s, sgd.dBm(c, 10)},
+            {u"AntennaFrequency"_s, sgd.number(c, 8)},
+            {u"AntennaHorizontalOpening"_s, sgd.number(c, 5)},
+            {u"AntennaVerticalOpening"_s, sgd.number(c, 7)},
+            {u"AntennaFromFrequency"_s, sgd.number(c, 8)},
+            {u"AntennaToFrequency"_s, sgd.number(c, 9)},
+            {u"AntennaGaindB"_s, sgd.number(c, 11)},
+            {u"AntennaGainRef"_s, text("I")},
+            {u"AntennaEIRPdBW"_s, sgd.number(c, 12)},
+            {u"AntennaPolarization"_s, text(sgd.cell(c, 13))},
+            {u"AntennaNumberOfTransmitters"_s, 1},
+            {u"AntennaDefaultTxPowerdBm"_s, 0.0},
+            {u"PagingAntenna"_s, flag(false)},
+            {u"AIRAntenna"_s, flag(false)},
+            {u"CeilingOrHorizonMounted"_s, flag(false)},
+            {u"InverseMounted"_s, flag(false)}};
 }
 
 Table file4BTable(const CaseReader& sgd) {
-    Table table{"File4BTable", {}};
+    Table table{u"File4BTable"_s, {}};
     for (int c = 1; c <= sgd.antennaCount(); ++c)
         table.rows.push_back(antennaRow(sgd, c));
     return table;
@@ -214,19 +220,19 @@ Table file4BTable(const CaseReader& sgd) {
 TableRow pointRow(const MainForm& f, const CaseReader& sgd, int k) {
     const int row = 14 + k;
     const int wallType = f.itemIndex(ui::cmbSA[k]);
-    return {{"PointPK", k},
-            {"FileFK", kCaseKey},
-            {"PointNr", k},
-            {"PointDescription", text(UpperCaseAscii(f.text(ui::edtLocation[k])))},
-            {"PointHeight", sgd.number(summary::kHeightColumn, row)},
-            {"MeasuredFieldApplicant", sgd.number(summary::kMaxFieldColumn, row)},
-            {"AttenuationdB", WallAttenuationdB(wallType, f.values.BandAndTilt.FreqMinMHz)},
-            {"CanadianCalculation", flag(false)},
-            {"AttenuationTypeFK", wallType + 1}};
+    return {{u"PointPK"_s, k},
+            {u"FileFK"_s, kCaseKey},
+            {u"PointNr"_s, k},
+            {u"PointDescription"_s, text(UpperCaseAscii(f.text(ui::edtLocation[k])))},
+            {u"PointHeight"_s, sgd.number(summary::kHeightColumn, row)},
+            {u"MeasuredFieldApplicant"_s, sgd.number(summary::kMaxFieldColumn, row)},
+            {u"AttenuationdB"_s, WallAttenuationdB(wallType, f.values.BandAndTilt.FreqMinMHz)},
+            {u"CanadianCalculation"_s, flag(false)},
+            {u"AttenuationTypeFK"_s, wallType + 1}};
 }
 
 Table file5BTable(const MainForm& f, const CaseReader& sgd) {
-    Table table{"File5BTable", {}};
+    Table table{u"File5BTable"_s, {}};
     for (int k = 1; k <= sgd.testPointCount(); ++k)
         table.rows.push_back(pointRow(f, sgd, k));
     return table;
@@ -234,42 +240,46 @@ Table file5BTable(const MainForm& f, const CaseReader& sgd) {
 
 // The language the regulator answers in; none when the list shows none.
 Table file5Table() {
-    return {"File5Table", {TableRow{{"File5PK", kCaseKey}}}};
+    return {u"File5Table"_s, {TableRow{{u"File5PK"_s, kCaseKey}}}};
 }
 
 Table fileTable(const MainForm& f) {
-    TableRow row{{"FilePK", kCaseKey}};
+    TableRow row{{u"FilePK"_s, kCaseKey}};
     const int language = f.itemIndex(ui::cmbLanguage);
     if (language >= 0 && language < 3)
         row.push_back(
             {QString::fromLatin1(languageField().accessColumn), text(QStringList{"F", "N", "D"}[language])});
-    return {"FileTable", {row}};
+    return {u"FileTable"_s, {row}};
 }
 
 TableRow defaultAntennaRow(const CaseReader& sgd, int c) {
-    return {{"DefaultAntennaPK", c},
-            {"DefaultAntennaType", text(sgd.cell(c, 2))},
-            {"DefaultAntennaTilt", sgd.number(c, 6)},
-            {"DefaultAntennaHorizontalBeamWidth", 360.0},
-            {"DefaultAntennaVerticalBeamWidth", 0.0},
-            {"DefaultAntennaGaindB", sgd.number(c, 11)},
-            {"ApertureAntenna", flag(false)},
-            {"DefaultAntennaPolarisation", text(sgd.cell(c, 13))},
-            {"DefaultAntennaFrequencyMHz", sgd.number(c, 8)},
-            {"DefaultAntennaPowerdBm", sgd.dBm(c, 10)},
-            {"CircularAntenna", flag(false)}};
+    return {{u"DefaultAntennaPK"_s, c},
+            {u"DefaultAntennaType"_s, text(sgd.cell(c, 2))},
+            {u"DefaultAntennaTilt"_s, sgd.number(c, 6)},
+            {u"DefaultAntennaHorizontalBeamWidth"_s, 360.0},
+            {u"DefaultAntennaVerticalBeamWidth"_s, 0.0},
+            {u"DefaultAntennaGaindB"_s, sgd.number(c, 11)},
+            {u"ApertureAntenna"_s, flag(false)},
+            {u"DefaultAntennaPolarisation"_s, text(sgd.cell(c, 13))},
+            {u"DefaultAntennaFrequencyMHz"_s, sgd.number(c, 8)},
+            {u"DefaultAntennaPowerdBm"_s, sgd.dBm(c, 10)},
+            {u"CircularAntenna"_s, flag(false)}};
 }
 
 TableRow diagramRow(const QString& keyColumn, int key, int c, double from, double to, double gaindB) {
-    return {
-        {keyColumn, key}, {"DefaultAntennaFK", c}, {"FromAngle", from}, {"ToAngle", to}, {"GaindB", gaindB}};
+    return {{keyColumn, key},
+            {u"DefaultAntennaFK"_s, c},
+            {u"FromAngle"_s, from},
+            {u"ToAngle"_s, to},
+            {u"GaindB"_s, gaindB}};
 }
 
 // The horizontal pattern is taken as omnidirectional.
 Table horizontalDiagramTable(const CaseReader& sgd) {
-    Table table{"DefaultAntennaHorizontalDiagramEntryTable", {}};
+    Table table{u"DefaultAntennaHorizontalDiagramEntryTable"_s, {}};
     for (int c = 1; c <= sgd.antennaCount(); ++c)
-        table.rows.push_back(diagramRow("DefaultAntennaHorizontalDiagramEntryPK", c, c, -180.5, 180.5, 0.0));
+        table.rows.push_back(
+            diagramRow(u"DefaultAntennaHorizontalDiagramEntryPK"_s, c, c, -180.5, 180.5, 0.0));
     return table;
 }
 
@@ -277,8 +287,8 @@ Table horizontalDiagramTable(const CaseReader& sgd) {
 // degrees: the 0-degree range twice, then for every 10-degree step the range
 // below the horizon and its mirror above. One key counts over the table.
 Table verticalDiagramTable(const CaseReader& sgd) {
-    const QString keyColumn = QStringLiteral("DefaultAntennaVerticalDiagramEntryPK");
-    Table table{"DefaultAntennaVerticalDiagramEntryTable", {}};
+    const QString keyColumn = u"DefaultAntennaVerticalDiagramEntryPK"_s;
+    Table table{u"DefaultAntennaVerticalDiagramEntryTable"_s, {}};
     int key = 0;
     for (int c = 1; c <= sgd.antennaCount(); ++c) {
         const double horizontaldBi = sgd.number(c, summary::kFirstPatternRow);
@@ -297,7 +307,7 @@ Table verticalDiagramTable(const CaseReader& sgd) {
 }
 
 Table defaultAntennaTable(const CaseReader& sgd) {
-    Table table{"DefaultAntennaTable", {}};
+    Table table{u"DefaultAntennaTable"_s, {}};
     for (int c = 1; c <= sgd.antennaCount(); ++c)
         table.rows.push_back(defaultAntennaRow(sgd, c));
     return table;
@@ -323,19 +333,39 @@ jet::Value columnValue(const jet::ColumnDef& column, const QVariant& value) {
     }
 }
 
+// Jet finds names ignoring case, one character at a time: names of other
+// lengths never match. The rows mostly spell a name as the file does, and
+// no two columns of a table differ only by case, so the same spelling is
+// looked for first, which is much cheaper than a comparison ignoring case.
 int columnIndex(const jet::TableDef& table, const QString& name) {
     for (std::size_t i = 0; i < table.columns.size(); ++i)
-        if (table.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (table.columns[i].name == name)
+            return static_cast<int>(i);
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+        if (table.columns[i].name.size() == name.size() &&
+            table.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     throw KovexError("table " + table.name + " has no column named " + name);
 }
 
 // The columns of one table found by the names the rows give them, each
-// name looked up once: the rows of a table repeat the same names.
+// name looked up once. The rows of a table repeat the same names, mostly
+// in the same places: the name last found at a place is tried first.
 class ColumnFinder {
   public:
     explicit ColumnFinder(const jet::TableDef& table) : m_table(table) {}
-    std::size_t operator()(const QString& name) {
+    std::size_t operator()(std::size_t place, const QString& name) {
+        if (place < m_byPlace.size() && m_byPlace[place].first == name)
+            return m_byPlace[place].second;
+        const std::size_t i = find(name);
+        if (place >= m_byPlace.size())
+            m_byPlace.resize(place + 1);
+        m_byPlace[place] = {name, i};
+        return i;
+    }
+
+  private:
+    std::size_t find(const QString& name) {
         const auto found = m_found.constFind(name);
         if (found != m_found.constEnd())
             return *found;
@@ -344,16 +374,17 @@ class ColumnFinder {
         return i;
     }
 
-  private:
     const jet::TableDef& m_table;
     QHash<QString, std::size_t> m_found;
+    std::vector<std::pair<QString, std::size_t>> m_byPlace;
 };
 
 // Columns a row does not set are NULL.
 jet::Row jetRow(const jet::TableDef& table, ColumnFinder& columns, const TableRow& row) {
     jet::Row values(table.columns.size(), std::monostate{});
-    for (const ColumnValue& value : row) {
-        const std::size_t i = columns(value.column);
+    for (std::size_t place = 0; place < row.size(); ++place) {
+        const ColumnValue& value = row[place];
+        const std::size_t i = columns(place, value.column);
         values[i] = columnValue(table.columns[i], value.value);
     }
     return values;
@@ -361,15 +392,27 @@ jet::Row jetRow(const jet::TableDef& table, ColumnFinder& columns, const TableRo
 
 } // namespace
 
+namespace {
+
+// The tables moved into the list: a vector made from braces would copy
+// every row. Braces still make them from the left, which decides which of
+// two numbers that do not convert is the one named.
+template <std::size_t N> std::vector<Table> movedIntoList(std::array<Table, N>&& tables) {
+    return std::vector<Table>(std::make_move_iterator(tables.begin()), std::make_move_iterator(tables.end()));
+}
+
+} // namespace
+
 std::vector<Table> fileTables(const MainForm& f) {
     const CaseReader sgd(f);
-    return {file1Table(f),    file2Table(f), file3Table(f),       file4Table(),
-            file4BTable(sgd), file5Table(),  file5BTable(f, sgd), fileTable(f)};
+    return movedIntoList(std::array{file1Table(f), file2Table(f), file3Table(f), file4Table(),
+                                    file4BTable(sgd), file5Table(), file5BTable(f, sgd), fileTable(f)});
 }
 
 std::vector<Table> defaultAntennaTables(const MainForm& f) {
     const CaseReader sgd(f);
-    return {defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)};
+    return movedIntoList(
+        std::array{defaultAntennaTable(sgd), horizontalDiagramTable(sgd), verticalDiagramTable(sgd)});
 }
 
 namespace {

@@ -13,7 +13,9 @@
 
 #include <QFile>
 
-#include <functional>
+#include <array>
+#include <charconv>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -28,36 +30,108 @@ namespace {
 constexpr int kKeyWidth = 14;
 constexpr int kSummaryKeyWidth = 21;
 
-QString key(const QString& name, int width = kKeyWidth) {
-    return name.leftJustified(width - 1, QLatin1Char(' ')) + QLatin1Char('=');
-}
-
 // Slot k is "1".."9", then "a".."c" in the test-point section and "A".."C"
 // in the summary section.
-QChar slotCode(int k) {
-    return k <= 9 ? QChar(u'0' + k) : QChar(u'a' + (k - 10));
+char slotCode(int k) {
+    return k <= 9 ? char('0' + k) : char('a' + (k - 10));
 }
-QChar upperSlotCode(int k) {
-    return k <= 9 ? QChar(u'0' + k) : QChar(u'A' + (k - 10));
+char upperSlotCode(int k) {
+    return k <= 9 ? char('0' + k) : char('A' + (k - 10));
 }
 
-// The field a line's value comes from, named only when asked: naming the
-// cells of the summary costs more than writing the whole report.
-using Field = std::function<QString()>;
+// A value the report's bytes cannot hold as it stands: the report is made
+// again as lines naming their fields, which words the refusal.
+struct Unwritable {};
+
+// The report as it is made, a line piece by piece: either straight into the
+// bytes of the file (no text made for a line, no field named), or as lines
+// of text each with the field its value comes from.
+class Output {
+  public:
+    explicit Output(bool asLines) : m_asLines(asLines) {
+        if (!m_asLines)
+            m_bytes.reserve(16 * 1024);
+    }
+
+    // Keys, units and fixed texts: ASCII.
+    Output& operator<<(const char* ascii) { return ascii7(ascii, std::strlen(ascii)); }
+    Output& operator<<(char ascii) { return ascii7(&ascii, 1); }
+    Output& operator<<(int number) {
+        std::array<char, 12> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+        return ascii7(digits.data(), size_t(end - digits.data()));
+    }
+    // A value as the user typed it or the summary shows it.
+    Output& operator<<(const QString& text) {
+        if (m_asLines) {
+            m_line += text;
+            return *this;
+        }
+        if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+            !cp1252::appendEncoded(text, m_bytes))
+            throw Unwritable{};
+        return *this;
+    }
+
+    // The line so far, the name of a key, padded to its width and closed by "=".
+    Output& keyOf(int width) {
+        const qsizetype written = m_asLines ? m_line.size() : m_bytes.size() - m_lineStart;
+        for (qsizetype n = written; n < width - 1; ++n)
+            *this << ' ';
+        return *this << '=';
+    }
+
+    // Ends a line that names no field (a tag, a fixed line).
+    void end() {
+        end([] { return QString(); });
+    }
+    // Ends a line whose value comes from `field`, named only for lines.
+    template <typename Field> void end(const Field& field) {
+        if (m_asLines) {
+            m_lines.push_back({std::move(m_line), field()});
+            m_line = QString();
+        } else {
+            ascii7("\r\n", 2);
+            m_lineStart = m_bytes.size();
+        }
+    }
+
+    std::vector<Line> takeLines() { return std::move(m_lines); }
+    QByteArray takeBytes() { return std::move(m_bytes); }
+
+  private:
+    // Copied as they stand: resizing within the reserved room is cheaper
+    // than QByteArray's general insertion, and the report is mostly these.
+    Output& ascii7(const char* text, size_t n) {
+        if (m_asLines) {
+            m_line += QLatin1StringView(text, qsizetype(n));
+        } else {
+            const qsizetype at = m_bytes.size();
+            m_bytes.resize(at + qsizetype(n));
+            std::memcpy(m_bytes.data() + at, text, n);
+        }
+        return *this;
+    }
+
+    const bool m_asLines;
+    QString m_line;
+    std::vector<Line> m_lines;
+    QByteArray m_bytes;
+    qsizetype m_lineStart = 0;
+};
 
 class Writer {
   public:
-    // Without `fields`, the lines name no field (for a report that is
-    // written again with them when a value is refused).
-    explicit Writer(const MainForm& f, bool fields = true) : m_f(f), m_fields(fields) {}
+    Writer(const MainForm& f, Output& out) : m_f(f), m_out(out) {}
 
-    std::vector<Line> lines(const QString& dateStamp) {
+    void write(const QString& dateStamp) {
         head(dateStamp);
         operatorSection();
         sharingSection();
         locationSection();
         tag("<FILE_TABLE_4>");
-        fixed(key("kovex_ST01") + " RADIOAMATEUR");
+        key("kovex_ST01") << " RADIOAMATEUR";
+        m_out.end();
         tag("</FILE_TABLE_4>");
         antennaSection();
         testPointSection();
@@ -65,7 +139,6 @@ class Writer {
         highestFieldSection();
         tag("<TAIL>");
         tag("</TAIL>");
-        return std::move(m_lines);
     }
 
   private:
@@ -73,13 +146,14 @@ class Writer {
     QString cell(int column, int row) const { return m_f.sgdTP.cell(column, row); }
     QString height(int k) const { return m_f.text(ui::edtH[k]); }
 
-    void tag(const char* tag) { m_lines.push_back({QString::fromLatin1(tag), {}}); }
-    void fixed(const QString& line) { m_lines.push_back({line, {}}); }
-    void value(const QString& key, const QString& value, const QString& field) {
-        m_lines.push_back({key + value, field});
+    void tag(const char* tag) {
+        m_out << tag;
+        m_out.end();
     }
-    void value(const QString& key, const QString& value, const Field& field) {
-        m_lines.push_back({key + value, m_fields ? field() : QString()});
+    Output& key(const char* name, int width = kKeyWidth) { return (m_out << name).keyOf(width); }
+    void fixedKey(const char* name) {
+        key(name);
+        m_out.end();
     }
     // The line of the administrative record under this key. A field written
     // only while its box is checked is a blank otherwise, a line that names
@@ -89,15 +163,15 @@ class Writer {
         if (fields.empty())
             throw std::logic_error(std::string("no field of the report key ") + name);
         const AdministrativeField& first = *fields.front();
+        key(name);
         if (first.onlyWhen.text != nullptr && !m_f.checked(first.onlyWhen)) {
-            fixed(key(QString::fromLatin1(name)) + " ");
+            m_out << " ";
+            m_out.end();
             return;
         }
-        QString joined;
         for (const AdministrativeField* field : fields)
-            joined += text(field->control) + QString::fromLatin1(field->reportAfter);
-        value(key(QString::fromLatin1(name)), joined,
-              QString::fromLatin1(first.reportLine ? first.reportLine : first.shownAs));
+            m_out << text(field->control) << field->reportAfter;
+        m_out.end([&] { return QString::fromLatin1(first.reportLine ? first.reportLine : first.shownAs); });
     }
 
     // The summary cell of an antenna, named after its row heading.
@@ -112,14 +186,17 @@ class Writer {
 
     void head(const QString& dateStamp) {
         tag("<HEAD>");
-        value(key("kovex_date"), dateStamp, QStringLiteral("Date"));
+        key("kovex_date") << dateStamp;
+        m_out.end([] { return QStringLiteral("Date"); });
         // the callsign once more, under a key of its own
-        value(key("kovex_aa07"), text(ui::edtCallsign), QStringLiteral("Callsign"));
+        key("kovex_aa07") << text(ui::edtCallsign);
+        m_out.end([] { return QStringLiteral("Callsign"); });
         static const char* const kLanguages[]{"Français", "Nederlands", "Deutsch"};
         const int language = m_f.itemIndex(ui::cmbLanguage);
-        if (language >= 0 && language < 3)
-            fixed(key(QString::fromLatin1(languageField().reportKey)) +
-                  QString::fromUtf8(kLanguages[language]));
+        if (language >= 0 && language < 3) {
+            key(languageField().reportKey) << QString::fromUtf8(kLanguages[language]);
+            m_out.end();
+        }
         tag("</HEAD>");
     }
 
@@ -127,10 +204,10 @@ class Writer {
         tag("<FILE_TABLE_1>");
         for (const char* name : {"kovex_AA01", "kovex_AA02", "kovex_AA03"})
             record(name);
-        fixed(key("kovex_AA04"));
+        fixedKey("kovex_AA04");
         for (const char* name : {"kovex_AA05", "kovex_AA06", "kovex_AA07"})
             record(name);
-        fixed(key("kovex_AA08"));
+        fixedKey("kovex_AA08");
         record("kovex_AA09");
         tag("</FILE_TABLE_1>");
     }
@@ -138,11 +215,13 @@ class Writer {
     // The shared-site key is one blank shorter than the others.
     void sharingSection() {
         tag("<FILE_TABLE_2>");
-        fixed(key("kovex_BI01") + "RADIOAMATEUR");
+        key("kovex_BI01") << "RADIOAMATEUR";
+        m_out.end();
         if (m_f.checked(ui::chkOtherOperator))
-            fixed(QStringLiteral("kovex_BS01  =The site is shared."));
+            m_out << "kovex_BS01  =The site is shared.";
         else
-            fixed(key("kovex_BS01") + "The site is NOT shared.");
+            key("kovex_BS01") << "The site is NOT shared.";
+        m_out.end();
         record("kovex_AO01");
         tag("</FILE_TABLE_2>");
     }
@@ -150,16 +229,16 @@ class Writer {
     // Both coordinate forms go in, whichever the page shows.
     void locationSection() {
         tag("<FILE_TABLE_3>");
-        fixed(key("kovex_LS01"));
+        fixedKey("kovex_LS01");
         for (const char* name : {"kovex_LS02", "kovex_LS03", "kovex_LS04", "kovex_LS05"})
             record(name);
-        fixed(key("kovex_LS06"));
+        fixedKey("kovex_LS06");
         record("kovex_LS07LX");
         record("kovex_LS07LY");
-        if (m_f.checked(ui::rdbExistingSite))
-            fixed(key("kovex_AS04") + "YES : there are already antennas on this site");
-        else
-            fixed(key("kovex_AS04") + "NO : there are NO antennas on this site");
+        key("kovex_AS04") << (m_f.checked(ui::rdbExistingSite)
+                                  ? "YES : there are already antennas on this site"
+                                  : "NO : there are NO antennas on this site");
+        m_out.end();
         record("kovex_AS05");
         tag("</FILE_TABLE_3>");
     }
@@ -173,12 +252,8 @@ class Writer {
         return n;
     }
 
-    void antennaLine(
-        int n, int j, const QString& text, const Field& field = [] { return QString(); }) {
-        value("kovex_A" + QString::number(n) + QString::number(j).rightJustified(2, QLatin1Char('0')) +
-                  "   =",
-              text, field);
-    }
+    // The key of line j of antenna n, j in two digits.
+    Output& antennaKey(int n, int j) { return m_out << "kovex_A" << n << (j < 10 ? "0" : "") << j << "   ="; }
 
     // Line j of antenna n is summary row j for j = 2..13, with its unit.
     void antennaSection() {
@@ -187,13 +262,21 @@ class Writer {
                                               " DBW EIRP", ""};
         tag("<FILE_TABLE_4B>");
         for (int n = 1; n <= antennaCount(); ++n) {
-            antennaLine(n, 1, QString::number(n));
-            for (int row = summary::kTypeRow; row <= summary::kLastAntennaRow; ++row)
-                antennaLine(n, row, cell(n, row) + QString::fromLatin1(kUnitOfRow[row]),
-                            [=, this] { return cellField(n, row); });
-            antennaLine(n, 14, QStringLiteral("1"));
+            antennaKey(n, 1) << n;
+            m_out.end();
+            for (int row = summary::kTypeRow; row <= summary::kLastAntennaRow; ++row) {
+                antennaKey(n, row) << cell(n, row) << kUnitOfRow[row];
+                m_out.end([=, this] { return cellField(n, row); });
+            }
+            antennaKey(n, 14) << "1";
+            m_out.end();
         }
         tag("</FILE_TABLE_4B>");
+    }
+
+    // The key of a test point's line: its slot's code, then the line's own part.
+    Output& pointKey(char slot, const char* tail, int width) {
+        return (m_out << "kovex_m" << slot << tail).keyOf(width);
     }
 
     // Every slot with a height, in slot order; slot 5's unit has no blank.
@@ -202,20 +285,19 @@ class Writer {
         for (int k = 1; k <= kTestPointSlots; ++k) {
             if (height(k).isEmpty())
                 continue;
-            const QString slot = QStringLiteral("kovex_m") + slotCode(k);
-            value(key(slot + "01"), UpperCaseAscii(m_f.text(ui::edtLocation[k])),
-                  Field([k] { return "Description of test point " + QString::number(k); }));
-            value(key(slot + "02"), height(k) + (k == 5 ? "M" : " M"),
-                  Field([k] { return "Height of test point " + QString::number(k); }));
-            value(key(slot + "04"), cell(summary::kMaxFieldColumn, 14 + k) + " V/M",
-                  Field([=, this] { return pointField(k, summary::kMaxFieldColumn); }));
+            pointKey(slotCode(k), "01", kKeyWidth) << UpperCaseAscii(m_f.text(ui::edtLocation[k]));
+            m_out.end([k] { return "Description of test point " + QString::number(k); });
+            pointKey(slotCode(k), "02", kKeyWidth) << height(k) << (k == 5 ? "M" : " M");
+            m_out.end([k] { return "Height of test point " + QString::number(k); });
+            pointKey(slotCode(k), "04", kKeyWidth) << cell(summary::kMaxFieldColumn, 14 + k) << " V/M";
+            m_out.end([=, this] { return pointField(k, summary::kMaxFieldColumn); });
         }
         tag("</FILE_TABLE_5B>");
     }
 
     void powerLine(int n, const char* tail, int row, const char* unit) {
-        value("kovex_P" + QString::number(n) + QString::fromLatin1(tail),
-              cell(n, row) + QString::fromLatin1(unit), Field([=, this] { return cellField(n, row); }));
+        m_out << "kovex_P" << n << tail << cell(n, row) << unit;
+        m_out.end([=, this] { return cellField(n, row); });
     }
 
     // The power chain and the vertical pattern of 0 to 90 degrees; the value
@@ -223,7 +305,8 @@ class Writer {
     void powerSection() {
         tag("<POWER_AND_ANTENNA>");
         for (int n = 1; n <= antennaCount(); ++n) {
-            fixed("kovex_P" + QString::number(n) + "01 antenna =" + QString::number(n));
+            m_out << "kovex_P" << n << "01 antenna =" << n;
+            m_out.end();
             powerLine(n, "02 output  =", 28, " W");
             powerLine(n, "03 kmode   =", 29, "");
             powerLine(n, "04 ktime   =", 30, "");
@@ -233,8 +316,8 @@ class Writer {
             powerLine(n, "08 ant ID  =", summary::kAntennaIdRow, "");
             for (int step = 0; step <= 9; ++step) {
                 const int row = summary::kFirstPatternRow + step;
-                value("kovex_V" + QString::number(n) + "_" + QString::number(step) + "0        =",
-                      cell(n, row) + " DBI", Field([=, this] { return cellField(n, row); }));
+                m_out << "kovex_V" << n << "_" << step << "0        =" << cell(n, row) << " DBI";
+                m_out.end([=, this] { return cellField(n, row); });
             }
         }
         tag("</POWER_AND_ANTENNA>");
@@ -245,12 +328,11 @@ class Writer {
         for (int k = 1; k <= kTestPointSlots; ++k) {
             if (height(k).isEmpty())
                 continue;
-            const QString slot = QStringLiteral("kovex_m") + upperSlotCode(k) + "04";
             const int row = 14 + k;
             const auto summaryLine = [&](const char* tail, int column, const char* unit) {
-                value(key(slot + QString::fromLatin1(tail), kSummaryKeyWidth),
-                      cell(column, row) + QString::fromLatin1(unit),
-                      Field([=, this] { return pointField(k, column); }));
+                (m_out << "kovex_m" << upperSlotCode(k) << "04" << tail).keyOf(kSummaryKeyWidth)
+                    << cell(column, row) << unit;
+                m_out.end([=, this] { return pointField(k, column); });
             };
             summaryLine("", summary::kMaxFieldColumn, " V/M");
             summaryLine("_by", summary::kFromAntennaColumn, "");
@@ -261,8 +343,7 @@ class Writer {
     }
 
     const MainForm& m_f;
-    const bool m_fields;
-    std::vector<Line> m_lines;
+    Output& m_out;
 };
 
 [[noreturn]] void refuseField(const QString& field, const QString& problem) {
@@ -284,7 +365,9 @@ QByteArray encodedLine(const Line& line) {
 } // namespace
 
 std::vector<Line> fileLines(const MainForm& f, const QString& dateStamp) {
-    return Writer(f).lines(dateStamp);
+    Output lines(true);
+    Writer(f, lines).write(dateStamp);
+    return lines.takeLines();
 }
 
 // A line is encoded straight into the report; only one that holds a line
@@ -308,8 +391,10 @@ void WriteReportFile(Session& p, const QString& fileName) {
                                           p.platform.locale.shortTimeFormat());
     QByteArray bytes;
     try {
-        bytes = report::fileBytes(report::Writer(p.mainForm, false).lines(stamp));
-    } catch (const KovexError&) {
+        report::Output out(false);
+        report::Writer(p.mainForm, out).write(stamp);
+        bytes = out.takeBytes();
+    } catch (const report::Unwritable&) {
         // made again with the fields named, for the error to name the one at fault
         bytes = report::fileBytes(report::fileLines(p.mainForm, stamp));
     }

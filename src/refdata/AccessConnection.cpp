@@ -37,7 +37,9 @@ void AccessConnection::openCopy(const QString& path, const QByteArray& bytes) {
     close();
     if (!m_lastCopied || m_lastCopied->bytes != bytes)
         m_lastCopied.emplace(ReadCopy{bytes, jet::Database::read(bytes)});
-    m_database = m_lastCopied->database;
+    // A failed save closes the connection and removes the file, so the
+    // save's changes need no copy of the file to fall back to.
+    m_database = m_lastCopied->database.scratchCopy();
     m_fileName = path;
 }
 

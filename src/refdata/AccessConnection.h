@@ -17,7 +17,9 @@ class AccessConnection {
     void open(const QString& path);
     // Opens the file `path` just written with `bytes` without reading it
     // back. A save copies the same template every time: the last template
-    // read is kept, and taken again while the bytes are the same.
+    // read is kept, and taken again while the bytes are the same. Its
+    // changes are made in place: a refused one leaves it half changed, to
+    // be closed.
     void openCopy(const QString& path, const QByteArray& bytes);
     // The file it is open on took the name `path`.
     void followRename(const QString& path);

@@ -2,10 +2,12 @@
 
 #include "support/KovexError.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace kovex::num {
 
@@ -37,7 +39,7 @@ bool isDigit(char c) {
 // Sign, digits with at most one ".", at least one digit, then an optional
 // exponent: what a user types as a number, and nothing from_chars would also
 // take ("inf", "nan").
-bool looksLikeReal(const std::string& s) {
+bool looksLikeReal(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
@@ -64,12 +66,29 @@ bool looksLikeReal(const std::string& s) {
     return i == s.size();
 }
 
+// The characters of a number are ASCII: a text with any other is none, so
+// it is read into bytes on the stack rather than encoded as a string. A
+// text longer than the buffer is left to the same check through a string.
 bool parseReal(const QString& text, double& value) {
-    std::string s = text.trimmed().toStdString();
+    const QStringView trimmed = QStringView(text).trimmed();
+    std::array<char, 64> buffer{};
+    std::string longText;
+    char* chars = buffer.data();
+    if (trimmed.size() > qsizetype(buffer.size())) {
+        longText.resize(std::size_t(trimmed.size()));
+        chars = longText.data();
+    }
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        if (c > 0x7F)
+            return false;
+        chars[i] = char(c);
+    }
+    std::string_view s(chars, std::size_t(trimmed.size()));
     if (!looksLikeReal(s))
         return false;
     if (s.front() == '+')
-        s.erase(0, 1);
+        s.remove_prefix(1);
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     return error == std::errc() && end == s.data() + s.size();
 }

@@ -354,3 +354,19 @@ TEST(JetDatabase, ABatchOfChangesIsAllOrNothing) {
     EXPECT_NE(caught, "(no refusal)");
     EXPECT_EQ(db.bytes(), kept);
 }
+
+// A scratch copy is changed in place, even within change(), yet never
+// reaches the database it was copied from, which a later save copies again.
+TEST(JetDatabase, AScratchCopyLeavesItsOriginalAlone) {
+    const Database original = Database::create(
+        {TableDef{QStringLiteral("Sites"), {{QStringLiteral("SitePK"), ColumnType::Long}}, 0}});
+    const QByteArray before = original.bytes();
+    Database scratch = original.scratchCopy();
+    scratch.change([](Database& d) { d.replaceRows(QStringLiteral("Sites"), {{qint32(7)}}); });
+    scratch.replaceRows(QStringLiteral("Sites"), {{qint32(8)}, {qint32(9)}});
+    expectSound(scratch.bytes());
+    EXPECT_EQ(Database::read(scratch.bytes()).rows(QStringLiteral("Sites")),
+              (std::vector<Row>{{qint32(8)}, {qint32(9)}}));
+    EXPECT_EQ(original.bytes(), before);
+    EXPECT_TRUE(original.rows(QStringLiteral("Sites")).empty());
+}

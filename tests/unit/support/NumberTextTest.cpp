@@ -39,6 +39,22 @@ TEST(NumberText, RefusesWhatIsNoRealWithTheTextAsTyped) {
             << text;
 }
 
+// Reals are read from the text's characters without a string between:
+// blanks of any kind trimmed, digits of other scripts refused, texts of
+// any length read alike.
+TEST(NumberText, ReadsRealsOfAnyLengthAndOnlyAsciiDigits) {
+    EXPECT_DOUBLE_EQ(num::toFloat("\t1.5\n"), 1.5);
+    EXPECT_DOUBLE_EQ(num::toFloat(QString(63, QLatin1Char('0')) + "2"), 2); // fills the buffer
+    EXPECT_DOUBLE_EQ(num::toFloat(QString(200, QLatin1Char('0')) + "3.25"), 3.25);
+    EXPECT_DOUBLE_EQ(num::toFloat(QString(70, QLatin1Char(' ')) + "-4" + QString(70, QLatin1Char(' '))), -4);
+    for (const QString& text :
+         {QStringLiteral("\u0661"), QStringLiteral("\uFF15"), QStringLiteral("1\u00B2"),
+          QString(QChar(u'1')) + QChar(u'\0'), QString(200, QLatin1Char('1')) + QChar(u'\u00e9')})
+        EXPECT_EQ(errorOf([&] { num::toFloat(text); }),
+                  QString("'%1' is not a valid floating point value")
+                      .arg(text.left(80) + (text.size() > 80 ? "..." : "")));
+}
+
 TEST(NumberText, ReadsWholeNumbersStrictly) {
     EXPECT_EQ(num::toInt("12"), 12);
     EXPECT_EQ(num::toInt("  -7"), -7);
