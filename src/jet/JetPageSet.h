@@ -16,7 +16,7 @@ namespace kovex::jet::format {
 // vector does in one block where a tree allocates and walks a node a page.
 class PageSet {
   public:
-    using ConstIterator = std::vector<quint32>::const_iterator;
+    using Iterator = std::vector<quint32>::const_iterator;
 
     PageSet() = default;
     PageSet(std::initializer_list<quint32> pages) { insert(pages.begin(), pages.end()); }
@@ -46,9 +46,7 @@ class PageSet {
     }
     bool contains(quint32 page) const { return std::binary_search(m_pages.begin(), m_pages.end(), page); }
     // The first page not below `page`.
-    ConstIterator lowerBound(quint32 page) const {
-        return std::lower_bound(m_pages.begin(), m_pages.end(), page);
-    }
+    Iterator lowerBound(quint32 page) const { return std::lower_bound(m_pages.begin(), m_pages.end(), page); }
     // Takes out the lowest page; the set must not be empty.
     quint32 takeFirst() {
         const quint32 page = m_pages.front();
@@ -56,8 +54,8 @@ class PageSet {
         return page;
     }
 
-    ConstIterator begin() const { return m_pages.begin(); }
-    ConstIterator end() const { return m_pages.end(); }
+    Iterator begin() const { return m_pages.begin(); }
+    Iterator end() const { return m_pages.end(); }
     bool empty() const { return m_pages.empty(); }
     std::size_t size() const { return m_pages.size(); }
     quint32 first() const { return m_pages.front(); }

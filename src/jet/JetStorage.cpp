@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <set>
+#include <string_view>
 
 namespace kovex::jet::format {
 
@@ -631,21 +632,27 @@ QByteArray indexEntry(QByteArray key, quint32 page, int row) {
     return e;
 }
 
-void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
+// Sorted as views, which compare bytes as unsigned just as QByteArray
+// does, without a copy of the entries or a call a comparison.
+void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, const std::vector<QByteArray>& entries,
                const std::function<void()>& overflow) {
-    std::sort(entries.begin(), entries.end());
+    std::vector<std::string_view> sorted;
+    sorted.reserve(entries.size());
+    for (const QByteArray& e : entries)
+        sorted.emplace_back(e.constData(), std::size_t(e.size()));
+    std::sort(sorted.begin(), sorted.end());
     const int at = int(page) * PageSize;
     std::memset(file.data() + at, 0, PageSize);
     put8(file, at, IndexLeaf);
     put8(file, at + 1, 0x01);
     put32(file, at + 4, tdefPage);
     int end = 0;
-    for (const QByteArray& e : entries) {
-        if (end + e.size() > PageSize - IndexEntriesStart) {
+    for (const std::string_view e : sorted) {
+        if (end + int(e.size()) > PageSize - IndexEntriesStart) {
             overflow();
             return;
         }
-        file.replace(at + IndexEntriesStart + end, int(e.size()), e);
+        std::memcpy(file.data() + at + IndexEntriesStart + end, e.data(), e.size());
         end += int(e.size());
         const int bit = at + IndexMaskStart + end / 8;
         file[bit] = char(u8(file, bit) | (1u << (end % 8)));

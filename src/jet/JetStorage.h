@@ -103,7 +103,7 @@ void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& c
 std::optional<QByteArray> indexKey(const TableLayout& table, const IndexLayout& index, const CellRow& cells,
                                    const Refusal& fail);
 // The entries of a single-leaf index, sorted, written into its root page.
-void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, std::vector<QByteArray> entries,
+void writeLeaf(QByteArray& file, quint32 page, quint32 tdefPage, const std::vector<QByteArray>& entries,
                const std::function<void()>& overflow);
 // A key followed by its row's place (taken by value: a key made for its
 // entry becomes the entry without a copy).
