@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test. The scenario suite
 # runs under two process locales, C and Belgian French (a comma as decimal
 # separator), and must give the same results under both; the suite runs
-# again under the sanitizers, and the fuzz targets for a few seconds each.
+# again under the sanitizers, the fuzz targets for a few seconds each, and
+# clang-tidy over the sources.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
@@ -26,6 +27,10 @@ cmake --build "$root/build-asan" -j"$(nproc)"
 # sanitizers): a crash, a sanitizer report, a hang or a broken property fails
 # the command. About a minute: half a minute of build, 10 s per target.
 bash "$root/scripts/fuzz.sh" 10 "$root/build-fuzz"
+
+# clang-tidy's checks (.clang-tidy) over every source both builds compile,
+# any finding a failure: some 170 files, about 10 minutes on two cores.
+bash "$root/scripts/tidy.sh" "$root/build" "$root/build-fuzz"
 
 scenarios=("$root"/tests/scenarios/*.scn)
 LC_ALL=C.UTF-8 ./tests/kovex-scenario "${scenarios[@]}" > scenarios-C.txt || true

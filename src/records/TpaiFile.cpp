@@ -302,7 +302,7 @@ namespace {
 
 // A TPAI file is a few kilobytes; a larger one is refused before anything is
 // loaded, so that a wrong choice neither floods the memory nor loads half.
-constexpr qint64 kMaxTpaiFileBytes = 1024 * 1024;
+constexpr qint64 kMaxTpaiFileBytes = qint64{1024} * 1024;
 
 QByteArray readWholeFile(const QString& path) {
     using wholefile::Fault;

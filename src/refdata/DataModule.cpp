@@ -48,6 +48,7 @@ RefTable readTable(const QString& path, const QString& table) {
                     result.columns << record.fieldName(i);
                 while (query.next()) {
                     std::vector<QVariant> row;
+                    row.reserve(static_cast<std::size_t>(record.count()));
                     for (int i = 0; i < record.count(); ++i)
                         row.push_back(query.value(i));
                     result.rows.push_back(std::move(row));

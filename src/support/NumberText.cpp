@@ -94,7 +94,7 @@ bool parseReal(const QString& text, double& value) {
 }
 
 // The exponent as the user's pocket calculator would show it: "1E15", "1E-5".
-QString tidyExponent(std::string s) {
+QString tidyExponent(const std::string& s) {
     const auto e = s.find('e');
     if (e == std::string::npos)
         return QString::fromStdString(s);

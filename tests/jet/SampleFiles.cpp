@@ -129,7 +129,7 @@ Sample edgeSample() {
     });
     std::vector<Row> points;
     for (int k = 1; k <= 12; ++k)
-        points.push_back({qint32(k), k * 0.1, QString(k * 20, QChar(char16_t(u'a' + k)))});
+        points.push_back({qint32(k), k * 0.1, QString(qsizetype{20} * k, QChar(char16_t(u'a' + k)))});
     s.rows.push_back(points);
     s.rows.push_back({});
     s.rows.push_back({{qint32(5), 2.5, true, qint32(-1)},

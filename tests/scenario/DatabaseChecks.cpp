@@ -48,7 +48,7 @@ QByteArray soundJetBytes(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail("a readable file named " + fileName);
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     const std::vector<QString> faults = jet::structuralFaults(bytes);
     if (!faults.empty())
         fail("a sound Jet file " + fileName + ", found " + quoted(faults.front()));

@@ -12,7 +12,7 @@ namespace {
 
 // The shipped databases: beside the tool when installed, else the build tree.
 QString findDataFolder() {
-    const QString besideTool = QDir(QCoreApplication::applicationDirPath()).filePath("data");
+    QString besideTool = QDir(QCoreApplication::applicationDirPath()).filePath("data");
     if (QFileInfo::exists(QDir(besideTool).filePath("ant.mdb")))
         return besideTool;
     return QString::fromUtf8(KOVEX_DATA_DIR);

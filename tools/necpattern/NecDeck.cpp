@@ -219,7 +219,7 @@ std::optional<SphericalPattern> deserialised(const QByteArray& compressed) {
     const QByteArray bytes = qUncompress(compressed);
     constexpr auto count =
         SphericalPattern::thetaCount * SphericalPattern::phiCount + SphericalPattern::cutCount;
-    if (bytes.size() != static_cast<qsizetype>(count * sizeof(double)))
+    if (bytes.size() != static_cast<qsizetype>(count) * static_cast<qsizetype>(sizeof(double)))
         return std::nullopt;
     QDataStream in(bytes);
     SphericalPattern pattern;

@@ -43,10 +43,12 @@ void coverWithStraightLines(std::array<double, sampleCount>& gain, const std::ve
                             double floordBi) {
     for (int segment = 0; segment + 1 < sampleCount; ++segment) {
         double& start = gain[static_cast<std::size_t>(segment)];
-        double& end = gain[static_cast<std::size_t>(segment + 1)];
+        double& end = gain[static_cast<std::size_t>(segment) + 1];
         for (int step = 1; step < stepDeg; ++step) {
             const double need =
-                std::max(profile[static_cast<std::size_t>(segment * stepDeg + step)], floordBi);
+                std::max(profile[static_cast<std::size_t>(segment) * static_cast<std::size_t>(stepDeg) +
+                                 static_cast<std::size_t>(step)],
+                         floordBi);
             const double t = static_cast<double>(step) / stepDeg;
             if (start + (end - start) * t >= need)
                 continue;

@@ -40,7 +40,8 @@ class SphericalPattern {
 
   private:
     static std::size_t index(int thetaDeg, int phiIndex) {
-        return static_cast<std::size_t>(thetaDeg * phiCount + phiIndex);
+        return static_cast<std::size_t>(thetaDeg) * static_cast<std::size_t>(phiCount) +
+               static_cast<std::size_t>(phiIndex);
     }
     std::vector<double> grid_;
     std::vector<double> horizon_;

@@ -24,7 +24,7 @@ class DossierDocument : public testing::Test {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         EXPECT_TRUE(dossier::write(buffer, content));
-        const QString path = folder.filePath("dossier.pdf");
+        QString path = folder.filePath("dossier.pdf");
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(buffer.data());

@@ -12,8 +12,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 using namespace kovex;
@@ -30,7 +31,7 @@ bool sameValue(const Value& written, const Value& read, ColumnType type) {
         return read == Value(false);
     if (const auto* d = std::get_if<double>(&written)) {
         const auto* e = std::get_if<double>(&read);
-        return e && std::memcmp(d, e, sizeof(double)) == 0;
+        return e && std::bit_cast<quint64>(*d) == std::bit_cast<quint64>(*e);
     }
     return written == read;
 }
@@ -87,12 +88,12 @@ std::map<quint32, QByteArray> pagesBesides(const QByteArray& bytes, const QStrin
     for (const format::TableLayout& t : f.tables())
         if (t.name != table) {
             for (const format::IndexLayout& i : t.indexes)
-                pages[i.root] = bytes.mid(int(i.root) * PageSize, PageSize);
-            pages[t.owned.page] = bytes.mid(int(t.owned.page) * PageSize, PageSize);
+                pages[i.root] = bytes.mid(qsizetype(i.root) * PageSize, PageSize);
+            pages[t.owned.page] = bytes.mid(qsizetype(t.owned.page) * PageSize, PageSize);
             for (quint32 p : t.tdefPages)
-                pages[p] = bytes.mid(int(p) * PageSize, PageSize);
+                pages[p] = bytes.mid(qsizetype(p) * PageSize, PageSize);
             for (quint32 p : format::readMap(bytes, t.owned, t.name))
-                pages[p] = bytes.mid(int(p) * PageSize, PageSize);
+                pages[p] = bytes.mid(qsizetype(p) * PageSize, PageSize);
         }
     return pages;
 }
@@ -235,6 +236,7 @@ TEST(JetDatabase, RefusesARowOverTheRowLimit) {
 TEST(JetDatabase, RefusesMoreKeysThanOneIndexPageHoldsAndBrokenKeys) {
     Database db = oneTable({{QStringLiteral("File1PK"), ColumnType::Long}}, 0);
     std::vector<Row> rows;
+    rows.reserve(401);
     for (int i = 0; i < 401; ++i)
         rows.push_back({qint32(400 - i)});
     db.replaceRows(QStringLiteral("File1Table"), rows);

@@ -159,7 +159,8 @@ TEST_F(AccessSave, TheConnectionStaysOnTheFileSaved) {
     ASSERT_TRUE(table);
     const std::vector<jet::Row> rows = db.rows(table->name);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][columnIndex(*table, "AA09InfoApplicant")], jet::Value(QStringLiteral("earlier save")));
+    EXPECT_EQ(rows[0][static_cast<std::size_t>(columnIndex(*table, "AA09InfoApplicant"))],
+              jet::Value(QStringLiteral("earlier save")));
 }
 
 // Every save starts again from the template as it stands on the disk,

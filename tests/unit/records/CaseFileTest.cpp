@@ -240,7 +240,7 @@ TEST(CaseFile, VersionOneFilesOpenWithoutTheSafetyCheck) {
         } else {
             const auto kept =
                 std::find_if(content.antennas.find(12)->begin(), content.antennas.find(12)->end(),
-                             [&](const auto& entry) { return entry.first == name; });
+                             [&wanted = name](const auto& entry) { return entry.first == wanted; });
             EXPECT_EQ(state, kept->second) << name.toStdString();
         }
     }

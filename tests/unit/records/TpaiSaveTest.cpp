@@ -93,7 +93,7 @@ TEST_F(TpaiSave, OnlyASmallRegularFileIsRead) {
     QFile large(QStringLiteral("large_tpai.txt"));
     ASSERT_TRUE(large.open(QIODevice::WriteOnly));
     large.write("kovex_name        =after\r\n");
-    large.write(QByteArray(1024 * 1024, 'x'));
+    large.write(QByteArray(qsizetype{1024} * 1024, 'x'));
     large.close();
     ASSERT_EQ(mkfifo("pipe_tpai.txt", 0600), 0);
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder_tpai.txt")));
