@@ -562,7 +562,7 @@ void encodeRow(const TableLayout& table, const RowShape& shape, const CellRow& c
         trailer[n++] = quint16(varCount);
         for (size_t k = 0; k < n; ++k)
             trailer[k] = qToLittleEndian(trailer[k]);
-        row.append(reinterpret_cast<const char*>(trailer.data()), qsizetype(2 * n));
+        row.append(reinterpret_cast<const char*>(trailer.data()), qsizetype(2) * qsizetype(n));
     }
     // offsets beyond 16 bits only come with rows far over the limit, which are refused
     const qsizetype mask = row.size();

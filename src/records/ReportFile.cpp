@@ -50,7 +50,7 @@ class Output {
   public:
     explicit Output(bool asLines) : m_asLines(asLines) {
         if (!m_asLines)
-            m_bytes.reserve(16 * 1024);
+            m_bytes.reserve(qsizetype{16} * 1024);
     }
 
     // Keys, units and fixed texts: ASCII.

@@ -62,7 +62,7 @@ TEST(JetPageSet, MadeFromAnyOrderWithRepeats) {
 
 // Freed pages first, lowest first, then new pages at the end of the file.
 TEST(JetPageSet, AllocatorReusesFreedPagesLowestFirst) {
-    QByteArray file(4 * 4096, '\x7f');
+    QByteArray file(qsizetype{4} * 4096, '\x7f');
     PageAllocator allocator(file, PageSet{3, 1});
     EXPECT_EQ(allocator.allocate(), 1u);
     EXPECT_EQ(allocator.allocate(), 3u);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <bit>
 #include <limits>
 
 using namespace kovex;
@@ -102,7 +102,7 @@ TEST_F(RowEncoding, DoublesKeepEveryBit) {
     for (const double d : {-0.0, std::numeric_limits<double>::denorm_min(), -123.456e300, 0.1}) {
         const Cell back = readBack(encode({qint32(1), false, d, QString(), QString()}), 2);
         ASSERT_TRUE(std::holds_alternative<double>(back));
-        EXPECT_EQ(std::memcmp(&std::get<double>(back), &d, sizeof d), 0) << d;
+        EXPECT_EQ(std::bit_cast<quint64>(std::get<double>(back)), std::bit_cast<quint64>(d)) << d;
     }
 }
 
