@@ -7,6 +7,7 @@
 #include "records/ReportFile.h"
 #include "records/TpaiFile.h"
 #include "refdata/Session.h"
+#include "support/Background.h"
 #include "support/KovexError.h"
 #include "support/PendingFile.h"
 #include "support/WholeFile.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <array>
 #include <future>
-#include <system_error>
 
 namespace kovex {
 
@@ -25,33 +25,10 @@ namespace {
 const QString kTemplateFileName = QStringLiteral("NOCALL_kovex.mdb");
 constexpr qint64 kCopyBlockBytes = 2048;
 
-// The report is synced beside the access file rather than after it: the
-// file system then commits both at once, at little more than the cost of
-// one sync.
-void completeTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
-    std::future<void> reportSynced;
-    try {
-        reportSynced = std::async(std::launch::async, [&report] { report.complete(); });
-    } catch (const std::system_error&) { // no thread to be had: one after the other
-        access.complete();
-        report.complete();
-        return;
-    }
-    try {
-        access.complete();
-    } catch (...) {
-        reportSynced.wait();
-        throw;
-    }
-    reportSynced.get();
-}
-
-// The access file and the report are each written under a temporary name
-// of their own and synced, both before either takes its name: the two
-// renames then follow one another at once, so the pair is mixed only if the
-// program dies between them.
+// Both files are synced before either takes its name: the two renames then
+// follow one another at once, so the pair is mixed only if the program dies
+// between them.
 void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& report) {
-    completeTogether(access, report);
     access.takeFinalName();
     report.takeFinalName();
 }
@@ -62,14 +39,59 @@ void takeNamesTogether(wholefile::PendingFile& access, wholefile::PendingFile& r
     wholefile::failPlainly(fault.fault);
 }
 
-// The copied template, as the bytes just copied, is filled in memory and
-// written back over the copy, so that a failure leaves no table half
-// written on the disk.
-void fillTables(Session& p, const QString& path, const QByteArray& copiedBytes) {
-    AccessConnection& connection = p.data.savedAccessFile;
-    connection.openCopy(path, copiedBytes);
+// The template is copied on a thread of its own while the report is written
+// and the tables are filled. The copy is the save's first step, so its
+// failure is the one the save reports, whatever fails after it.
+class TemplateCopy {
+  public:
+    explicit TemplateCopy(const QString& destination)
+        : m_copied(
+              background::run([destination] { return CopyFileInBlocks(kTemplateFileName, destination); })) {}
+    ~TemplateCopy() { m_copied.wait(); }
+    TemplateCopy(const TemplateCopy&) = delete;
+    TemplateCopy& operator=(const TemplateCopy&) = delete;
+
+    // The bytes copied, once the copy is made; throws its failure.
+    const QByteArray& bytes() const { return m_copied.get(); }
+    // Runs a later step of the save: when it fails, a failed copy comes first.
+    template <typename Step> void before(Step step) const {
+        try {
+            step();
+        } catch (...) {
+            bytes();
+            throw;
+        }
+    }
+
+  private:
+    std::shared_future<QByteArray> m_copied;
+};
+
+void writeAllTables(Session& p) {
     WriteFileTables(p);
     WriteDefaultAntennaTables(p);
+}
+
+// The copied template is filled in memory and written back over the copy,
+// so that a failure leaves no table half written on the disk. Once a save
+// has read the template, the next fills a copy of it while its own copy is
+// being made, and fills the copy made only when the template changed.
+void fillTables(Session& p, const QString& path, const TemplateCopy& copy) {
+    AccessConnection& connection = p.data.savedAccessFile;
+    bool filled = false;
+    if (connection.openLastTemplate(path)) {
+        try {
+            writeAllTables(p);
+            filled = true;
+        } catch (...) {
+            if (connection.copyMatches(copy.bytes()))
+                throw;
+        }
+    }
+    if (!filled || !connection.copyMatches(copy.bytes())) {
+        connection.openCopy(path, copy.bytes());
+        writeAllTables(p);
+    }
     connection.writeBack();
 }
 
@@ -77,17 +99,18 @@ void fillTables(Session& p, const QString& path, const QByteArray& copiedBytes) 
 
 // A read that fails or a write that writes less than it was given is an
 // error, never the end of the copy: a short copy would be a corrupted file.
+// The blocks pass through the files' buffers, so the system sees a few
+// large reads and writes rather than a hundred of 2048 bytes each.
 QByteArray CopyFileInBlocks(const QString& source, const QString& destination) {
     using wholefile::Fault;
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.exists())
         wholefile::failPlainly(Fault::NotFound);
     QFile from(source);
-    if (!sourceInfo.isFile() || !from.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!sourceInfo.isFile() || !from.open(QIODevice::ReadOnly))
         wholefile::failPlainly(Fault::NotReadable);
     QFile to(destination);
-    if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        wholefile::failPlainly(Fault::CannotCreate);
+    wholefile::openEmptied(to);
     std::array<char, kCopyBlockBytes> block;
     QByteArray copied;
     copied.reserve(sourceInfo.size());
@@ -135,9 +158,15 @@ void btnSaveMDBClick(Session& p) {
     try {
         wholefile::PendingFile access(accessFileName);
         wholefile::PendingFile report(reportFileName);
-        const QByteArray copiedBytes = CopyFileInBlocks(kTemplateFileName, access.path());
-        WriteReportFile(p, report.path());
-        fillTables(p, access.path(), copiedBytes);
+        const TemplateCopy copy(access.path());
+        copy.before([&] { WriteReportFile(p, report.path()); });
+        // The report is complete: its wait for the disk runs while the
+        // tables are filled. (The two syncs side by side took longer than
+        // one after the other.)
+        wholefile::SyncInBackground reportSynced(report);
+        fillTables(p, access.path(), copy);
+        access.complete();
+        reportSynced.wait();
         takeNamesTogether(access, report);
     } catch (const wholefile::FileFault& fault) {
         p.data.savedAccessFile.close(); // a failed save lets go of its copy, which is removed

@@ -399,8 +399,7 @@ void WriteReportFile(Session& p, const QString& fileName) {
         bytes = report::fileBytes(report::fileLines(p.mainForm, stamp));
     }
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        wholefile::failPlainly(wholefile::Fault::CannotCreate);
+    wholefile::openEmptied(file);
     if (file.write(bytes) != bytes.size() || !file.flush())
         wholefile::failPlainly(wholefile::Fault::WriteFailed);
     file.close();

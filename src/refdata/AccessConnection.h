@@ -21,6 +21,13 @@ class AccessConnection {
     // changes are made in place: a refused one leaves it half changed, to
     // be closed.
     void openCopy(const QString& path, const QByteArray& bytes);
+    // Opens a scratch copy of the template an earlier save read, as above,
+    // for a save whose own copy of the template is still being made; false
+    // when no template was read yet.
+    bool openLastTemplate(const QString& path);
+    // The copy of the template is made and holds `bytes`: true when they are
+    // the template it was opened on.
+    bool copyMatches(const QByteArray& bytes);
     // The file it is open on took the name `path`.
     void followRename(const QString& path);
     void close();
@@ -30,13 +37,16 @@ class AccessConnection {
     // The open database; only while the connection is open.
     jet::Database& database();
     const jet::Database& database() const;
-    // Writes the database as it now stands over the file it was read from;
-    // throws the program's file messages.
+    // Writes the database as it now stands over the file it was read from
+    // or copied to (only the pages that differ from a copy); throws the
+    // program's file messages.
     void writeBack() const;
 
   private:
     std::optional<jet::Database> m_database;
     QString m_fileName;
+    // The file holds the last template copied, as it was copied.
+    bool m_holdsCopy = false;
     struct ReadCopy {
         QByteArray bytes;
         jet::Database database;

@@ -56,6 +56,13 @@ void saveOrFail(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// Opened only for writing, Qt would truncate it; appending to a file just
+// emptied writes it from its start all the same.
+void openEmptied(QFile& file) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || (file.size() > 0 && !file.resize(0)))
+        failPlainly(Fault::CannotCreate);
+}
+
 std::optional<QString> utf8Text(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(bytes);

@@ -3,6 +3,7 @@
 #include "support/KovexError.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
 
@@ -55,6 +56,13 @@ void save(const QString& path, const QByteArray& bytes);
 // "File access denied" when the file cannot be replaced or made, "I/O error
 // 101" when writing it fails.
 void saveOrFail(const QString& path, const QByteArray& bytes);
+
+// Opens `file` for writing, made when missing and emptied when not; throws
+// the plain "File access denied" when it cannot. A file already empty (a
+// save's new temporary) is not truncated: ext4 writes a file truncated to
+// nothing out to the disk as soon as it is closed, a write of its own
+// before the one sync of the save.
+void openEmptied(QFile& file);
 
 // The text of bytes that are valid UTF-8; none for any others.
 std::optional<QString> utf8Text(const QByteArray& bytes);

@@ -224,6 +224,23 @@ TEST_F(AccessSave, AValueOrATemplateTheDatabaseRefusesLeavesTheEarlierFiles) {
               std::vector<std::string>{"warning: ON4XX_kovex.mdb and ON4XX_report.txt has been created ."});
 }
 
+// The tables are filled from the template read before while the copy is
+// made; a copy that fails is still the failure the save reports, before
+// the report's own.
+TEST_F(AccessSave, AFailedCopyComesBeforeTheStepsAfterIt) {
+    const QByteArray jetTemplate = fileBytes(QStringLiteral("NOCALL_kovex.mdb"));
+    ASSERT_TRUE(QFile::remove(QStringLiteral("NOCALL_kovex.mdb")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("NOCALL_kovex.mdb")));
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
+    program.mainForm.setText(QStringLiteral("edtNote"), QString::fromUtf8("\xd7\x90"));
+    save();
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"error: File access denied"});
+    ASSERT_TRUE(QDir().rmdir(QStringLiteral("NOCALL_kovex.mdb")));
+    writeBytes(QStringLiteral("NOCALL_kovex.mdb"), jetTemplate);
+    expectEarlierFilesOnly();
+}
+
 // File permissions bind everyone but the superuser, so these tests run as an
 // unprivileged user: tests/run_unprivileged.sh starts them as one.
 using AccessSaveUnprivileged = AccessSave;

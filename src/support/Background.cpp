@@ -1,0 +1,32 @@
+#include "support/Background.h"
+
+#include <QThreadPool>
+
+namespace kovex::background {
+
+namespace {
+
+// A save has at most a copy and a sync in flight, and lets go of the two
+// files it replaced: four threads never make a save wait for one.
+constexpr int kThreads = 4;
+
+class FilePool : public QThreadPool {
+  public:
+    FilePool() { setMaxThreadCount(kThreads); }
+};
+
+// Its end, at the program's, waits for the work still running: no file is
+// left half done.
+QThreadPool& filePool() {
+    static FilePool pool;
+    return pool;
+}
+
+} // namespace
+
+void start(std::function<void()> task) {
+    if (!filePool().tryStart(task))
+        task();
+}
+
+} // namespace kovex::background

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <future>
+#include <memory>
+#include <utility>
+
+// File work that may run beside the caller's: the waits for the disk of a
+// save overlap its other steps. The threads are the program's own few,
+// kept between saves, rather than a new thread each time.
+namespace kovex::background {
+
+// Runs `task` on a thread of the program's file pool; with none to be had,
+// runs it at once on the caller's.
+void start(std::function<void()> task);
+
+// Runs `work` as start() does; its future gives the result or throws what
+// `work` threw.
+template <typename Work> auto run(Work work) -> std::future<decltype(work())> {
+    using Result = decltype(work());
+    auto task = std::make_shared<std::packaged_task<Result()>>(std::move(work));
+    std::future<Result> result = task->get_future();
+    start([task] { (*task)(); });
+    return result;
+}
+
+} // namespace kovex::background
