@@ -14,11 +14,16 @@
 // names as text.
 namespace kovex {
 
+// The names as text. Code asks for names by the thousand (a save some two
+// thousand times), so each is made once in a thread and shared after.
+QString nameText(const char* text);
+QString slotNameText(const char* base, int k);
+
 // The name of one control.
 struct ControlName {
     const char* text;
 
-    operator QString() const { return QString::fromLatin1(text); }
+    operator QString() const { return nameText(text); }
     constexpr QLatin1StringView latin1() const { return QLatin1StringView(text); }
 };
 
@@ -31,7 +36,7 @@ struct ControlSlots {
     QString operator[](int k) const {
         if (k < 1 || k > count)
             throw std::logic_error(std::string("no control ") + base + std::to_string(k));
-        return QString::fromLatin1(base) + QString::number(k);
+        return slotNameText(base, k);
     }
     constexpr QLatin1StringView stem() const { return QLatin1StringView(base); }
 };
