@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <exception>
 #include <future>
 
 namespace kovex {
@@ -159,14 +160,27 @@ void btnSaveMDBClick(Session& p) {
         wholefile::PendingFile access(accessFileName);
         wholefile::PendingFile report(reportFileName);
         const TemplateCopy copy(access.path());
-        copy.before([&] { WriteReportFile(p, report.path()); });
-        // The report is complete: its wait for the disk runs while the
-        // tables are filled. (The two syncs side by side took longer than
-        // one after the other.)
-        wholefile::SyncInBackground reportSynced(report);
-        fillTables(p, access.path(), copy);
-        access.complete();
-        reportSynced.wait();
+        // The report only reads the form, as filling the tables does: it is
+        // written and synced beside them. The steps' failures come in their
+        // order all the same: the copy's, the report's, the tables', the
+        // access file's sync, the report's sync.
+        std::exception_ptr reportSyncFailure;
+        background::Task reportWritten([&, stamp = reportDateStamp(p)] {
+            writeReport(p.mainForm, stamp, report.path());
+            try {
+                report.complete();
+            } catch (...) {
+                reportSyncFailure = std::current_exception();
+            }
+        });
+        copy.before([&] {
+            reportWritten.before([&] {
+                fillTables(p, access.path(), copy);
+                access.complete();
+            });
+        });
+        if (reportSyncFailure)
+            std::rethrow_exception(reportSyncFailure);
         takeNamesTogether(access, report);
     } catch (const wholefile::FileFault& fault) {
         p.data.savedAccessFile.close(); // a failed save lets go of its copy, which is removed

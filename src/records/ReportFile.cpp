@@ -387,16 +387,23 @@ QByteArray fileBytes(const std::vector<Line>& lines) {
 } // namespace report
 
 void WriteReportFile(Session& p, const QString& fileName) {
-    const QString stamp = tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
-                                          p.platform.locale.shortTimeFormat());
+    writeReport(p.mainForm, reportDateStamp(p), fileName);
+}
+
+QString reportDateStamp(Session& p) {
+    return tpai::dateStamp(p.platform.clock.now(), p.platform.locale.shortDateFormat(),
+                           p.platform.locale.shortTimeFormat());
+}
+
+void writeReport(const MainForm& f, const QString& dateStamp, const QString& fileName) {
     QByteArray bytes;
     try {
         report::Output out(false);
-        report::Writer(p.mainForm, out).write(stamp);
+        report::Writer(f, out).write(dateStamp);
         bytes = out.takeBytes();
     } catch (const report::Unwritable&) {
         // made again with the fields named, for the error to name the one at fault
-        bytes = report::fileBytes(report::fileLines(p.mainForm, stamp));
+        bytes = report::fileBytes(report::fileLines(f, dateStamp));
     }
     QFile file(fileName);
     wholefile::openEmptied(file);

@@ -35,4 +35,10 @@ QByteArray fileBytes(const std::vector<Line>& lines);
 // Writes the report of the case into the file `fileName`, replacing it.
 void WriteReportFile(Session& p, const QString& fileName);
 
+// The two halves of WriteReportFile: the date stamp from the platform's
+// clock and locale, and the report of the form with that stamp written,
+// which only reads the form and may run beside other readers of it.
+QString reportDateStamp(Session& p);
+void writeReport(const MainForm& f, const QString& dateStamp, const QString& fileName);
+
 } // namespace kovex

@@ -6,9 +6,10 @@ namespace kovex::background {
 
 namespace {
 
-// A save has at most a copy and a sync in flight, and lets go of the two
-// files it replaced: four threads never make a save wait for one.
-constexpr int kThreads = 4;
+// A save has at most a copy and its report in flight, and lets go of the
+// two files it replaced, whose discards may still be running at the next
+// save: six threads never make a save wait for one.
+constexpr int kThreads = 6;
 
 class FilePool : public QThreadPool {
   public:

@@ -24,4 +24,37 @@ template <typename Work> auto run(Work work) -> std::future<decltype(work())> {
     return result;
 }
 
+// Work started as run() starts it. Its end waits for the work, so that
+// whatever the work uses outlives it, whatever fails meanwhile.
+class Task {
+  public:
+    template <typename Work> explicit Task(Work work) : m_done(run(std::move(work))) {}
+    ~Task() {
+        if (m_done.valid())
+            m_done.wait();
+    }
+    Task(const Task&) = delete;
+    Task& operator=(const Task&) = delete;
+
+    // Waits for the work; throws what it threw.
+    void wait() {
+        if (m_done.valid())
+            m_done.get();
+    }
+    // Runs `step` on the caller's thread beside the work, then waits for
+    // the work. The work is the earlier step: its failure comes first.
+    template <typename Step> void before(Step step) {
+        try {
+            step();
+        } catch (...) {
+            wait();
+            throw;
+        }
+        wait();
+    }
+
+  private:
+    std::future<void> m_done;
+};
+
 } // namespace kovex::background

@@ -180,18 +180,6 @@ void PendingFile::takeFinalName() {
     m_descriptor = -1;
 }
 
-SyncInBackground::SyncInBackground(PendingFile& file)
-    : m_synced(background::run([&file] { file.complete(); })) {}
-
-SyncInBackground::~SyncInBackground() {
-    if (m_synced.valid())
-        m_synced.wait();
-}
-
-void SyncInBackground::wait() {
-    m_synced.get();
-}
-
 void removeStaleTemporaries(const QString& folder) {
     const QDir dir(folder);
     for (const QString& name :

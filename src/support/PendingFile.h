@@ -5,8 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <future>
-
 namespace kovex::wholefile {
 
 // A new file written under a short temporary name of the program's own in
@@ -43,23 +41,6 @@ class PendingFile {
     QString m_path;
     int m_descriptor = -1;
     bool m_completed = false;
-};
-
-// Syncs a pending file on another thread while the caller goes on with
-// other work, so that the wait for the disk overlaps it. Destroying it
-// waits for the sync, so the file outlives the sync in every case.
-class SyncInBackground {
-  public:
-    explicit SyncInBackground(PendingFile& file);
-    ~SyncInBackground();
-    SyncInBackground(const SyncInBackground&) = delete;
-    SyncInBackground& operator=(const SyncInBackground&) = delete;
-
-    // Waits for the sync; throws its FileFault.
-    void wait();
-
-  private:
-    std::future<void> m_synced;
 };
 
 // Removes the temporaries of the program's own naming in `folder` that no

@@ -241,6 +241,22 @@ TEST_F(AccessSave, AFailedCopyComesBeforeTheStepsAfterIt) {
     expectEarlierFilesOnly();
 }
 
+// The report is written beside the tables, but its failure still comes
+// before theirs, as its step comes first; the tables' before the syncs.
+TEST_F(AccessSave, TheReportsFailureComesBeforeTheTables) {
+    withoutColumn(QStringLiteral("FileTable"), "FileLanguage");
+    program.select(QStringLiteral("rdgLanguage"), 0);
+    program.mainForm.setText(QStringLiteral("edtNote"), QString::fromUtf8("\xd7\x90"));
+    save();
+    ASSERT_EQ(shownBoxes().size(), 1u);
+    EXPECT_NE(shownBoxes()[0].find("\"Note\""), std::string::npos) << shownBoxes()[0];
+    program.mainForm.setText(QStringLiteral("edtNote"), QStringLiteral("failed save"));
+    save();
+    EXPECT_EQ(shownBoxes(),
+              std::vector<std::string>{"error: table FileTable has no column named FileLanguage"});
+    expectEarlierFilesOnly();
+}
+
 // File permissions bind everyone but the superuser, so these tests run as an
 // unprivileged user: tests/run_unprivileged.sh starts them as one.
 using AccessSaveUnprivileged = AccessSave;
