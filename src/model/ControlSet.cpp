@@ -14,10 +14,15 @@ Control& ControlSet::add(const QString& name, ControlKind kind, const QString& t
 }
 
 Control& ControlSet::find(const QString& name) {
-    auto found = m_controls.find(name);
-    if (found == m_controls.end())
+    Control* const found = tryFind(name);
+    if (!found)
         throw std::logic_error("no control named " + name.toStdString());
-    return found->second;
+    return *found;
+}
+
+Control* ControlSet::tryFind(const QString& name) {
+    const auto found = m_controls.find(name);
+    return found == m_controls.end() ? nullptr : &found->second;
 }
 
 const Control& ControlSet::find(const QString& name) const {

@@ -17,6 +17,8 @@ class ControlSet {
     // The control of that name; a name no control has is a fault of the
     // program and throws std::logic_error naming it.
     Control& find(const QString& name);
+    // The control of that name, or none.
+    Control* tryFind(const QString& name);
     const Control& find(const QString& name) const;
     const std::vector<QString>& names() const { return m_order; }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <optional>
+#include <stdexcept>
 
 namespace kovex {
 
@@ -342,6 +343,8 @@ MainForm::MainForm() {
 void MainForm::addMenuBar() {
     const auto item = [this](const QString& name, ControlKind kind, const QString& text,
                              const char* shortcut) -> Control& {
+        if (m_controls.has(name)) // a name is one control's: the window's or the menu bar's
+            throw std::logic_error("menu item and control both named " + name.toStdString());
         Control& control = m_menus.add(name, kind, text);
         control.shortcut = QString::fromLatin1(shortcut);
         return control;
@@ -369,7 +372,10 @@ bool MainForm::hasControl(const QString& name) const {
 }
 
 Control& MainForm::ctl(const QString& name) {
-    return m_menus.has(name) ? m_menus.find(name) : m_controls.find(name);
+    // Controls are asked for far more often than menu items: one lookup.
+    if (Control* const control = m_controls.tryFind(name))
+        return *control;
+    return m_menus.find(name);
 }
 
 const Control& MainForm::ctl(const QString& name) const {
