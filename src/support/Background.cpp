@@ -25,7 +25,7 @@ QThreadPool& filePool() {
 
 } // namespace
 
-void start(std::function<void()> task) {
+void start(const std::function<void()>& task) {
     if (!filePool().tryStart(task))
         task();
 }

@@ -12,7 +12,7 @@ namespace kovex::background {
 
 // Runs `task` on a thread of the program's file pool; with none to be had,
 // runs it at once on the caller's.
-void start(std::function<void()> task);
+void start(const std::function<void()>& task);
 
 // Runs `work` as start() does; its future gives the result or throws what
 // `work` threw.
