@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 
 namespace kovex {
 namespace {
@@ -34,6 +35,17 @@ TEST(ControlNames, BothWindowsAddAndFindTheirControlsAlike) {
     EXPECT_THROW(drawing.ctl(QStringLiteral("btnNoSuchButton")), std::logic_error);
     EXPECT_EQ(drawing.controlNames().front(), QStringLiteral("TForm2"));
     EXPECT_TRUE(main.hasControl(ui::mnuFile));
+}
+
+// A name's text is made once in each thread, and the same in all.
+TEST(ControlNames, NamesReadTheSameInEveryThread) {
+    EXPECT_EQ(QString(ui::edtCallsign), QStringLiteral("edtCallsign"));
+    EXPECT_EQ(ui::edtE[12], QStringLiteral("edtE12"));
+    EXPECT_EQ(slotNameText("edtE", 40), QStringLiteral("edtE40"));
+    EXPECT_TRUE(nameText(nullptr).isNull());
+    QString inOtherThread;
+    std::thread([&] { inOtherThread = ui::edtE[3] + QString(ui::edtCallsign); }).join();
+    EXPECT_EQ(inOtherThread, QStringLiteral("edtE3edtCallsign"));
 }
 
 // The table's page of every control is the page whose tab comes before it.

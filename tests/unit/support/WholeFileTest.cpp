@@ -149,3 +149,25 @@ TEST(WholeFile, ReadsOnlyRegularFilesWithinTheBound) {
     EXPECT_EQ(faultOf([&] { wholefile::save(folder.path(), "new"); }), Fault::NotReplaceable);
     EXPECT_EQ(faultOf([&] { wholefile::save(pipe, "new"); }), Fault::NotReplaceable);
 }
+
+namespace {
+
+// A file opened emptied is written from its start, whatever it held.
+TEST(WholeFile, AFileOpenedEmptiedHoldsOnlyWhatIsWritten) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const QByteArray& before : {QByteArray(), QByteArray("earlier and longer content")}) {
+        const QString path = folder.filePath(QStringLiteral("file"));
+        if (!before.isNull())
+            writeFile(path, before);
+        QFile file(path);
+        wholefile::openEmptied(file);
+        file.write("new");
+        file.close();
+        EXPECT_EQ(contentOf(path), QByteArray("new")) << before.constData();
+    }
+    QFile inNoFolder(folder.filePath(QStringLiteral("no/such/file")));
+    EXPECT_THROW(wholefile::openEmptied(inNoFolder), KovexError);
+}
+
+} // namespace
