@@ -7,7 +7,7 @@ namespace kovex {
 
 namespace {
 
-// Every family has at most this many members.
+// The families of up to this many members keep their names made.
 constexpr int kMostSlots = 16;
 
 } // namespace

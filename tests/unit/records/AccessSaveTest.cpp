@@ -1,6 +1,7 @@
 #include "records/AccessSave.h"
 
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "app/Program.h"
 #include "jet/JetDatabase.h"
 #include "support/KovexError.h"
@@ -19,16 +20,8 @@ using namespace kovex;
 
 namespace {
 
-QByteArray fileBytes(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeBytes(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test::fileBytes;
+using test::writeBytes;
 
 int columnIndex(const jet::TableDef& table, const char* name) {
     for (std::size_t i = 0; i < table.columns.size(); ++i)

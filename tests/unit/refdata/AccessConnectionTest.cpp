@@ -1,22 +1,13 @@
 #include "refdata/AccessConnection.h"
 
+#include "TestFiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace kovex {
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 jet::TableDef notes(const QString& name) {
     return {name,
@@ -51,28 +42,28 @@ class WriteBack : public ::testing::Test {
 };
 
 TEST_F(WriteBack, TheFileIsTheDatabaseAfterEveryKindOfWriteBack) {
-    writeFile(path("copy.mdb"), templateBytes);
+    test::writeBytes(path("copy.mdb"), templateBytes);
     connection.openCopy(path("copy.mdb"), templateBytes);
     connection.database().replaceRows(QStringLiteral("Second"), rows(60));
     connection.writeBack();
     EXPECT_GT(connection.database().bytes().size(), templateBytes.size());
-    EXPECT_TRUE(contentOf(path("copy.mdb")) == connection.database().bytes());
+    EXPECT_TRUE(test::fileBytes(path("copy.mdb")) == connection.database().bytes());
 
     // Filled from the template read before while the copy, another file,
     // was made: the copy does not match, so the whole database is written.
-    writeFile(path("second.mdb"), other);
+    test::writeBytes(path("second.mdb"), other);
     ASSERT_TRUE(connection.openLastTemplate(path("second.mdb")));
     connection.database().replaceRows(QStringLiteral("First"), rows(3));
     EXPECT_FALSE(connection.copyMatches(other));
     connection.writeBack();
-    EXPECT_TRUE(contentOf(path("second.mdb")) == connection.database().bytes());
+    EXPECT_TRUE(test::fileBytes(path("second.mdb")) == connection.database().bytes());
 
     // A file longer than the database is cut to it.
-    writeFile(path("longer.mdb"), templateBytes + QByteArray(3 * 4096 + 100, 'x'));
+    test::writeBytes(path("longer.mdb"), templateBytes + QByteArray(3 * 4096 + 100, 'x'));
     connection.openCopy(path("longer.mdb"), templateBytes);
     connection.database().replaceRows(QStringLiteral("First"), rows(1));
     connection.writeBack();
-    EXPECT_TRUE(contentOf(path("longer.mdb")) == connection.database().bytes());
+    EXPECT_TRUE(test::fileBytes(path("longer.mdb")) == connection.database().bytes());
 }
 
 TEST_F(WriteBack, NoTemplateReadYetOpensNothing) {

@@ -1,5 +1,6 @@
 #include "support/WholeFile.h"
 
+#include "TestFiles.h"
 #include "support/PendingFile.h"
 
 #include <QDir>
@@ -16,17 +17,6 @@ using wholefile::Fault;
 using wholefile::FileFault;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList allEntries(const QString& folder) {
     QStringList entries =
@@ -52,16 +42,16 @@ Fault faultOf(const std::function<void()>& action) {
 TEST(WholeFile, AnUnfinishedSaveLeavesTheEarlierFileAndNoOther) {
     QTemporaryDir folder;
     const QString path = folder.filePath("case.kovex");
-    writeFile(path, "earlier");
+    test::writeBytes(path, "earlier");
     {
         wholefile::PendingFile pending(path);
         pending.write("half of the new");
     }
-    EXPECT_EQ(contentOf(path), "earlier");
+    EXPECT_EQ(test::fileBytes(path), "earlier");
     EXPECT_EQ(allEntries(folder.path()), QStringList{"case.kovex"});
 
     wholefile::save(path, "new");
-    EXPECT_EQ(contentOf(path), "new");
+    EXPECT_EQ(test::fileBytes(path), "new");
     EXPECT_EQ(allEntries(folder.path()), QStringList{"case.kovex"});
 }
 
@@ -71,19 +61,19 @@ TEST(WholeFile, ALinkIsReplacedNeverWrittenThrough) {
     QTemporaryDir folder;
     QTemporaryDir outside;
     const QString target = outside.filePath("target.txt");
-    writeFile(target, "outside");
+    test::writeBytes(target, "outside");
     const QString path = folder.filePath("ON4XX_tpai.txt");
     ASSERT_TRUE(QFile::link(target, path));
     wholefile::save(path, "new");
     EXPECT_FALSE(QFileInfo(path).isSymLink());
-    EXPECT_EQ(contentOf(path), "new");
-    EXPECT_EQ(contentOf(target), "outside");
+    EXPECT_EQ(test::fileBytes(path), "new");
+    EXPECT_EQ(test::fileBytes(target), "outside");
 
     const QString dangling = folder.filePath("ON4XX_1.jpeg");
     ASSERT_TRUE(QFile::link(outside.filePath("made.txt"), dangling));
     wholefile::save(dangling, "picture");
     EXPECT_FALSE(QFileInfo(dangling).isSymLink());
-    EXPECT_EQ(contentOf(dangling), "picture");
+    EXPECT_EQ(test::fileBytes(dangling), "picture");
     EXPECT_FALSE(QFileInfo::exists(outside.filePath("made.txt")));
 }
 
@@ -92,7 +82,7 @@ TEST(WholeFile, ALinkIsReplacedNeverWrittenThrough) {
 TEST(WholeFile, TheNewFileHasTheModeOfANewFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath("ON4XX_tpai.txt");
-    writeFile(path, "earlier");
+    test::writeBytes(path, "earlier");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
     const mode_t mask = ::umask(022);
     wholefile::save(path, "new");
@@ -112,8 +102,8 @@ TEST(WholeFile, StaleTemporariesAreRemoved) {
         wholefile::PendingFile running(path);
         stale = running.path().chopped(11) + "zzzzzz.part";
         ASSERT_TRUE(QFile::copy(running.path(), stale));
-        writeFile(folder.filePath("ON4XX_report.txt.part1x2y3z"), "of an earlier version");
-        writeFile(folder.filePath("notes.part"), "the user's own");
+        test::writeBytes(folder.filePath("ON4XX_report.txt.part1x2y3z"), "of an earlier version");
+        test::writeBytes(folder.filePath("notes.part"), "the user's own");
         wholefile::removeStaleTemporaries(folder.path());
         EXPECT_TRUE(QFileInfo::exists(running.path()));
         EXPECT_FALSE(QFileInfo::exists(stale));
@@ -131,13 +121,13 @@ TEST(WholeFile, ALongNameHasAShortTemporary) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QString(240, 'A') + "_kovex.mdb");
     wholefile::save(path, "new");
-    EXPECT_EQ(contentOf(path), "new");
+    EXPECT_EQ(test::fileBytes(path), "new");
 }
 
 TEST(WholeFile, ReadsOnlyRegularFilesWithinTheBound) {
     QTemporaryDir folder;
     const QString path = folder.filePath("f");
-    writeFile(path, "12345");
+    test::writeBytes(path, "12345");
     EXPECT_EQ(wholefile::read(path, 5), "12345");
     EXPECT_EQ(faultOf([&] { wholefile::read(path, 4); }), Fault::TooLarge);
     EXPECT_EQ(faultOf([&] { wholefile::read(folder.filePath("none"), 5); }), Fault::NotFound);
@@ -159,12 +149,12 @@ TEST(WholeFile, AFileOpenedEmptiedHoldsOnlyWhatIsWritten) {
     for (const QByteArray& before : {QByteArray(), QByteArray("earlier and longer content")}) {
         const QString path = folder.filePath(QStringLiteral("file"));
         if (!before.isNull())
-            writeFile(path, before);
+            test::writeBytes(path, before);
         QFile file(path);
         wholefile::openEmptied(file);
         file.write("new");
         file.close();
-        EXPECT_EQ(contentOf(path), QByteArray("new")) << before.constData();
+        EXPECT_EQ(test::fileBytes(path), QByteArray("new")) << before.constData();
     }
     QFile inNoFolder(folder.filePath(QStringLiteral("no/such/file")));
     EXPECT_THROW(wholefile::openEmptied(inNoFolder), KovexError);
